@@ -1,0 +1,81 @@
+#include "numfmt.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+std::string& Separator() {
+  static std::string separator = ".";
+  return separator;
+}
+
+void PadLeft(std::string& s, int width) {
+  if (static_cast<int>(s.size()) < width) s.insert(0, static_cast<size_t>(width) - s.size(), ' ');
+}
+}  // namespace
+
+void SetDecimalSeparator(const std::string& separator) { Separator() = separator.empty() ? "." : separator; }
+const std::string& DecimalSeparator() { return Separator(); }
+
+std::string FillText(char c, int count) { return std::string(static_cast<size_t>(std::max(count, 0)), c); }
+
+std::string FormatReal(extended value, int width, int decimals) {
+  width = std::clamp(width, 1, 255);
+  decimals = std::clamp(decimals, 0, 255);
+  if (!std::isfinite(value)) return FillText('*', width);
+  if (value == 0) value = 0;  // no "-0.0"
+
+  // 1. Fixed notation, rounded to nearest with ties to even.
+  std::string text(512, '\0');
+  int n = std::snprintf(text.data(), text.size(), "%.*Lf", decimals, value);
+  if (n < 0) return FillText('*', width);
+  if (n >= static_cast<int>(text.size())) {
+    text.resize(static_cast<size_t>(n) + 1);
+    n = std::snprintf(text.data(), text.size(), "%.*Lf", decimals, value);
+  }
+  text.resize(static_cast<size_t>(n));
+  PadLeft(text, width);
+
+  // 2. Drop decimals from the end while too long.
+  while (static_cast<int>(text.size()) > width && decimals > 0) {
+    text.pop_back();
+    --decimals;
+  }
+  // 3. No trailing separator.
+  if (!text.empty() && text.back() == '.') text.pop_back();
+
+  // 4. Exponent notation: sign or blank, d.ddd, "E", sign, four digits;
+  // then the first two exponent digits go (E+0008 -> E+08).
+  if (static_cast<int>(text.size()) > width) {
+    const int digits = std::clamp(width - 8, 2, 18);
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*Le", digits - 1, std::fabs(value));
+    std::string mantissa(buf);
+    const auto e = mantissa.find('e');
+    int exponent = std::atoi(mantissa.c_str() + e + 1);
+    mantissa.resize(e);
+    char exp[16];
+    std::snprintf(exp, sizeof exp, "E%c%04d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    text = (value < 0 ? "-" : " ") + mantissa + exp;
+    PadLeft(text, width);
+    text.erase(text.size() - 4, 2);
+    if (static_cast<int>(text.size()) > width) return FillText('*', width);
+  }
+
+  // 5. Right-align.
+  PadLeft(text, width);
+  // 6. Regional separator.
+  if (Separator() != ".") {
+    const auto dot = text.find('.');
+    if (dot != std::string::npos) text.replace(dot, 1, Separator());
+  }
+  return text;
+}
+
+std::string FormatInteger(int32_t value, int width) {
+  std::string text = std::to_string(value);
+  if (static_cast<int>(text.size()) > width) return FillText('*', width);
+  PadLeft(text, width);
+  return text;
+}
