@@ -7,7 +7,9 @@
 // reachable near the top of every input range, for example 99999 studies of
 // 999.9 hours at 255 euro): the result sticks at INT32_MAX or INT32_MIN, a
 // value of ten digits that no result field can show, so every display of it
-// is asterisks instead of a plausible but wrong figure. IsSaturated tells
+// is asterisks instead of a plausible but wrong figure. An integer product
+// that is divided right away is formed exactly instead, since the quotient
+// fits. IsSaturated tells
 // windows that print integers in plain decimal to do the same.
 #pragma once
 

@@ -150,10 +150,13 @@ uint8_t tTaviDaten::AnteilAuswert() const {
 int32_t tTaviDaten::StundenGesamt() const { return Round32(static_cast<extended>(AnzZS) * DauerZS); }
 
 namespace {
-// R((hours × share) ÷ 100): the product in 32-bit, the division extended.
+// R((hours × share) ÷ 100): an integer product divided in extended
+// precision. The product is formed exactly (it may pass 2^31 before the
+// division brings it back into range), so the figure is right wherever it
+// fits 32 bits.
 int32_t PercentOf(int32_t hours, uint8_t share) {
   if (IsSaturated(hours)) return hours;
-  return Round32(static_cast<extended>(SatMul(hours, share)) / 100);
+  return Round32(static_cast<extended>(static_cast<int64_t>(hours) * share) / 100);
 }
 // R(hours × (potential ÷ 100)) and R(hours × (potential ÷ 100) × rate).
 int32_t Saving(int32_t hours, uint8_t potential) {

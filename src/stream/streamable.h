@@ -22,8 +22,6 @@ class tStreamable {
 
   tStreamable() = default;
   explicit tStreamable(EmptyTag) {}
-  tStreamable(const tStreamable&) = delete;
-  tStreamable& operator=(const tStreamable&) = delete;
   virtual ~tStreamable() = default;
 
   // Virtual operations, in the order the library defines them.
@@ -46,6 +44,10 @@ class tStreamable {
   virtual std::string ClassName() const;
 
  protected:
+  // Copies only through a concrete class that allows them (no slicing).
+  tStreamable(const tStreamable&) = default;
+  tStreamable& operator=(const tStreamable&) = default;
+
   uint8_t fState = 0;
 };
 
