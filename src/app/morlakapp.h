@@ -1,0 +1,119 @@
+// The application object: program directory and side-file names, the
+// printer object, the settings file "TAVI.INI", the language strings, the
+// debug switch, the preview zoom and the main window's font for every form.
+//
+// One instance exists while the main window lives; MorlakApp() reaches it
+// from everywhere (nullptr before it is created and after it is gone).
+// Start-up failures are shown to the user and set Failed(), which only
+// keeps the settings from being written at exit; the program goes on.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class QWidget;
+class tExtendedPrinter;
+class TMORLAKIniFile;
+
+class tMorlakApp {
+ public:
+  virtual ~tMorlakApp();
+  tMorlakApp(const tMorlakApp&) = delete;
+  tMorlakApp& operator=(const tMorlakApp&) = delete;
+
+  // Virtual operations of the library's application object, in slot order.
+  virtual void PathSettingsChanged(const QStringList& list);
+  virtual void CreatePrinter();
+  virtual void CreateClientImage();
+  virtual void LoadUsers();
+  virtual void SaveUsers();
+  virtual void LoadSettings(TMORLAKIniFile& file);
+  virtual void LoadUserSettings(TMORLAKIniFile& file);
+  virtual void SaveSettings(TMORLAKIniFile& file);
+  virtual void SaveUserSettings(TMORLAKIniFile& file);
+  virtual void LoadNumberFormats(TMORLAKIniFile& file);
+  virtual void SaveNumberFormats(TMORLAKIniFile& file);
+  virtual void LoadFonts(TMORLAKIniFile& file);
+  virtual void SaveFonts(TMORLAKIniFile& file);
+  virtual void LoadPeriphery();
+  virtual void QueryPathSetting(int setting, QString& value, bool& accept);
+  virtual void PathSettingChanged(const QString& value);
+  virtual int Reserved1();
+  virtual int Reserved2();
+  virtual void StartExtensions();
+  virtual void StopExtensions();
+  virtual void BeforeStart();
+
+  bool Failed() const { return fFailed; }
+  const QString& ProgramDir() const { return fProgramDir; }  // with trailing '/'
+  const QString& AppName() const { return fAppName; }
+  const QString& Version() const { return fVersion; }
+  const QString& GetTitle() const { return fTitle; }  // "TAVI 2.0"
+  QString GetCustomerText() const { return QString(); }
+  const QString& HeaderText1() const { return fHeaderText1; }
+  const QString& HeaderText2() const { return fHeaderText2; }
+  bool Debug() const { return fDebug; }
+  const QString& LanguageCode() const { return fLanguageCode; }
+  int PreviewZoom() const { return fPreviewZoom; }  // percent
+  void SetPreviewZoom(int percent) { fPreviewZoom = percent; }
+  tExtendedPrinter* Printer() const { return fPrinter.get(); }  // may be nullptr
+  bool MayPrint() const { return true; }  // no user list: every right granted
+
+  QString SettingsFileName() const;                     // <dir>/TAVI.INI
+  QString HelpFileName() const;                         // <dir>/TAVI.HLP
+  QString LanguageFileName(const QString& code) const;  // <dir>/TAVI.<code>
+
+  void LoadLanguage(const QString& code);
+  // Gives a form the main window's font: attributes of each control's font
+  // that equal oldFont (the form's own font when nullptr) follow the main
+  // window's; attributes the control chose itself stay.
+  void ApplyMainFont(QWidget* form, const QFont* oldFont = nullptr);
+  void SetMainFontName(const QString& name);
+
+ protected:
+  // programDir empty: the directory of the program file. Construction runs
+  // the start-up steps from Start(), which the most derived class calls, so
+  // that its overrides take part.
+  tMorlakApp(const QString& appName, const QString& version, const QString& programDir);
+  void Start();
+  void SetFailed() { fFailed = true; }
+  void SetDebug(bool on) { fDebug = on; }
+
+ private:
+  bool fFailed = false;
+  QString fProgramDir;
+  QString fAppName;
+  QString fVersion;
+  QString fTitle;
+  bool fDebug = false;
+  QString fLanguageCode;
+  int fPreviewZoom = 60;
+  QString fHeaderText1;
+  QString fHeaderText2;
+  std::unique_ptr<tExtendedPrinter> fPrinter;
+  struct Private;
+  std::unique_ptr<Private> d;  // idle procedures, customer logo holder
+  friend class tSimpleApp;
+};
+
+// The reduced application object of this program: its settings are the
+// debug switch and the four printer margins.
+class tSimpleApp : public tMorlakApp {
+ public:
+  tSimpleApp(const QString& appName, const QString& version, const QString& programDir = QString());
+  ~tSimpleApp() override;
+  void LoadUsers() override;
+  void SaveUsers() override;
+  void LoadSettings(TMORLAKIniFile& file) override;
+  void LoadUserSettings(TMORLAKIniFile& file) override;
+  void SaveSettings(TMORLAKIniFile& file) override;
+  void SaveUserSettings(TMORLAKIniFile& file) override;
+  void LoadPeriphery() override;
+  void StartExtensions() override;
+  void StopExtensions() override;
+  void BeforeStart() override;
+};
+
+tMorlakApp* MorlakApp();
