@@ -1,5 +1,6 @@
 #include "tavidaten.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -135,8 +136,11 @@ bool tTaviDaten::SaveToFile(const std::string& fileName) const {
   // Make the rename itself durable: flush the folder entry.
   const auto slash = fileName.find_last_of('/');
   const std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : fileName.substr(0, slash));
-  tObjFileStream folder(dir, 0);
-  if (folder.GetStatus() == stOk) folder.Flush();
+  const int folder = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder >= 0) {
+    ::fsync(folder);
+    ::close(folder);
+  }
   return true;
 }
 

@@ -8,9 +8,11 @@
 // Index errors raise EListError("Listenindex außerhalb des gültigen
 // Bereichs."), a full collection EListError("Liste kann nicht weiter
 // wachsen."). A stored count above the stored limit or above
-// MaxCollectionSize fails the load with stBadData and loads no items.
+// MaxCollectionSize fails the load with stBadData and loads no items; a
+// count beyond the end of the data fails it with stReadError.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -83,8 +85,16 @@ class tBasicCollection : public tStreamable {
       return;
     }
     SetLimit(limit);
-    fItems.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) fItems.push_back(GetItem(stream));
+    // Every item takes at least one byte: items beyond the end of the data
+    // fail the load (on a memory stream too) instead of being made up.
+    fItems.reserve(static_cast<size_t>(std::min<int64_t>(count, stream.Remaining())));
+    for (int i = 0; i < count && stream.GetStatus() == stOk; ++i) {
+      if (stream.Remaining() <= 0) {
+        stream.SetStatus(stReadError);
+        return;
+      }
+      fItems.push_back(GetItem(stream));
+    }
   }
 
  protected:

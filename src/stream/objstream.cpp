@@ -96,10 +96,23 @@ std::unique_ptr<tStreamable> tObjStream::Get() {
   Read(&id, 2);
   if (fStatus != stOk || id == 0) return nullptr;
   const tStreamRec* rec = LookupType(id, true);
-  if (rec) return rec->Build(*this);
-  SetStatus(stGetError);
-  ShowStreamMessage("Get mit nicht registriertem Object (ID:" + std::to_string(id) + ")!");
-  return nullptr;
+  if (!rec) {
+    SetStatus(stGetError);
+    ShowStreamMessage("Get mit nicht registriertem Object (ID:" + std::to_string(id) + ")!");
+    return nullptr;
+  }
+  // Nested objects are read by recursion: a limit keeps broken data from
+  // exhausting the stack.
+  if (fGetNesting >= kMaxGetNesting) {
+    SetStatus(stBadData);
+    return nullptr;
+  }
+  struct Nesting {
+    int& depth;
+    explicit Nesting(int& d) : depth(d) { ++depth; }
+    ~Nesting() { --depth; }
+  } nesting(fGetNesting);
+  return rec->Build(*this);
 }
 
 void tObjStream::Put(const tStreamable* object) {

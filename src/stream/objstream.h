@@ -92,6 +92,9 @@ class tObjStream {
   void WriteStr(std::string_view bytes1252);
 
   // Polymorphic objects: class id (2 bytes, 0 = none), then the object's data.
+  // Objects read inside objects (collections of collections) may nest at
+  // most kMaxGetNesting deep; deeper data is broken and fails with stBadData.
+  static constexpr int kMaxGetNesting = 256;
   std::unique_ptr<tStreamable> Get();
   void Put(const tStreamable* object);
 
@@ -122,6 +125,7 @@ class tObjStream {
   int16_t fStatus = stOk;
   bool fTranslate = true;
   int16_t fErrorInfo = 0;
+  int fGetNesting = 0;  // Get calls in progress on this stream
 };
 
 // A file opened for one load or save. Mode 65535 creates the file (or

@@ -1,5 +1,6 @@
 #include "resfile.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "codepage.h"
@@ -83,7 +84,10 @@ std::unique_ptr<tStreamable> tResourceFile::Get(const std::string& key) {
   const int64_t at = fBase + fIndex.At(index).Pos;
   if (at < 0 || at > fStream->Size()) return nullptr;
   fStream->Seek(at, 0);
-  return fStream->Get();
+  auto object = fStream->Get();
+  // An object that could not be read completely is not handed out.
+  if (fStream->GetStatus() != stOk) return nullptr;
+  return object;
 }
 
 void WriteResourceFile(tObjStream& stream,
@@ -129,30 +133,37 @@ tObjStringList::tObjStringList(std::map<uint16_t, std::string> strings) : fMemor
   if (offset > 0xFFFF) throw EStreamLibError("Zu viele Texte für eine Sprachdatei");
 }
 
-std::map<uint16_t, std::string> tObjStringList::AllStrings() const {
-  if (!fStream) return fMemory;
-  std::map<uint16_t, std::string> all;
-  for (const Entry& e : fEntries)
-    for (uint32_t i = 0; i < e.Count; ++i) {
-      const auto n = static_cast<uint16_t>(e.First + i);
-      if (!all.count(n)) all[n] = Get(n);
-    }
-  return all;
+std::string tObjStringList::BlockBytes(int64_t offset, int64_t count) const {
+  count = std::min<int64_t>(count, static_cast<int64_t>(fBlockSize) - offset);
+  if (offset < 0 || count <= 0) return {};
+  if (!fStream) {
+    if (offset >= static_cast<int64_t>(fBlock.size())) return {};
+    return fBlock.substr(static_cast<size_t>(offset), static_cast<size_t>(count));
+  }
+  std::string bytes(static_cast<size_t>(count), '\0');
+  fStream->Seek(fBlockPos + offset, 0);
+  const int32_t got = fStream->Read(bytes.data(), static_cast<int32_t>(count));
+  bytes.resize(static_cast<size_t>(got > 0 ? got : 0));
+  return bytes;
 }
 
 void tObjStringList::Store(tObjStream& stream) const {
-  const tObjStringList list(AllStrings());
   std::string block;
-  for (const auto& [n, text] : list.fMemory) {
-    std::string s = text.substr(0, 255);
-    codepage::TranslateTo437(s);
-    block += static_cast<char>(s.size());
-    block += s;
+  if (fStored) {
+    // The stored form as it was read, runs and all.
+    block = BlockBytes(0, fBlockSize);
+  } else {
+    for (const auto& [n, text] : fMemory) {
+      std::string s = text.substr(0, 255);
+      codepage::TranslateTo437(s);
+      block += static_cast<char>(s.size());
+      block += s;
+    }
   }
   stream.WriteUInt16(static_cast<uint16_t>(block.size()));
   stream.Write(block.data(), static_cast<int32_t>(block.size()));
-  stream.WriteUInt16(static_cast<uint16_t>(list.fEntries.size()));
-  for (const Entry& e : list.fEntries) {
+  stream.WriteUInt16(static_cast<uint16_t>(fEntries.size()));
+  for (const Entry& e : fEntries) {
     stream.WriteUInt16(e.First);
     stream.WriteUInt16(e.Count);
     stream.WriteUInt16(e.Offset);
@@ -162,15 +173,26 @@ void tObjStringList::Store(tObjStream& stream) const {
 void tObjStringList::Load(tObjStream& stream) {
   fEntries.clear();
   fMemory.clear();
-  fStream = &stream;
+  fBlock.clear();
+  fStored = true;
+  fStream = nullptr;
   fBlockSize = stream.ReadUInt16();
-  fBlockPos = stream.Position();
-  if (stream.GetStatus() != stOk) return;
-  if (fBlockSize > stream.Remaining()) {
-    stream.SetStatus(stReadError);
+  if (stream.GetStatus() == stOk && fBlockSize > stream.Remaining()) stream.SetStatus(stReadError);
+  if (stream.GetStatus() != stOk) {
+    fBlockSize = 0;
     return;
   }
-  stream.Seek(fBlockSize, 1);
+  if (dynamic_cast<tObjFileStream*>(&stream)) {
+    // The file stays open while the list is in use: strings are read on
+    // demand.
+    fStream = &stream;
+    fBlockPos = stream.Position();
+    stream.Seek(fBlockSize, 1);
+  } else {
+    // Any other stream is a passing buffer (a copy's, for one): keep the block.
+    fBlock.resize(fBlockSize);
+    stream.Read(fBlock.data(), fBlockSize);
+  }
   const uint16_t count = stream.ReadUInt16();
   if (stream.GetStatus() != stOk) return;
   if (static_cast<int64_t>(count) * 6 > stream.Remaining()) {
@@ -190,33 +212,37 @@ void tObjStringList::Load(tObjStream& stream) {
 std::string tObjStringList::Get(uint16_t n) const {
   for (const Entry& e : fEntries) {
     if (!(e.First <= n && n < static_cast<uint32_t>(e.First) + e.Count)) continue;
-    if (!fStream) {
+    if (!fStored) {
       const auto it = fMemory.find(n);
       return it == fMemory.end() ? std::string() : it->second;
     }
-    // Read the run's strings up to n; a run that leaves the block is broken.
-    const int64_t blockEnd = fBlockPos + fBlockSize;
-    int64_t pos = fBlockPos + e.Offset;
-    std::string s;
-    for (uint32_t i = e.First; i <= n; ++i) {
-      if (pos >= blockEnd) return {};
-      fStream->Seek(pos, 0);
-      uint8_t len = 0;
-      fStream->Read(&len, 1);
-      if (pos + 1 + len > blockEnd) return {};
-      s.assign(len, '\0');
-      const int32_t got = fStream->Read(s.data(), len);
-      s.resize(static_cast<size_t>(got > 0 ? got : 0));
+    // Step over the run's strings before n; a run that leaves the block is
+    // broken.
+    int64_t pos = e.Offset;
+    for (uint32_t i = e.First;; ++i) {
+      const std::string length = BlockBytes(pos, 1);
+      if (length.empty()) return {};
+      const auto len = static_cast<uint8_t>(length[0]);
+      if (pos + 1 + len > fBlockSize) return {};
+      if (i == n) {
+        std::string s = BlockBytes(pos + 1, len);
+        codepage::TranslateFrom437(s);
+        return s;
+      }
       pos += 1 + len;
     }
-    codepage::TranslateFrom437(s);
-    return s;
   }
   return {};
 }
 
 std::unique_ptr<tStreamable> tObjStringList::Clone() const {
-  return std::make_unique<tObjStringList>(AllStrings());
+  if (!fStored) return std::make_unique<tObjStringList>(fMemory);
+  auto copy = std::make_unique<tObjStringList>();
+  copy->fStored = true;
+  copy->fEntries = fEntries;
+  copy->fBlock = BlockBytes(0, fBlockSize);
+  copy->fBlockSize = static_cast<uint16_t>(copy->fBlock.size());
+  return copy;
 }
 
 void RegisterLanguageStringListType() {

@@ -72,8 +72,10 @@ void WriteResourceFile(tObjStream& stream,
 // 16-bit), the block (runs of short strings in code page 437), the number of
 // entries (unsigned 16-bit), then per entry the first string number, the
 // number of strings in the run and the run's offset in the block (unsigned
-// 16-bit each). A loaded list keeps the stream it was loaded from (not owned)
-// and reads strings from it on demand.
+// 16-bit each). A list loaded from a file keeps that file stream (not owned)
+// and reads strings from it on demand; loaded from any other stream, or
+// copied, it holds the stored block in memory. A loaded list stores its
+// stored form unchanged.
 class tObjStringList : public tStreamable {
  public:
   struct Entry {
@@ -99,13 +101,16 @@ class tObjStringList : public tStreamable {
   const std::vector<Entry>& Entries() const { return fEntries; }
 
  private:
-  std::map<uint16_t, std::string> AllStrings() const;
+  // Up to count bytes of the stored block from offset (fewer at its end).
+  std::string BlockBytes(int64_t offset, int64_t count) const;
 
   std::vector<Entry> fEntries;
-  tObjStream* fStream = nullptr;  // not owned; nullptr for an in-memory list
+  bool fStored = false;           // loaded (or a copy of a loaded list)
+  tObjStream* fStream = nullptr;  // the file the block is read from (not owned)
   int64_t fBlockPos = 0;
   uint16_t fBlockSize = 0;
-  std::map<uint16_t, std::string> fMemory;
+  std::string fBlock;                       // the block held in memory (437)
+  std::map<uint16_t, std::string> fMemory;  // a list built in memory
 };
 
 // The program's language strings. LoadLanguageFile releases any loaded file,

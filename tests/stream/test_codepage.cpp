@@ -98,12 +98,3 @@ TEST(Utf8Conversion, InvalidOrUnrepresentableTextIsRefused) {
   EXPECT_FALSE(SurvivesShortString("Àpfel"));  // 1252 yes, 437 no
   EXPECT_TRUE(FitsCp1252(U'À'));
 }
-
-TEST(Utf8Conversion, CountsAndCutsByCharacter) {
-  EXPECT_EQ(CodePointCount("Größe€"), 6u);
-  EXPECT_EQ(LeftCodePoints("Größe€", 3), "Grö");
-  EXPECT_EQ(LeftCodePoints("ä€", 5), "ä€");
-  size_t pos = 0;
-  EXPECT_EQ(NextCodePoint("€x", pos), std::optional<char32_t>(0x20AC));
-  EXPECT_EQ(pos, 3u);
-}

@@ -1,0 +1,58 @@
+// Helpers of the fuzz targets.
+#pragma once
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "objstream.h"
+
+namespace fuzzutil {
+
+// A file in a scratch folder of this process, removed at exit.
+inline std::string ScratchFile(const std::string& name) {
+  struct Folder {
+    std::string path;
+    Folder() {
+      path = (std::filesystem::temp_directory_path() / "tavi-fuzz-XXXXXX").string();
+      if (!mkdtemp(path.data())) std::abort();
+    }
+    ~Folder() {
+      std::error_code ec;
+      std::filesystem::remove_all(path, ec);
+    }
+  };
+  static const Folder folder;
+  return folder.path + "/" + name;
+}
+
+inline void WriteFile(const std::string& name, const uint8_t* data, size_t size) {
+  const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  if (fd < 0) std::abort();
+  size_t done = 0;
+  while (done < size) {
+    const ssize_t n = ::write(fd, data + done, size - done);
+    if (n <= 0) std::abort();
+    done += static_cast<size_t>(n);
+  }
+  ::close(fd);
+}
+
+// Drops the messages the stream library shows the user (unregistered class
+// ids), which would otherwise flood the fuzzer's output.
+inline bool SilenceStreamMessages() {
+  SetStreamMessageHandler([](const std::string&) {});
+  return true;
+}
+
+// Keeps a computed value from being optimised away.
+template <class T>
+void Keep(const T& value) {
+  asm volatile("" : : "r"(&value) : "memory");
+}
+
+}  // namespace fuzzutil
