@@ -22,3 +22,8 @@ class EDevException : public std::runtime_error {
 
 // The message of any exception as a QString (what() is UTF-8).
 QString ExceptionMessage(const std::exception& e);
+
+// The location rule of the debug switch, applied unconditionally.
+QString AddLocationToMessage(const QString& message, const QString& location);
+// pattern with its first "%D" replaced by value ("%%" gives "%").
+QString FormatIntegerArg(const QString& pattern, long long value);

@@ -11,11 +11,18 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QWidget;
+class tClientImage;
 class tExtendedPrinter;
+class tIdleProcColl;
 class TMORLAKIniFile;
+
+// Passed by a class derived from tSimpleApp that overrides start-up
+// operations: the derived constructor then calls Start() itself.
+struct tDeferStart {};
 
 class tMorlakApp {
  public:
@@ -60,6 +67,12 @@ class tMorlakApp {
   void SetPreviewZoom(int percent) { fPreviewZoom = percent; }
   tExtendedPrinter* Printer() const { return fPrinter.get(); }  // may be nullptr
   bool MayPrint() const { return true; }  // no user list: every right granted
+  // The customer-logo holder (empty in this program) and the idle
+  // procedures; nullptr when start-up did not get that far.
+  tClientImage* ClientImage() const;
+  tIdleProcColl* IdleProcs() const;
+  // Called after a language file has been loaded.
+  void SetOnLanguageChanged(std::function<void()> handler) { fOnLanguageChanged = std::move(handler); }
 
   QString SettingsFileName() const;                     // <dir>/TAVI.INI
   QString HelpFileName() const;                         // <dir>/TAVI.HLP
@@ -78,11 +91,15 @@ class tMorlakApp {
   // that its overrides take part.
   tMorlakApp(const QString& appName, const QString& version, const QString& programDir);
   void Start();
+  // The destruction steps (settings written, objects released); the most
+  // derived destructor calls it so that its SaveSettings takes part. Runs once.
+  void Stop();
   void SetFailed() { fFailed = true; }
   void SetDebug(bool on) { fDebug = on; }
 
  private:
   bool fFailed = false;
+  bool fStopped = false;
   QString fProgramDir;
   QString fAppName;
   QString fVersion;
@@ -95,6 +112,7 @@ class tMorlakApp {
   std::unique_ptr<tExtendedPrinter> fPrinter;
   struct Private;
   std::unique_ptr<Private> d;  // idle procedures, customer logo holder
+  std::function<void()> fOnLanguageChanged;
   friend class tSimpleApp;
 };
 
@@ -114,6 +132,15 @@ class tSimpleApp : public tMorlakApp {
   void StartExtensions() override;
   void StopExtensions() override;
   void BeforeStart() override;
+
+ protected:
+  // Without Start(): for derived classes (see tDeferStart).
+  tSimpleApp(const QString& appName, const QString& version, const QString& programDir, tDeferStart);
 };
 
 tMorlakApp* MorlakApp();
+
+// The program's main window, whose font every form takes (ApplyMainFont).
+// The main window registers itself when it is created; nullptr before.
+void SetMainWindow(QWidget* window);
+QWidget* MainWindow();

@@ -50,6 +50,10 @@ void ShowWarning(const QString& text);
 bool AskConfirmation(const QString& text);  // true for "Ja"
 int AskYesNoCancel(const QString& text);    // mrYes, mrNo or mrCancel
 
+// The text as the dialog shows it: the line breaks "\r\n", "\n\r" and a
+// lone "\r" each become one "\n".
+QString MessageDisplayText(const QString& text);
+
 // Set while the program ends (after the main window closed).
 void SetTerminating(bool on);
 bool IsTerminating();

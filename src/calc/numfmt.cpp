@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <charconv>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 std::string& Separator() {
@@ -26,15 +28,12 @@ std::string FormatReal(extended value, int width, int decimals) {
   if (!std::isfinite(value)) return FillText('*', width);
   if (value == 0) value = 0;  // no "-0.0"
 
-  // 1. Fixed notation, rounded to nearest with ties to even.
-  std::string text(512, '\0');
-  int n = std::snprintf(text.data(), text.size(), "%.*Lf", decimals, value);
-  if (n < 0) return FillText('*', width);
-  if (n >= static_cast<int>(text.size())) {
-    text.resize(static_cast<size_t>(n) + 1);
-    n = std::snprintf(text.data(), text.size(), "%.*Lf", decimals, value);
-  }
-  text.resize(static_cast<size_t>(n));
+  // 1. Fixed notation, rounded to nearest with ties to even. (to_chars
+  // keeps the "." whatever the C library's locale says.)
+  std::string text(5200, '\0');  // room for the largest extended value
+  const auto fixed = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, decimals);
+  if (fixed.ec != std::errc()) return FillText('*', width);
+  text.resize(static_cast<size_t>(fixed.ptr - text.data()));
   PadLeft(text, width);
 
   // 2. Drop decimals from the end while too long.
@@ -50,8 +49,8 @@ std::string FormatReal(extended value, int width, int decimals) {
   if (static_cast<int>(text.size()) > width) {
     const int digits = std::clamp(width - 8, 2, 18);
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*Le", digits - 1, std::fabs(value));
-    std::string mantissa(buf);
+    const auto sci = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, digits - 1);
+    std::string mantissa(buf, sci.ptr);
     const auto e = mantissa.find('e');
     int exponent = std::atoi(mantissa.c_str() + e + 1);
     mantissa.resize(e);

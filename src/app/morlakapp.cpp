@@ -1,0 +1,382 @@
+#include "morlakapp.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPalette>
+#include <QPointer>
+#include <QWidget>
+#include <vector>
+
+#include "clientimage.h"
+#include "codepage.h"
+#include "edevexception.h"
+#include "help.h"
+#include "idle.h"
+#include "inifile.h"
+#include "langtext.h"
+#include "msgdlg.h"
+#include "numfmt.h"
+#include "objstream.h"
+#include "resfile.h"
+
+#if __has_include("printer.h")
+#include "printer.h"
+#else
+// Built without the print framework: there is no printer to be had.
+class tExtendedPrinter {
+ public:
+  tExtendedPrinter() { throw EDevException(QStringLiteral("Das Druckmodul ist nicht vorhanden.")); }
+  int GetLeft() const { return 0; }
+  int GetTop() const { return 0; }
+  int GetRight() const { return 0; }
+  int GetBottom() const { return 0; }
+  void SetLeft(int) {}
+  void SetTop(int) {}
+  void SetRight(int) {}
+  void SetBottom(int) {}
+};
+#endif
+
+namespace {
+
+tMorlakApp* gApp = nullptr;
+QPointer<QWidget> gMainWindow;
+
+const QString kSectionOther = QStringLiteral("Sonstige_Einstellungen");
+const QString kSectionPrinter = QStringLiteral("Druckereinstellungen");
+
+QString DefaultProgramDir() {
+  if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
+  return QDir::currentPath();
+}
+
+QString WithTrailingSlash(const QString& dir) {
+  QString d = QDir::fromNativeSeparators(dir);
+  if (!d.endsWith(u'/')) d += u'/';
+  return d;
+}
+
+bool SameSize(const QFont& a, const QFont& b) {
+  if (a.pixelSize() > 0 && b.pixelSize() > 0) return a.pixelSize() == b.pixelSize();
+  if (a.pointSizeF() > 0 && b.pointSizeF() > 0) return qFuzzyCompare(a.pointSizeF(), b.pointSizeF());
+  return QFontInfo(a).pixelSize() == QFontInfo(b).pixelSize();
+}
+
+void TakeSize(QFont& target, const QFont& from) {
+  if (from.pixelSize() > 0)
+    target.setPixelSize(from.pixelSize());
+  else
+    target.setPointSizeF(from.pointSizeF());
+}
+
+// The style of a font: weight, italic, underline, strike-out, taken as one.
+bool SameStyle(const QFont& a, const QFont& b) {
+  return a.weight() == b.weight() && a.italic() == b.italic() && a.underline() == b.underline() &&
+         a.strikeOut() == b.strikeOut();
+}
+
+void TakeStyle(QFont& target, const QFont& from) {
+  target.setWeight(from.weight());
+  target.setItalic(from.italic());
+  target.setUnderline(from.underline());
+  target.setStrikeOut(from.strikeOut());
+}
+
+void InstallStreamMessages() {
+  SetStreamMessageHandler([](const std::string& text) { ShowError(QString::fromStdString(text)); });
+}
+
+}  // namespace
+
+struct tMorlakApp::Private {
+  std::unique_ptr<tIdleProcColl> idleProcs;
+  std::unique_ptr<tClientImage> clientImage;
+};
+
+tMorlakApp* MorlakApp() { return gApp; }
+
+void SetMainWindow(QWidget* window) { gMainWindow = window; }
+QWidget* MainWindow() { return gMainWindow.data(); }
+
+// ---------------------------------------------------------------- lifecycle
+
+tMorlakApp::tMorlakApp(const QString& appName, const QString& version, const QString& programDir)
+    : d(std::make_unique<Private>()) {
+  fFailed = false;
+  gApp = this;
+  fProgramDir = WithTrailingSlash(programDir.isEmpty() ? DefaultProgramDir() : programDir);
+  fAppName = appName;
+  fVersion = version;
+  fPreviewZoom = 60;
+  fDebug = false;
+  fTitle = fAppName + u' ' + fVersion;
+  // Number texts use the user's decimal separator for the whole run.
+  SetDecimalSeparator(QLocale().decimalPoint().toStdString());
+  InstallStreamMessages();
+}
+
+tMorlakApp::~tMorlakApp() {
+  Stop();
+  SetStreamMessageHandler(nullptr);
+  if (gApp == this) gApp = nullptr;
+}
+
+void tMorlakApp::Start() {
+  try {
+    SetApplicationHelpFile(HelpFileName());
+    BeforeStart();
+    if (!fFailed) {
+      try {
+        CreatePrinter();
+      } catch (const std::exception&) {
+        fPrinter.reset();
+        ShowError(LangText(427, QStringLiteral("Der Drucker konnte nicht angesprochen werden.")) + u'\n' +
+                  LangText(428, QStringLiteral("Bitte prüfen Sie, ob ein Drucker installiert ist. Ohne Drucker sind "
+                                               "Ausdruck und Druckvorschau nicht möglich.")));
+      }
+    }
+    if (!fFailed) {
+      try {
+        CreateClientImage();
+      } catch (const std::exception& e) {
+        fFailed = true;
+        ShowError(QStringLiteral("Fehler beim Anlegen des Kundenlogos.\r") + ExceptionMessage(e));
+      }
+    }
+    {
+      TMORLAKIniFile file(SettingsFileName());
+      LoadSettings(file);
+    }
+    if (!fFailed) {
+      LoadUsers();
+      LoadPeriphery();
+    }
+    if (!fFailed) {
+      TMORLAKIniFile file(SettingsFileName(), QString());  // no user list
+      LoadUserSettings(file);
+    }
+    if (!fFailed) {
+      d->idleProcs = std::make_unique<tIdleProcColl>();
+      d->idleProcs->Install();
+    }
+    StartExtensions();
+  } catch (const std::exception& e) {
+    ShowError(ExceptionMessage(e));
+    fFailed = true;
+  }
+  LoadLanguage(QStringLiteral("049"));
+  if (!LanguageFileLoaded()) fFailed = true;
+}
+
+void tMorlakApp::Stop() {
+  if (fStopped) return;
+  fStopped = true;
+  if (!fFailed) {
+    try {
+      TMORLAKIniFile file(SettingsFileName());
+      SaveSettings(file);
+      file.UpdateFile();
+    } catch (const std::exception&) {
+      ShowError(QStringLiteral("Fehler beim Schreiben der Datei ") + QDir::toNativeSeparators(SettingsFileName()) +
+                QStringLiteral(". Einstellungen konnten nicht gesichert werden."));
+    }
+  }
+  if (d->idleProcs) d->idleProcs->Uninstall();
+  d->idleProcs.reset();
+  fPrinter.reset();
+  d->clientImage.reset();
+  StopExtensions();
+  ReleaseLanguageFile();
+  fLanguageCode.clear();
+}
+
+// ------------------------------------------------------ virtual operations
+
+void tMorlakApp::PathSettingsChanged(const QStringList&) {
+  // Path settings belong to the library's periphery, which this program
+  // does not use: there is nothing to take over.
+}
+
+void tMorlakApp::CreatePrinter() {
+  fPrinter.reset();
+  fPrinter = std::make_unique<tExtendedPrinter>();
+}
+
+void tMorlakApp::CreateClientImage() { d->clientImage = std::make_unique<tClientImage>(); }
+
+void tMorlakApp::LoadUsers() {}
+void tMorlakApp::SaveUsers() {}
+
+void tMorlakApp::LoadSettings(TMORLAKIniFile& file) {
+  fDebug = file.ReadBool(kSectionOther, QStringLiteral("Debug"), false);
+}
+
+void tMorlakApp::LoadUserSettings(TMORLAKIniFile&) {}
+void tMorlakApp::SaveSettings(TMORLAKIniFile&) {}
+void tMorlakApp::SaveUserSettings(TMORLAKIniFile&) {}
+void tMorlakApp::LoadNumberFormats(TMORLAKIniFile&) {}
+void tMorlakApp::SaveNumberFormats(TMORLAKIniFile&) {}
+void tMorlakApp::LoadFonts(TMORLAKIniFile&) {}
+void tMorlakApp::SaveFonts(TMORLAKIniFile&) {}
+void tMorlakApp::LoadPeriphery() {}
+
+void tMorlakApp::QueryPathSetting(int, QString&, bool&) {
+  // No path settings and no handler for them in this program.
+}
+
+void tMorlakApp::PathSettingChanged(const QString&) {}
+int tMorlakApp::Reserved1() { return 0; }
+int tMorlakApp::Reserved2() { return 0; }
+void tMorlakApp::StartExtensions() {}
+void tMorlakApp::StopExtensions() {}
+void tMorlakApp::BeforeStart() {}
+
+// ------------------------------------------------------------- side files
+
+QString tMorlakApp::SettingsFileName() const { return fProgramDir + fAppName + QStringLiteral(".INI"); }
+QString tMorlakApp::HelpFileName() const { return fProgramDir + fAppName + QStringLiteral(".HLP"); }
+QString tMorlakApp::LanguageFileName(const QString& code) const { return fProgramDir + fAppName + u'.' + code; }
+
+tClientImage* tMorlakApp::ClientImage() const { return d->clientImage.get(); }
+tIdleProcColl* tMorlakApp::IdleProcs() const { return d->idleProcs.get(); }
+
+// --------------------------------------------------------------- language
+
+void tMorlakApp::LoadLanguage(const QString& code) {
+  const QString wanted = code.left(3);
+  if (wanted == fLanguageCode) return;
+  const QString previous = fLanguageCode;
+  try {
+    LoadLanguageFile(QFile::encodeName(LanguageFileName(wanted)).toStdString());
+    codepage::SelectCountry(wanted.toStdString());
+    fLanguageCode = wanted;
+    if (fOnLanguageChanged) fOnLanguageChanged();
+  } catch (const std::exception& e) {
+    ShowError(ExceptionMessage(e));
+    fLanguageCode = previous;
+    if (!previous.isEmpty()) {
+      try {
+        LoadLanguageFile(QFile::encodeName(LanguageFileName(previous)).toStdString());
+      } catch (const std::exception&) {
+        // The old file is gone as well: no language is loaded any more, and
+        // the next request for it must really load it.
+        fLanguageCode.clear();
+      }
+    }
+  }
+}
+
+// ------------------------------------------------------------------ fonts
+
+void tMorlakApp::ApplyMainFont(QWidget* form, const QFont* oldFont) {
+  QWidget* main = MainWindow();
+  if (!main || !form) return;
+  const QFont old = oldFont ? *oldFont : form->font();
+  const QColor oldColor = form->palette().color(QPalette::WindowText);
+  const QFont mainFont = main->font();
+  const QColor mainColor = main->palette().color(QPalette::WindowText);
+
+  // The controls with a font of their own, as they are before the form
+  // changes (the others simply follow the form's font).
+  struct tOwnFont {
+    QPointer<QWidget> widget;
+    QFont font;
+  };
+  std::vector<tOwnFont> own;
+  for (QWidget* w : form->findChildren<QWidget*>()) {
+    if (w->isWindow()) continue;  // other windows apply the font themselves
+    if (w->testAttribute(Qt::WA_SetFont)) own.push_back({w, w->font()});
+    if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit()) combo->lineEdit()->deselect();
+  }
+
+  if (form != main) {
+    form->setFont(mainFont);
+    if (form->palette().color(QPalette::WindowText) != mainColor) {
+      QPalette palette = form->palette();
+      palette.setColor(QPalette::WindowText, mainColor);
+      form->setPalette(palette);
+    }
+  }
+
+  for (const tOwnFont& item : own) {
+    if (!item.widget) continue;
+    QFont font = item.font;
+    font.setFamilies(QStringList());
+    font.setFamily(item.font.family() == old.family() ? mainFont.family() : item.font.family());
+    if (SameSize(item.font, old))
+      TakeSize(font, mainFont);
+    else
+      TakeSize(font, item.font);
+    TakeStyle(font, SameStyle(item.font, old) ? mainFont : item.font);
+    item.widget->setFont(font);
+    if (item.widget->testAttribute(Qt::WA_SetPalette) &&
+        item.widget->palette().color(QPalette::WindowText) == oldColor && oldColor != mainColor) {
+      QPalette palette = item.widget->palette();
+      palette.setColor(QPalette::WindowText, mainColor);
+      item.widget->setPalette(palette);
+    }
+  }
+}
+
+void tMorlakApp::SetMainFontName(const QString& name) {
+  QWidget* main = MainWindow();
+  if (!main) return;
+  const QFont copy = main->font();
+  if (QFontDatabase::families().contains(name, Qt::CaseInsensitive)) {
+    QFont font = main->font();
+    font.setFamilies(QStringList());
+    font.setFamily(name);
+    main->setFont(font);
+  }
+  ApplyMainFont(main, &copy);
+}
+
+// ------------------------------------------------------------- tSimpleApp
+
+tSimpleApp::tSimpleApp(const QString& appName, const QString& version, const QString& programDir)
+    : tMorlakApp(appName, version, programDir) {
+  Start();
+}
+
+tSimpleApp::tSimpleApp(const QString& appName, const QString& version, const QString& programDir, tDeferStart)
+    : tMorlakApp(appName, version, programDir) {}
+
+tSimpleApp::~tSimpleApp() { Stop(); }
+
+void tSimpleApp::LoadUsers() {}
+void tSimpleApp::SaveUsers() {}
+
+void tSimpleApp::LoadSettings(TMORLAKIniFile& file) {
+  SetDebug(file.ReadBool(kSectionOther, QStringLiteral("Debug"), false));
+  if (tExtendedPrinter* printer = Printer()) {
+    printer->SetLeft(file.ReadInteger(kSectionPrinter, QStringLiteral("LinkerRand"), 200));
+    printer->SetTop(file.ReadInteger(kSectionPrinter, QStringLiteral("ObererRand"), 200));
+    printer->SetRight(file.ReadInteger(kSectionPrinter, QStringLiteral("RechterRand"), 100));
+    printer->SetBottom(file.ReadInteger(kSectionPrinter, QStringLiteral("UntererRand"), 200));
+  }
+}
+
+void tSimpleApp::LoadUserSettings(TMORLAKIniFile&) {}
+
+void tSimpleApp::SaveSettings(TMORLAKIniFile& file) {
+  tExtendedPrinter* printer = Printer();
+  if (!printer) return;
+  file.EraseSection(kSectionPrinter);
+  file.WriteInteger(kSectionPrinter, QStringLiteral("LinkerRand"), printer->GetLeft());
+  file.WriteInteger(kSectionPrinter, QStringLiteral("ObererRand"), printer->GetTop());
+  file.WriteInteger(kSectionPrinter, QStringLiteral("RechterRand"), printer->GetRight());
+  file.WriteInteger(kSectionPrinter, QStringLiteral("UntererRand"), printer->GetBottom());
+}
+
+void tSimpleApp::SaveUserSettings(TMORLAKIniFile&) {}
+void tSimpleApp::LoadPeriphery() {}
+void tSimpleApp::StartExtensions() {}
+void tSimpleApp::StopExtensions() {}
+void tSimpleApp::BeforeStart() {}

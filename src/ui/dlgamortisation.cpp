@@ -1,0 +1,803 @@
+#include "dlgamortisation.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <limits>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "amorticons.h"
+#include "amortupdown.h"
+#include "appimages.h"
+#include "edevexception.h"
+#include "help.h"
+#include "morlakapp.h"
+#include "msgdlg.h"
+#include "numfield.h"
+#include "numfmt.h"
+#include "tavidaten.h"
+
+namespace {
+
+tDlgAmortisation* gPaybackDialog = nullptr;
+
+const QString kLocation = QStringLiteral("tDlgAmortisation.FormCreate");
+
+// Shown for a figure that left the 32-bit range.
+const QString kNoFigure = QString(10, QLatin1Char('*'));
+
+// Device prices with KARU in full: [device][colour display].
+constexpr int32_t kDevicePrice[2][2] = {{4190, 4690}, {2920, 3170}};
+constexpr int32_t kKaruBasicDiscount = 670;
+constexpr int32_t kTomvilSurcharge[3] = {910, 1460, 2910};
+
+QString MoneyText(int32_t value) { return IsSaturated(value) ? kNoFigure : QString::number(value); }
+QString BalanceText(int64_t value) { return value == kNoBalance ? kNoFigure : QString::number(value); }
+QString RealText(extended value, int width, int decimals) {
+  return QString::fromStdString(FormatReal(value, width, decimals));
+}
+
+QLabel* Caption(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+// A right-aligned value of the results page.
+QLabel* ValueLabel(const QString& name, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  label->setProperty("amortValue", true);
+  return label;
+}
+
+QLabel* UnitLabel(const QString& text, QWidget* parent) {
+  QLabel* label = Caption(text, parent);
+  label->setProperty("amortUnit", true);
+  return label;
+}
+
+tNumField* NumField(const QString& name, const QString& mask, long double minimum, long double maximum,
+                    QWidget* parent) {
+  auto* field = new tNumField(parent);
+  field->setObjectName(name);
+  field->SetKind(tNumField::Kind::Integer);
+  field->SetMask(mask);
+  field->SetRange(minimum, maximum);
+  return field;
+}
+
+QGroupBox* Group(const QString& name, const QString& title, QWidget* parent) {
+  auto* box = new QGroupBox(title, parent);
+  box->setObjectName(name);
+  return box;
+}
+
+template <class Button>
+Button* Choice(const QString& name, const QString& text, QWidget* parent) {
+  auto* button = new Button(text, parent);
+  button->setObjectName(name);
+  return button;
+}
+
+}  // namespace
+
+// ------------------------------------------------------------------ prices
+
+tDlgAmortisation::tStandardPrices tDlgAmortisation::StandardPrices(int device, bool colourDisplay, bool karuFull,
+                                                                   int tomvil) {
+  const int32_t base = kDevicePrice[device == 0 ? 0 : 1][colourDisplay ? 1 : 0];
+  tStandardPrices prices;
+  prices.InvestZS = karuFull ? base : base - kKaruBasicDiscount;
+  prices.InvestPL = base + kTomvilSurcharge[tomvil == 0 ? 0 : tomvil == 1 ? 1 : 2];
+  return prices;
+}
+
+// ---------------------------------------------------------------- the form
+
+tDlgAmortisation::tDlgAmortisation(tTaviDaten& daten, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      fDaten(daten) {
+  setObjectName(QStringLiteral("tDlgAmortisation"));
+  setWindowTitle(QStringLiteral("Amortisationsrechnung"));
+
+  BuildActions();
+
+  auto* menuBar = new QMenuBar(this);
+  menuBar->setObjectName(QStringLiteral("MainMenu"));
+  menuBar->setNativeMenuBar(false);
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  client->setFixedSize(kClientWidth, kClientHeight);
+
+  auto* toolBar = new QToolBar(client);
+  toolBar->setObjectName(QStringLiteral("ToolBar"));
+  toolBar->setIconSize(QSize(16, 16));
+  toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  toolBar->setMovable(false);
+  toolBar->setFloatable(false);
+  BuildMenus(menuBar, toolBar);
+
+  fPageControl = new QTabWidget(client);
+  fPageControl->setObjectName(QStringLiteral("PageControl"));
+  fPageControl->setUsesScrollButtons(false);
+  fSheetSystem = BuildSystemPage();
+  fSheetResults = BuildResultsPage();
+  fPageControl->addTab(fSheetSystem, QStringLiteral("Systemauswahl"));
+  fPageControl->addTab(fSheetResults, QStringLiteral("Ergebnisseite"));
+  fPageControl->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(fPageControl, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& pos) { fPopupMenu->popup(fPageControl->mapToGlobal(pos)); });
+
+  fBtnClose = new QPushButton(QStringLiteral("Schließen"), client);
+  fBtnClose->setObjectName(QStringLiteral("BtnClose"));
+  fBtnClose->setFixedSize(75, 25);
+  fBtnClose->setAutoDefault(false);
+  connect(fBtnClose, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* body = new QVBoxLayout;
+  body->setContentsMargins(4, 2, 4, 6);
+  body->setSpacing(6);
+  body->addWidget(fPageControl, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(fBtnClose);
+  body->addLayout(buttons);
+
+  auto* clientLayout = new QVBoxLayout(client);
+  clientLayout->setContentsMargins(0, 0, 0, 0);
+  clientLayout->setSpacing(0);
+  clientLayout->addWidget(toolBar);
+  clientLayout->addLayout(body, 1);
+
+  auto* frame = new QVBoxLayout(this);
+  frame->setContentsMargins(0, 0, 0, 0);
+  frame->setSpacing(0);
+  frame->setMenuBar(menuBar);
+  frame->addWidget(client);
+  frame->setSizeConstraint(QLayout::SetFixedSize);
+
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, this, &tDlgAmortisation::ActionHelpExecute);
+
+  UpdateMetrics();
+  ConnectHandlers();
+  try {
+    FormCreate();
+  } catch (...) {
+    DetachHandlers();  // the children outlive this object's own part
+    throw;
+  }
+
+  adjustSize();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect g = screen->availableGeometry();
+    move(g.x() + (g.width() - width()) / 2, g.y() + (g.height() - height()) / 2);
+  }
+  gPaybackDialog = this;
+}
+
+tDlgAmortisation::~tDlgAmortisation() {
+  FormDestroy();
+  DetachHandlers();
+  if (gPaybackDialog == this) gPaybackDialog = nullptr;
+}
+
+// From here on no child may call back into this dialog, whose own part is
+// about to go while the children are deleted later by the base class (a
+// field that still has the focus loses it then, for one).
+void tDlgAmortisation::DetachHandlers() {
+  fUpdating = true;
+  fUpDownZS->SetOnChangingEx(nullptr);
+  fUpDownPL->SetOnChangingEx(nullptr);
+  for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
+}
+
+void tDlgAmortisation::BuildActions() {
+  const auto action = [this](const QString& name, const QString& caption, const QString& hint) {
+    auto* a = new QAction(caption, this);
+    a->setObjectName(name);
+    a->setToolTip(hint);
+    a->setStatusTip(hint);
+    return a;
+  };
+  fActionPrintTable = action(QStringLiteral("ActionPrintTable"), QStringLiteral("Ausdruck Amortisations-Tabelle"),
+                             QStringLiteral("Ausdruck Tabelle"));
+  fActionPrintGraphic = action(QStringLiteral("ActionPrintGraphic"),
+                               QStringLiteral("Ausdruck Amortisations-Grafik"), QStringLiteral("Ausdruck Grafik"));
+  fActionPrintOverview = action(QStringLiteral("ActionPrintOverview"), QStringLiteral("Ausdruck Gesamtübersicht"),
+                                QStringLiteral("Ausdruck Gesamtübersicht"));
+  fActionSystem =
+      action(QStringLiteral("ActionSystem"), QStringLiteral("Systemauswahl"), QStringLiteral("Systemauswahl"));
+  fActionResults =
+      action(QStringLiteral("ActionResults"), QStringLiteral("Ergebnisseite"), QStringLiteral("Ergebnisseite"));
+  fActionHelp = action(QStringLiteral("ActionHelp"), QStringLiteral("Hilfe"), QStringLiteral("Hilfe"));
+
+  fActionPrintTable->setIcon(AmortIcon(tAmortIcon::PrintTable));
+  fActionPrintGraphic->setIcon(AmortIcon(tAmortIcon::PrintGraphic));
+  fActionPrintOverview->setIcon(AmortIcon(tAmortIcon::PrintOverview));
+  fActionHelp->setIcon(AppIcon(QStringLiteral("TBHELP")));
+
+  // The printouts come with the reports.
+  for (QAction* a : {fActionPrintTable, fActionPrintGraphic, fActionPrintOverview}) a->setEnabled(false);
+
+  connect(fActionSystem, &QAction::triggered, this, &tDlgAmortisation::ActionSystemExecute);
+  connect(fActionResults, &QAction::triggered, this, &tDlgAmortisation::ActionResultsExecute);
+  connect(fActionHelp, &QAction::triggered, this, &tDlgAmortisation::ActionHelpExecute);
+}
+
+void tDlgAmortisation::BuildMenus(QMenuBar* menuBar, QToolBar* toolBar) {
+  QMenu* edit = menuBar->addMenu(QStringLiteral("Bearbeiten"));
+  edit->setObjectName(QStringLiteral("MenuEdit"));
+  QMenu* page = edit->addMenu(QStringLiteral("Seite"));
+  page->setObjectName(QStringLiteral("MenuPage"));
+  page->addAction(fActionSystem);
+  page->addAction(fActionResults);
+  edit->addSeparator();
+  edit->addAction(fActionPrintTable);
+  edit->addAction(fActionPrintGraphic);
+  edit->addAction(fActionPrintOverview);
+  QMenu* help = menuBar->addMenu(QStringLiteral("Hilfe"));
+  help->setObjectName(QStringLiteral("MenuHelp"));
+  help->addAction(fActionHelp);
+
+  toolBar->addAction(fActionPrintTable);
+  toolBar->addAction(fActionPrintGraphic);
+  toolBar->addAction(fActionPrintOverview);
+  toolBar->addSeparator();
+  toolBar->addAction(fActionHelp);
+
+  fPopupMenu = new QMenu(this);
+  fPopupMenu->setObjectName(QStringLiteral("PopupMenu"));
+  fPopupMenu->addAction(fActionSystem);
+  fPopupMenu->addAction(fActionResults);
+}
+
+QWidget* tDlgAmortisation::BuildSystemPage() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("TSheetSystem"));
+
+  // One group per configuration: investment, training (with the days),
+  // additional cost and the total, each in euros.
+  struct tCostRows {
+    tNumField* invest;
+    tNumField* training;
+    tNumField* extra;
+    tNumField* total;
+    QLineEdit* days;
+    tAmortUpDown* upDown;
+  };
+  const auto costGroup = [page](const QString& groupName, const QString& title, const QString& suffix,
+                                const QString& totalName) {
+    QGroupBox* box = Group(groupName, title, page);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(8, 4, 8, 6);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(4);
+    tCostRows rows{};
+    rows.invest = NumField(QStringLiteral("Invest_%1_System_Feld").arg(suffix), QStringLiteral("#####"), 0, 99999, box);
+    rows.training = NumField(QStringLiteral("Schulungskosten_%1_Feld").arg(suffix), QStringLiteral("#####"), 0, 10000, box);
+    rows.extra = NumField(QStringLiteral("Zusatzkosten_%1_Feld").arg(suffix), QStringLiteral("#####"), 0, 10000, box);
+    rows.total = NumField(totalName, QStringLiteral("##########"), std::numeric_limits<int32_t>::min(),
+                          std::numeric_limits<int32_t>::max(), box);
+    rows.total->SetEditable(false);
+    rows.total->setFocusPolicy(Qt::NoFocus);
+
+    rows.days = new QLineEdit(box);
+    rows.days->setObjectName(QStringLiteral("EditTrainingDays%1").arg(suffix));
+    rows.days->setReadOnly(true);
+    rows.days->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    rows.upDown = new tAmortUpDown(box);
+    rows.upDown->setObjectName(QStringLiteral("UpDownTrainingDays%1").arg(suffix));
+    rows.upDown->SetRange(0, kMaxTrainingDays);
+    rows.upDown->SetAssociate(rows.days);
+
+    auto* line = new QFrame(box);
+    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+
+    const auto row = [box, grid](int r, const QString& caption, tNumField* field) {
+      grid->addWidget(Caption(caption, box), r, 0);
+      grid->addWidget(field, r, 1, Qt::AlignRight);
+      grid->addWidget(Caption(QStringLiteral("€"), box), r, 2);
+    };
+    row(0, QStringLiteral("Investitionskosten System"), rows.invest);
+    row(1, QStringLiteral("Schulungskosten"), rows.training);
+    auto* days = new QHBoxLayout;
+    days->setSpacing(0);
+    days->addWidget(rows.days);
+    days->addWidget(rows.upDown);
+    days->addSpacing(4);
+    days->addWidget(Caption(QStringLiteral("Tag(e)"), box));
+    grid->addLayout(days, 1, 3);
+    row(2, QStringLiteral("Zusatzkosten (Fahrt, Übernachtung)"), rows.extra);
+    grid->addWidget(line, 3, 1, 1, 2);
+    row(4, QStringLiteral("Gesamtkosten"), rows.total);
+    grid->setColumnStretch(0, 1);
+    return std::make_pair(box, rows);
+  };
+
+  auto [boxZS, zs] = costGroup(QStringLiteral("GBoxSystemZS"), QStringLiteral(" Zeitstudiensystem "),
+                               QStringLiteral("ZS"), QStringLiteral("NFieldCosts1"));
+  auto [boxPL, pl] = costGroup(QStringLiteral("GBoxSystemPL"), QStringLiteral(" Zeitstudien- und Planzeitsystem "),
+                               QStringLiteral("PL"), QStringLiteral("NFieldCosts2"));
+  fInvestZS = zs.invest;
+  fSchulungZS = zs.training;
+  fZusatzZS = zs.extra;
+  fCosts1 = zs.total;
+  fEditDaysZS = zs.days;
+  fUpDownZS = zs.upDown;
+  fInvestPL = pl.invest;
+  fSchulungPL = pl.training;
+  fZusatzPL = pl.extra;
+  fCosts2 = pl.total;
+  fEditDaysPL = pl.days;
+  fUpDownPL = pl.upDown;
+
+  // Settings: price mode, device, editions.
+  auto* panel = new QFrame(page);
+  panel->setObjectName(QStringLiteral("PanelSettings"));
+  panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+  fRBtnManualInput = Choice<QRadioButton>(QStringLiteral("RBtnManualInput"), QStringLiteral("individuelle Eingabe"), panel);
+  fRBtnStandardValues = Choice<QRadioButton>(QStringLiteral("RBtnStandardValues"), QStringLiteral("Standardpreise"), panel);
+
+  QGroupBox* device = Group(QStringLiteral("GBoxDevice"), QStringLiteral(" Erfaßgerät "), panel);
+  fRBtnQUANTORIX = Choice<QRadioButton>(QStringLiteral("RBtnQUANTORIX"), QStringLiteral("QUANTORIX"), device);
+  fRBtnBELTORIX = Choice<QRadioButton>(QStringLiteral("RBtnBELTORIX"), QStringLiteral("BELTORIX"), device);
+  fCBoxColorDisplay = Choice<QCheckBox>(QStringLiteral("CBoxColorDisplay"), QStringLiteral("Farbdisplay"), device);
+  auto* deviceLayout = new QVBoxLayout(device);
+  deviceLayout->setContentsMargins(6, 2, 6, 4);
+  deviceLayout->setSpacing(2);
+  deviceLayout->addWidget(fRBtnQUANTORIX);
+  deviceLayout->addWidget(fRBtnBELTORIX);
+  deviceLayout->addWidget(fCBoxColorDisplay);
+
+  QGroupBox* karu = Group(QStringLiteral("GBoxSoftwareZS"), QStringLiteral(" Zeitstudiensystem "), panel);
+  fRBtnKARUBasic = Choice<QRadioButton>(QStringLiteral("RBtnKARUBasic"), QStringLiteral("KARU Grundversion"), karu);
+  fRBtnKARUFull = Choice<QRadioButton>(QStringLiteral("RBtnKARUFull"), QStringLiteral("KARU Vollversion"), karu);
+  auto* karuLayout = new QVBoxLayout(karu);
+  karuLayout->setContentsMargins(6, 2, 6, 4);
+  karuLayout->setSpacing(2);
+  karuLayout->addWidget(fRBtnKARUBasic);
+  karuLayout->addWidget(fRBtnKARUFull);
+
+  QGroupBox* tomvil = Group(QStringLiteral("GBoxSoftwarePL"), QStringLiteral(" Planzeitsystem "), panel);
+  QLabel* karuPlus = Caption(QStringLiteral("KARU Vollversion +"), tomvil);
+  karuPlus->setObjectName(QStringLiteral("LblKARUPlus"));
+  fRBtnTOMVILReg = Choice<QRadioButton>(QStringLiteral("RBtnTOMVILReg"), QStringLiteral("TOMVIL Regression"), tomvil);
+  fRBtnTOMVILKalk = Choice<QRadioButton>(QStringLiteral("RBtnTOMVILKalk"), QStringLiteral("TOMVIL Kalkulation"), tomvil);
+  fRBtnTOMVILAP = Choice<QRadioButton>(QStringLiteral("RBtnTOMVILAP"), QStringLiteral("TOMVIL Arbeitsplanung"), tomvil);
+  auto* tomvilLayout = new QVBoxLayout(tomvil);
+  tomvilLayout->setContentsMargins(6, 2, 6, 4);
+  tomvilLayout->setSpacing(2);
+  tomvilLayout->addWidget(karuPlus);
+  tomvilLayout->addWidget(fRBtnTOMVILReg);
+  tomvilLayout->addWidget(fRBtnTOMVILKalk);
+  tomvilLayout->addWidget(fRBtnTOMVILAP);
+
+  auto* panelLayout = new QVBoxLayout(panel);
+  panelLayout->setContentsMargins(6, 6, 6, 6);
+  panelLayout->setSpacing(4);
+  panelLayout->addWidget(fRBtnManualInput);
+  panelLayout->addWidget(fRBtnStandardValues);
+  panelLayout->addSpacing(4);
+  panelLayout->addWidget(device);
+  panelLayout->addWidget(karu);
+  panelLayout->addWidget(tomvil);
+  panelLayout->addStretch(1);
+
+  auto* costs = new QVBoxLayout;
+  costs->setSpacing(8);
+  costs->addWidget(boxZS);
+  costs->addWidget(boxPL);
+  costs->addStretch(1);
+
+  auto* layout = new QHBoxLayout(page);
+  layout->setContentsMargins(8, 8, 8, 8);
+  layout->setSpacing(8);
+  layout->addLayout(costs, 1);
+  layout->addWidget(panel);
+  return page;
+}
+
+QWidget* tDlgAmortisation::BuildResultsPage() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("TSheetResults"));
+  const QString euro = QStringLiteral("€");
+  const QString months = QStringLiteral("Monate");
+
+  // The two month counts of the planned-time build-up.
+  fBeginnReduzierung = NumField(QStringLiteral("BeginnReduzierung_Feld"), QStringLiteral("##"), 0, 99, page);
+  fAufwandPLSyst = NumField(QStringLiteral("Aufwand_PL_Syst_Feld"), QStringLiteral("##"), 0, 99, page);
+  auto* inputs = new QGridLayout;
+  inputs->setHorizontalSpacing(6);
+  inputs->setVerticalSpacing(6);
+  inputs->addWidget(Caption(QStringLiteral("Beginn der Reduzierung von Zeitstudien nach"), page), 0, 0);
+  inputs->addWidget(fBeginnReduzierung, 0, 1);
+  inputs->addWidget(Caption(QStringLiteral("Monate(n)"), page), 0, 2);
+  inputs->addWidget(Caption(QStringLiteral("Aufbau des Katalogs in"), page), 1, 0);
+  inputs->addWidget(fAufwandPLSyst, 1, 1);
+  inputs->addWidget(Caption(QStringLiteral("Monate(n)"), page), 1, 2);
+
+  QGroupBox* reduction =
+      Group(QStringLiteral("GBoxReduction"), QStringLiteral("Monatliche Aufwandsreduzierung"), page);
+  fLblZeitstudienanteil = ValueLabel(QStringLiteral("LblZeitstudienanteil"), reduction);
+  fLblAnzahlZeitstudien = ValueLabel(QStringLiteral("LblAnzahlZeitstudien"), reduction);
+  auto* reductionGrid = new QGridLayout(reduction);
+  reductionGrid->setContentsMargins(8, 2, 8, 4);
+  reductionGrid->setHorizontalSpacing(6);
+  reductionGrid->setVerticalSpacing(2);
+  reductionGrid->addWidget(Caption(QStringLiteral("Zeitstudienanteil"), reduction), 0, 0);
+  reductionGrid->addWidget(fLblZeitstudienanteil, 0, 1);
+  reductionGrid->addWidget(Caption(QStringLiteral("%"), reduction), 0, 2);
+  reductionGrid->addWidget(Caption(QStringLiteral("Anzahl Zeitstudien"), reduction), 1, 0);
+  reductionGrid->addWidget(fLblAnzahlZeitstudien, 1, 1);
+  reductionGrid->setColumnStretch(0, 1);
+
+  auto* top = new QHBoxLayout;
+  top->setSpacing(12);
+  top->addLayout(inputs);
+  top->addStretch(1);
+  top->addWidget(reduction);
+
+  // One group per comparison: costs and savings on the left, the balances
+  // after one to three years on the right, the payback period last on the
+  // left. The same column plan in all three keeps the values aligned.
+  struct tRow {
+    QString caption;
+    QLabel* value;
+    QString unit;
+  };
+  const auto comparison = [page](const QString& name, const QString& title, const std::vector<tRow>& left,
+                                 const std::vector<tRow>& right) {
+    QGroupBox* box = Group(name, title, page);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(8, 2, 8, 4);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+    const auto place = [box, grid](const std::vector<tRow>& rows, int column) {
+      for (int i = 0; i < int(rows.size()); ++i) {
+        rows[i].value->setParent(box);
+        grid->addWidget(Caption(rows[i].caption, box), i, column);
+        grid->addWidget(rows[i].value, i, column + 1);
+        grid->addWidget(UnitLabel(rows[i].unit, box), i, column + 2);
+      }
+    };
+    place(left, 0);
+    place(right, 4);
+    grid->setColumnMinimumWidth(3, 18);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(4, 1);
+    return box;
+  };
+  const auto value = [page](const QString& name) { return ValueLabel(name, page); };
+
+  fLblCostsZS = value(QStringLiteral("LblCostsZS"));
+  fLblSavingZS = value(QStringLiteral("LblSavingZS"));
+  fLblPaybackZS = value(QStringLiteral("LblPaybackZS"));
+  fLblCostsPL = value(QStringLiteral("LblCostsPL"));
+  fLblSavingPlanzeitPL = value(QStringLiteral("LblSavingPlanzeitPL"));
+  fLblRestSavingPL = value(QStringLiteral("LblRestSavingPL"));
+  fLblPaybackPL = value(QStringLiteral("LblPaybackPL"));
+  fLblExtraCostsPLZS = value(QStringLiteral("LblExtraCostsPLZS"));
+  fLblSavingPLZS = value(QStringLiteral("LblSavingPLZS"));
+  fLblPaybackPLZS = value(QStringLiteral("LblPaybackPLZS"));
+  for (int i = 0; i < 3; ++i) {
+    fLblBalanceZS[i] = value(QStringLiteral("LblBalanceZS%1").arg(i + 1));
+    fLblBalancePL[i] = value(QStringLiteral("LblBalancePL%1").arg(i + 1));
+    fLblBalancePLZS[i] = value(QStringLiteral("LblBalancePLZS%1").arg(i + 1));
+  }
+  const auto balances = [&euro](QLabel** labels) {
+    return std::vector<tRow>{{QStringLiteral("nach 1 Jahr"), labels[0], euro},
+                             {QStringLiteral("nach 2 Jahren"), labels[1], euro},
+                             {QStringLiteral("nach 3 Jahren"), labels[2], euro}};
+  };
+  const QString payback = QStringLiteral("Armortisationszeit");
+
+  QGroupBox* zs = comparison(QStringLiteral("GBoxZSManual"), QStringLiteral(" Zeitstudiensystem - Manuelle Datenermittlung "),
+                             {{QStringLiteral("Gesamtkosten"), fLblCostsZS, euro},
+                              {QStringLiteral("Einsparung / Jahr"), fLblSavingZS, euro},
+                              {payback, fLblPaybackZS, months}},
+                             balances(fLblBalanceZS));
+  QGroupBox* pl =
+      comparison(QStringLiteral("GBoxPLManual"), QStringLiteral(" Zeitstudien+Planzeitsystem - Manuelle Datenermittlung "),
+                 {{QStringLiteral("Gesamtkosten"), fLblCostsPL, euro},
+                  {QStringLiteral("Einsparung ZS / Jahr"), fLblSavingPlanzeitPL, euro},
+                  {QStringLiteral("Einsparung Planz. / Jahr"), fLblRestSavingPL, euro},
+                  {payback, fLblPaybackPL, months}},
+                 balances(fLblBalancePL));
+  QGroupBox* plzs = comparison(QStringLiteral("GBoxPLZS"), QStringLiteral(" Zeitstudien+Planzeitsystem - Zeitstudien "),
+                               {{QStringLiteral("Mehrkosten Planzeitsystem"), fLblExtraCostsPLZS, euro},
+                                {QStringLiteral("Einsparung Planz. / Jahr"), fLblSavingPLZS, euro},
+                                {payback, fLblPaybackPLZS, months}},
+                               balances(fLblBalancePLZS));
+
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(8, 8, 8, 8);
+  layout->setSpacing(8);
+  layout->addLayout(top);
+  layout->addWidget(zs);
+  layout->addWidget(pl);
+  layout->addWidget(plzs);
+  layout->addStretch(1);
+  return page;
+}
+
+// Widths that depend on the font: the entry fields hold as many digits as
+// their mask, the value labels an eleven-character figure, the unit
+// columns "Monate".
+void tDlgAmortisation::UpdateMetrics() {
+  const auto fieldWidth = [](tNumField* field) {
+    const QFontMetrics fm(field->font());
+    return fm.horizontalAdvance(QString(int(field->Mask().size()), QLatin1Char('0'))) + 14;
+  };
+  for (tNumField* field : findChildren<tNumField*>()) field->setFixedWidth(fieldWidth(field));
+  for (QLineEdit* days : {fEditDaysZS, fEditDaysPL})
+    days->setFixedWidth(QFontMetrics(days->font()).horizontalAdvance(QStringLiteral("000")) + 10);
+  for (QLabel* label : findChildren<QLabel*>()) {
+    const QFontMetrics fm(label->font());
+    if (label->property("amortValue").toBool())
+      label->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("-0000000000")) + 8);
+    else if (label->property("amortUnit").toBool())
+      label->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Monate")));
+  }
+}
+
+void tDlgAmortisation::ConnectHandlers() {
+  for (tNumField* field : {fInvestZS, fSchulungZS, fZusatzZS, fInvestPL, fSchulungPL, fZusatzPL, fBeginnReduzierung,
+                           fAufwandPLSyst})
+    connect(field, &tNumField::Exited, this, &tDlgAmortisation::EvalFields);
+
+  // Radio buttons report both the one switched off and the one switched on;
+  // only the latter counts.
+  for (QRadioButton* mode : {fRBtnManualInput, fRBtnStandardValues})
+    connect(mode, &QRadioButton::toggled, this, [this](bool on) {
+      if (on) RBtnInputClick();
+    });
+  for (QRadioButton* choice :
+       {fRBtnQUANTORIX, fRBtnBELTORIX, fRBtnKARUBasic, fRBtnKARUFull, fRBtnTOMVILReg, fRBtnTOMVILKalk, fRBtnTOMVILAP})
+    connect(choice, &QRadioButton::toggled, this, [this](bool on) {
+      if (on) SelectionChanged();
+    });
+  connect(fCBoxColorDisplay, &QCheckBox::toggled, this, &tDlgAmortisation::SelectionChanged);
+
+  fUpDownZS->SetOnChangingEx(
+      [this](int position, int, bool& allow) { UpDownTrainingDaysZSChangingEx(position, allow); });
+  fUpDownPL->SetOnChangingEx(
+      [this](int position, int, bool& allow) { UpDownTrainingDaysPLChangingEx(position, allow); });
+}
+
+// ------------------------------------------------------------- lifecycle
+
+void tDlgAmortisation::FormCreate() {
+  fUpdating = true;
+  fRBtnManualInput->setChecked(fDaten.ManuelleEingabe != 0);
+  fRBtnStandardValues->setChecked(fDaten.ManuelleEingabe == 0);
+
+  switch (fDaten.Erfassgeraet) {
+    case 0: fRBtnQUANTORIX->setChecked(true); break;
+    case 1: fRBtnBELTORIX->setChecked(true); break;
+    default: throw EDevException::Fmt(QStringLiteral("Unbekannte Geräteoption (%D)."), fDaten.Erfassgeraet, kLocation);
+  }
+  fCBoxColorDisplay->setChecked(fDaten.Farbdisplay != 0);
+  switch (fDaten.ZSSoftwareOption) {
+    case 0: fRBtnKARUBasic->setChecked(true); break;
+    case 1: fRBtnKARUFull->setChecked(true); break;
+    default: throw EDevException::Fmt(QStringLiteral("Unbekannte KARU-Option (%D)."), fDaten.ZSSoftwareOption, kLocation);
+  }
+  switch (fDaten.PlanzeitOption) {
+    case 0: fRBtnTOMVILReg->setChecked(true); break;
+    case 1: fRBtnTOMVILKalk->setChecked(true); break;
+    case 2: fRBtnTOMVILAP->setChecked(true); break;
+    default: throw EDevException::Fmt(QStringLiteral("Unbekannte TOMVIL-Option (%D)."), fDaten.PlanzeitOption, kLocation);
+  }
+  // A day count beyond the range (a hand-edited data file) is shown as
+  // the nearest count the control allows.
+  fUpDownZS->SetPosition(fDaten.SchulungstageZS);
+  fUpDownPL->SetPosition(fDaten.SchulungstagePL);
+
+  Calculate();
+  ShowResults();
+  fUpdating = false;
+
+  UpdateInputStates();
+  ApplyStandardPrices();
+
+  fPageControl->setCurrentWidget(fSheetSystem);
+}
+
+void tDlgAmortisation::FormShow() {
+  if (tMorlakApp* app = MorlakApp()) app->ApplyMainFont(this);
+  UpdateMetrics();
+}
+
+void tDlgAmortisation::showEvent(QShowEvent* event) {
+  FormShow();
+  QDialog::showEvent(event);
+}
+
+void tDlgAmortisation::FormDestroy() {
+  fDaten.ManuelleEingabe = fRBtnManualInput->isChecked() ? 1 : 0;
+  fDaten.Erfassgeraet = fRBtnQUANTORIX->isChecked() ? 0 : 1;
+  fDaten.Farbdisplay = fCBoxColorDisplay->isChecked() ? 1 : 0;
+  fDaten.ZSSoftwareOption = fRBtnKARUBasic->isChecked() ? 0 : 1;
+  fDaten.PlanzeitOption = fRBtnTOMVILReg->isChecked() ? 0 : fRBtnTOMVILKalk->isChecked() ? 1 : 2;
+  fDaten.SchulungstageZS = static_cast<uint8_t>(fUpDownZS->Position());
+  fDaten.SchulungstagePL = static_cast<uint8_t>(fUpDownPL->Position());
+  StoreFields();
+  Calculate();
+}
+
+// ------------------------------------------------------------ operations
+
+void tDlgAmortisation::StoreFields() {
+  // The fields hold whole numbers within their ranges, or a value the
+  // program put there from the record; either fits the record's fields.
+  const auto value = [](const tNumField* field) { return static_cast<int32_t>(field->IntValue()); };
+  fDaten.InvestZSSystem = value(fInvestZS);
+  fDaten.SchulungskostenZS = value(fSchulungZS);
+  fDaten.ZusatzkostenZS = value(fZusatzZS);
+  fDaten.InvestPLSystem = value(fInvestPL);
+  fDaten.SchulungskostenPL = value(fSchulungPL);
+  fDaten.ZusatzkostenPL = value(fZusatzPL);
+  fDaten.BeginnReduzierung = value(fBeginnReduzierung);
+  fDaten.AufwandPLSyst = value(fAufwandPLSyst);
+}
+
+void tDlgAmortisation::Calculate() { fCalc.Calculate(fDaten); }
+
+void tDlgAmortisation::ShowResults() {
+  fInvestZS->SetIntValue(fDaten.InvestZSSystem);
+  fSchulungZS->SetIntValue(fDaten.SchulungskostenZS);
+  fZusatzZS->SetIntValue(fDaten.ZusatzkostenZS);
+  fInvestPL->SetIntValue(fDaten.InvestPLSystem);
+  fSchulungPL->SetIntValue(fDaten.SchulungskostenPL);
+  fZusatzPL->SetIntValue(fDaten.ZusatzkostenPL);
+  fBeginnReduzierung->SetIntValue(fDaten.BeginnReduzierung);
+  fAufwandPLSyst->SetIntValue(fDaten.AufwandPLSyst);
+
+  const tPaybackResults r = fCalc.Results();
+  // A sum beyond the 32-bit range is shown as asterisks, not as its limit.
+  const auto total = [](tNumField* field, int32_t value) {
+    if (IsSaturated(value))
+      field->SetExtValue(std::numeric_limits<long double>::quiet_NaN());
+    else
+      field->SetIntValue(value);
+  };
+  total(fCosts1, r.CostsZS);
+  total(fCosts2, r.CostsPL);
+
+  fLblCostsZS->setText(MoneyText(r.CostsZS));
+  fLblSavingZS->setText(MoneyText(r.EinsparungKostenZS));
+  for (int i = 0; i < 3; ++i) fLblBalanceZS[i]->setText(BalanceText(r.BalanceZS[i]));
+  fLblPaybackZS->setText(RealText(r.PaybackZS, 8, 1));
+
+  fLblCostsPL->setText(MoneyText(r.CostsPL));
+  fLblSavingPlanzeitPL->setText(MoneyText(r.EinsparungKostenPlanzeit));
+  fLblRestSavingPL->setText(MoneyText(r.RestEinsparungKosten));
+  for (int i = 0; i < 3; ++i) fLblBalancePL[i]->setText(BalanceText(r.BalancePL[i]));
+  fLblPaybackPL->setText(RealText(r.PaybackPL, 8, 1));
+
+  fLblZeitstudienanteil->setText(RealText(r.Zeitstudienanteil, 6, 2));
+  fLblAnzahlZeitstudien->setText(RealText(r.AnzahlZeitstudien, 6, 2));
+
+  fLblExtraCostsPLZS->setText(MoneyText(r.MehrkostenPL));
+  fLblSavingPLZS->setText(MoneyText(r.EinsparungPlanzeit));
+  for (int i = 0; i < 3; ++i) fLblBalancePLZS[i]->setText(BalanceText(r.BalancePLZS[i]));
+  fLblPaybackPLZS->setText(RealText(r.PaybackPLZS, 8, 1));
+}
+
+void tDlgAmortisation::SetFieldEditable(tNumField* field, bool editable) { field->SetEditable(editable); }
+
+void tDlgAmortisation::UpdateInputStates() {
+  const bool manual = fRBtnManualInput->isChecked();
+  for (tNumField* field : {fInvestZS, fSchulungZS, fInvestPL, fSchulungPL}) SetFieldEditable(field, manual);
+
+  const bool standard = fRBtnStandardValues->isChecked();
+  for (QWidget* control : std::initializer_list<QWidget*>{fRBtnQUANTORIX, fRBtnBELTORIX, fCBoxColorDisplay,
+                                                          fRBtnKARUBasic, fRBtnKARUFull, fRBtnTOMVILReg,
+                                                          fRBtnTOMVILKalk, fRBtnTOMVILAP})
+    control->setEnabled(standard);
+  if (standard) {
+    fSchulungZS->SetIntValue(int64_t{fUpDownZS->Position()} * kTrainingCostPerDay);
+    fSchulungPL->SetIntValue(int64_t{fUpDownPL->Position()} * kTrainingCostPerDay);
+  }
+}
+
+void tDlgAmortisation::ApplyStandardPrices() {
+  if (fRBtnManualInput->isChecked()) return;
+  const int device = fRBtnQUANTORIX->isChecked() ? 0 : 1;
+  const int tomvil = fRBtnTOMVILReg->isChecked() ? 0 : fRBtnTOMVILKalk->isChecked() ? 1 : 2;
+  const tStandardPrices prices =
+      StandardPrices(device, fCBoxColorDisplay->isChecked(), !fRBtnKARUBasic->isChecked(), tomvil);
+  fInvestZS->SetIntValue(prices.InvestZS);
+  fInvestPL->SetIntValue(prices.InvestPL);
+  StoreFields();
+  Calculate();
+  ShowResults();
+}
+
+// -------------------------------------------------------------- handlers
+
+void tDlgAmortisation::EvalFields() {
+  if (fUpdating) return;
+  StoreFields();
+  Calculate();
+  ShowResults();
+}
+
+void tDlgAmortisation::RBtnInputClick() {
+  if (fUpdating) return;
+  UpdateInputStates();
+  ApplyStandardPrices();
+}
+
+void tDlgAmortisation::SelectionChanged() {
+  if (fUpdating) return;
+  ApplyStandardPrices();
+}
+
+void tDlgAmortisation::UpDownTrainingDaysZSChangingEx(int newPosition, bool& allowChange) {
+  if (newPosition >= fUpDownZS->Minimum() && newPosition <= fUpDownZS->Maximum()) {
+    fSchulungZS->SetIntValue(int64_t{newPosition} * kTrainingCostPerDay);
+    EvalFields();
+  }
+  allowChange = true;
+}
+
+void tDlgAmortisation::UpDownTrainingDaysPLChangingEx(int newPosition, bool& allowChange) {
+  if (newPosition >= fUpDownPL->Minimum() && newPosition <= fUpDownPL->Maximum()) {
+    fSchulungPL->SetIntValue(int64_t{newPosition} * kTrainingCostPerDay);
+    EvalFields();
+  }
+  allowChange = true;
+}
+
+void tDlgAmortisation::ActionSystemExecute() {
+  fPageControl->setCurrentWidget(fSheetSystem);
+  fInvestZS->setFocus(Qt::OtherFocusReason);
+}
+
+void tDlgAmortisation::ActionResultsExecute() {
+  fPageControl->setCurrentWidget(fSheetResults);
+  fBeginnReduzierung->setFocus(Qt::OtherFocusReason);
+}
+
+void tDlgAmortisation::ActionHelpExecute() { ShowHelpTopic(kHelpContext); }
+
+// ------------------------------------------------------------ the command
+
+tDlgAmortisation* PaybackDialog() { return gPaybackDialog; }
+
+void RunPaybackDialog(tTaviDaten& daten, QWidget* parent) {
+  const QString failure = QStringLiteral("Fehler beim Anzeigen des Dialogs.\n\r");
+  try {
+    std::unique_ptr<tDlgAmortisation> dialog(new tDlgAmortisation(daten, parent));
+    dialog->exec();
+  } catch (const std::exception& e) {
+    ShowError(failure + ExceptionMessage(e));
+  } catch (...) {
+    ShowError(failure);
+  }
+}

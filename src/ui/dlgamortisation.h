@@ -1,0 +1,194 @@
+// The payback dialog "Amortisationsrechnung".
+//
+// Page "Systemauswahl" prices the two configurations compared with manual
+// time studies: the time-study system (recording device plus KARU) and the
+// time-study plus planned-time system (the same with KARU in full and
+// TOMVIL). Prices are either typed in ("individuelle Eingabe") or taken
+// from the standard price table ("Standardpreise") for the chosen device,
+// display and software editions; training costs are 640 euros per day.
+// Page "Ergebnisseite" holds the two month counts of the planned-time
+// build-up and shows the results of the three comparisons.
+//
+// Every change recalculates at once (tPaybackCalc) and writes the dialog's
+// cost and month fields into the record; when the dialog is destroyed the
+// record receives the option choices, the training days and the values
+// last visible in the fields, including one typed into a field that still
+// has the focus.
+//
+// Ownership and lifetime: the record belongs to the main window and must
+// outlive the dialog. The dialog is created for one modal run and freed
+// right after it (RunPaybackDialog). While it exists PaybackDialog() answers
+// it, so that the reports and the graph dialog can read its results.
+//
+// Errors: an option code of the record outside its range makes the
+// constructor throw EDevException ("Unbekannte Geräteoption (%D).",
+// "Unbekannte KARU-Option (%D).", "Unbekannte TOMVIL-Option (%D).", location
+// "tDlgAmortisation.FormCreate"); the record is then left as it was.
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+
+#include "payback.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QToolBar;
+class tNumField;
+class tTaviDaten;
+class tAmortUpDown;
+
+class tDlgAmortisation : public QDialog {
+ public:
+  static constexpr int kHelpContext = 2000;
+  static constexpr int32_t kTrainingCostPerDay = 640;  // euros
+  static constexpr int kMaxTrainingDays = 10;
+  // The area below the menu bar, at 96 dpi.
+  static constexpr int kClientWidth = 721;
+  static constexpr int kClientHeight = 505;
+
+  // Standard investment prices in euros.
+  struct tStandardPrices {
+    int32_t InvestZS = 0;  // time-study system
+    int32_t InvestPL = 0;  // time-study plus planned-time system
+  };
+  // device: 0 QUANTORIX, 1 BELTORIX; tomvil: 0 Regression, 1 Kalkulation,
+  // 2 Arbeitsplanung (any other value counts as Arbeitsplanung, as the
+  // radio buttons do).
+  static tStandardPrices StandardPrices(int device, bool colourDisplay, bool karuFull, int tomvil);
+
+  // Fills the dialog from the record (FormCreate). Throws EDevException for
+  // an unknown option code; nothing has been written to the record then.
+  explicit tDlgAmortisation(tTaviDaten& daten, QWidget* parent = nullptr);
+  // Writes the dialog back into the record (FormDestroy).
+  ~tDlgAmortisation() override;
+
+  tTaviDaten& Daten() const { return fDaten; }
+  // The results of the last Calculate.
+  const tPaybackCalc& Calc() const { return fCalc; }
+  int HelpContext() const { return kHelpContext; }
+
+  // Copies the eight cost and month fields into the record.
+  void StoreFields();
+  // Recomputes every result from the record.
+  void Calculate();
+  // Writes the record's cost and month values and all results into the
+  // controls of both pages.
+  void ShowResults();
+
+  QAction* ActionPrintTable() const { return fActionPrintTable; }
+  QAction* ActionPrintGraphic() const { return fActionPrintGraphic; }
+  QAction* ActionPrintOverview() const { return fActionPrintOverview; }
+  QAction* ActionSystem() const { return fActionSystem; }
+  QAction* ActionResults() const { return fActionResults; }
+  QAction* ActionHelp() const { return fActionHelp; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // Building the form.
+  void BuildActions();
+  void BuildMenus(QMenuBar* menuBar, QToolBar* toolBar);
+  QWidget* BuildSystemPage();
+  QWidget* BuildResultsPage();
+  void ConnectHandlers();
+  void DetachHandlers();
+  void UpdateMetrics();
+
+  // Lifecycle.
+  void FormCreate();
+  void FormShow();
+  void FormDestroy();
+
+  // Handlers.
+  void EvalFields();
+  void RBtnInputClick();
+  void SelectionChanged();
+  void UpDownTrainingDaysZSChangingEx(int newPosition, bool& allowChange);
+  void UpDownTrainingDaysPLChangingEx(int newPosition, bool& allowChange);
+  void ActionSystemExecute();
+  void ActionResultsExecute();
+  void ActionHelpExecute();
+
+  void UpdateInputStates();
+  void ApplyStandardPrices();
+  void SetFieldEditable(tNumField* field, bool editable);
+
+  tTaviDaten& fDaten;
+  tPaybackCalc fCalc;
+  bool fUpdating = false;
+
+  QAction* fActionPrintTable = nullptr;
+  QAction* fActionPrintGraphic = nullptr;
+  QAction* fActionPrintOverview = nullptr;
+  QAction* fActionSystem = nullptr;
+  QAction* fActionResults = nullptr;
+  QAction* fActionHelp = nullptr;
+  QMenu* fPopupMenu = nullptr;
+  QTabWidget* fPageControl = nullptr;
+  QWidget* fSheetSystem = nullptr;
+  QWidget* fSheetResults = nullptr;
+  QPushButton* fBtnClose = nullptr;
+
+  // Page "Systemauswahl".
+  tNumField* fInvestZS = nullptr;
+  tNumField* fSchulungZS = nullptr;
+  tNumField* fZusatzZS = nullptr;
+  tNumField* fCosts1 = nullptr;
+  tNumField* fInvestPL = nullptr;
+  tNumField* fSchulungPL = nullptr;
+  tNumField* fZusatzPL = nullptr;
+  tNumField* fCosts2 = nullptr;
+  QLineEdit* fEditDaysZS = nullptr;
+  QLineEdit* fEditDaysPL = nullptr;
+  tAmortUpDown* fUpDownZS = nullptr;
+  tAmortUpDown* fUpDownPL = nullptr;
+  QRadioButton* fRBtnManualInput = nullptr;
+  QRadioButton* fRBtnStandardValues = nullptr;
+  QRadioButton* fRBtnQUANTORIX = nullptr;
+  QRadioButton* fRBtnBELTORIX = nullptr;
+  QCheckBox* fCBoxColorDisplay = nullptr;
+  QRadioButton* fRBtnKARUBasic = nullptr;
+  QRadioButton* fRBtnKARUFull = nullptr;
+  QRadioButton* fRBtnTOMVILReg = nullptr;
+  QRadioButton* fRBtnTOMVILKalk = nullptr;
+  QRadioButton* fRBtnTOMVILAP = nullptr;
+
+  // Page "Ergebnisseite".
+  tNumField* fBeginnReduzierung = nullptr;
+  tNumField* fAufwandPLSyst = nullptr;
+  QLabel* fLblZeitstudienanteil = nullptr;
+  QLabel* fLblAnzahlZeitstudien = nullptr;
+  // Comparison 1: Gesamtkosten, Einsparung / Jahr, nach 1/2/3 Jahren, Armortisationszeit.
+  QLabel* fLblCostsZS = nullptr;
+  QLabel* fLblSavingZS = nullptr;
+  QLabel* fLblBalanceZS[3] = {};
+  QLabel* fLblPaybackZS = nullptr;
+  // Comparison 2: Gesamtkosten, Einsparung ZS / Jahr, Einsparung Planz. / Jahr, …
+  QLabel* fLblCostsPL = nullptr;
+  QLabel* fLblSavingPlanzeitPL = nullptr;
+  QLabel* fLblRestSavingPL = nullptr;
+  QLabel* fLblBalancePL[3] = {};
+  QLabel* fLblPaybackPL = nullptr;
+  // Comparison 3: Mehrkosten Planzeitsystem, Einsparung Planz. / Jahr, …
+  QLabel* fLblExtraCostsPLZS = nullptr;
+  QLabel* fLblSavingPLZS = nullptr;
+  QLabel* fLblBalancePLZS[3] = {};
+  QLabel* fLblPaybackPLZS = nullptr;
+};
+
+// The payback dialog while it exists, else nullptr.
+tDlgAmortisation* PaybackDialog();
+
+// The main window's payback command: creates the dialog for the record,
+// shows it modally and frees it. Any failure is reported with ShowError as
+// "Fehler beim Anzeigen des Dialogs.\n\r" followed by the error's message.
+void RunPaybackDialog(tTaviDaten& daten, QWidget* parent);

@@ -1,0 +1,44 @@
+// A menu bar inside the window: a flat tool bar without edge borders that
+// shows the top-level items of a main menu as text buttons, each dropping
+// down its item's menu.
+//
+// The buttons act as one group, like a menu bar: while one menu is open,
+// moving the mouse onto another button opens that button's menu, and the
+// Left and Right keys step to the neighbouring menu.
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QToolBar>
+
+class QMenu;
+class QToolButton;
+
+class TMenuBar : public QToolBar {
+ public:
+  explicit TMenuBar(QWidget* parent = nullptr);
+
+  // One button per top-level item of mainMenu (the actions of that menu,
+  // each carrying a submenu). Setting another menu, or nullptr, first
+  // removes the existing buttons.
+  void SetMenu(QMenu* mainMenu);
+  QMenu* Menu() const { return fMenu; }
+  const QList<QToolButton*>& Buttons() const { return fButtons; }
+
+  // Drops down the menu of button index (as a click on it would).
+  void OpenMenu(int index);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void RemoveButtons();
+  void SwitchTo(int index);
+  int IndexOfMenu(QObject* menu) const;
+
+  QPointer<QMenu> fMenu;
+  QList<QToolButton*> fButtons;
+  // The menus of the buttons (nullptr for an item without one). Kept as
+  // plain objects: the filter also sees them while they are destroyed.
+  QList<QPointer<QObject>> fMenus;
+};

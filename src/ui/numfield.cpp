@@ -1,0 +1,185 @@
+#include "numfield.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QPalette>
+#include <QTimer>
+#include <QValidator>
+#include <charconv>
+#include <cmath>
+
+#include "numfmt.h"
+
+namespace {
+
+// The decimal separator shown and accepted (besides "." and ",").
+QString Separator() { return QString::fromUtf8(DecimalSeparator().c_str()); }
+
+// Refuses what the mask does not allow: more digits than it has places,
+// a second separator, a separator in an integer field, any other character.
+class MaskValidator : public QValidator {
+ public:
+  MaskValidator(const tNumField* field) : QValidator(const_cast<tNumField*>(field)), fField(field) {}
+  State validate(QString& input, int&) const override {
+    const QString sep = Separator();
+    int intDigits = 0, decDigits = 0;
+    bool seenSep = false;
+    const int maxInt = fField->Mask().section(QLatin1Char('.'), 0, 0).size();
+    const int maxDec = fField->Mask().contains(QLatin1Char('.')) ? fField->Mask().section(QLatin1Char('.'), 1).size() : 0;
+    for (const QChar c : input) {
+      if (c.isDigit() && c.unicode() < 128) {
+        (seenSep ? decDigits : intDigits)++;
+      } else if ((c == QLatin1Char('.') || c == QLatin1Char(',') || QString(c) == sep) && maxDec > 0 && !seenSep) {
+        seenSep = true;
+      } else if (c == QLatin1Char(' ')) {
+        continue;
+      } else {
+        return Invalid;
+      }
+    }
+    if (intDigits > maxInt || decDigits > maxDec) return Invalid;
+    return Acceptable;
+  }
+
+ private:
+  const tNumField* fField;
+};
+
+}  // namespace
+
+tNumField::tNumField(QWidget* parent) : QLineEdit(parent) {
+  setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  setValidator(new MaskValidator(this));
+  connect(this, &QLineEdit::inputRejected, this, [] { QApplication::beep(); });
+  connect(this, &QLineEdit::textEdited, this, &tNumField::OnTextEdited);
+  setText(TextOf(0));
+  ApplyColours();
+}
+
+void tNumField::SetMask(const QString& picture) {
+  fMask = picture;
+  fMask.replace(QLatin1Char('9'), QLatin1Char('#'));
+  setMaxLength(fMask.size());
+  setText(TextOf(fValue));
+}
+
+void tNumField::SetRange(long double minimum, long double maximum) {
+  fHasRange = true;
+  fMin = minimum;
+  fMax = maximum;
+  SetErrorState(fValue < fMin || fValue > fMax);
+}
+
+void tNumField::ClearRange() {
+  fHasRange = false;
+  SetErrorState(false);
+}
+
+int tNumField::Decimals() const {
+  const int dot = fMask.indexOf(QLatin1Char('.'));
+  return dot < 0 ? 0 : static_cast<int>(fMask.size() - dot - 1);
+}
+
+int tNumField::IntegerDigits() const {
+  const int dot = fMask.indexOf(QLatin1Char('.'));
+  return dot < 0 ? static_cast<int>(fMask.size()) : dot;
+}
+
+QString tNumField::TextOf(long double value) const {
+  const QString stars(fMask.size(), QLatin1Char('*'));
+  if (!std::isfinite(value)) return stars;
+  if (value == 0) value = 0;  // no "-0"
+  char buf[128];
+  const int decimals = fKind == Kind::Extended ? Decimals() : 0;
+  // Fixed notation, rounded to nearest (ties to even), always with ".".
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+  if (ec != std::errc()) return stars;
+  QString text = QString::fromLatin1(buf, static_cast<qsizetype>(end - buf));
+  if (text.size() > fMask.size()) return stars;  // never shown cut off
+  if (decimals > 0) text.replace(QLatin1Char('.'), Separator());
+  return text;
+}
+
+void tNumField::SetIntValue(int64_t value) { SetExtValue(static_cast<long double>(value)); }
+
+void tNumField::SetExtValue(long double value) {
+  fValue = value;
+  const QString text = TextOf(value);
+  setText(text);
+  const bool fits = std::isfinite(value) && !text.startsWith(QLatin1Char('*'));
+  SetErrorState(!fits || (fHasRange && (value < fMin || value > fMax)));
+}
+
+void tNumField::SetExternalError(const QString& message) {
+  fExternalError = message;
+  SetErrorState(fError);
+}
+
+void tNumField::OnTextEdited(const QString& text) {
+  QString plain = text.trimmed();
+  plain.remove(QLatin1Char(' '));
+  const QString sep = Separator();
+  if (sep != QLatin1String(".")) plain.replace(sep, QLatin1String("."));
+  plain.replace(QLatin1Char(','), QLatin1Char('.'));
+  long double value = 0;
+  if (!plain.isEmpty() && plain != QLatin1String(".")) {
+    const QByteArray latin = plain.toLatin1();
+    const char* first = latin.constData();
+    const char* last = first + latin.size();
+    // 80-bit, independent of the C library's locale.
+    const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
+    if (ec != std::errc() || end != last) {
+      SetErrorState(true);
+      return;
+    }
+  }
+  if (fKind == Kind::Integer) value = std::trunc(value);
+  const bool inRange = !fHasRange || (value >= fMin && value <= fMax);
+  SetErrorState(!inRange);
+  if (inRange) fValue = value;
+}
+
+void tNumField::SetEditable(bool editable) {
+  setReadOnly(!editable);
+  setFocusPolicy(editable ? Qt::StrongFocus : Qt::ClickFocus);
+  ApplyColours();
+}
+
+void tNumField::SetErrorState(bool error) {
+  fError = error;
+  if (error && fHasRange && std::isfinite(fValue)) {
+    setToolTip(QStringLiteral("Ungültiger Wert. Zulässig sind Werte von %1 bis %2.").arg(TextOf(fMin), TextOf(fMax)));
+  } else if (error) {
+    setToolTip(QStringLiteral("Der Wert ist zu groß für dieses Feld."));
+  } else {
+    setToolTip(fExternalError);
+  }
+  ApplyColours();
+}
+
+void tNumField::ApplyColours() {
+  QPalette pal = palette();
+  const QPalette app = QApplication::palette();
+  if (fError || !fExternalError.isEmpty()) {
+    pal.setColor(QPalette::Base, Qt::red);
+    pal.setColor(QPalette::Text, Qt::black);
+  } else {
+    pal.setColor(QPalette::Base, isReadOnly() ? app.color(QPalette::Button) : app.color(QPalette::Base));
+    pal.setColor(QPalette::Text, app.color(QPalette::Text));
+  }
+  setPalette(pal);
+}
+
+void tNumField::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  // After the click that gave the focus has placed the cursor.
+  QTimer::singleShot(0, this, [this] {
+    if (hasFocus()) selectAll();
+  });
+}
+
+void tNumField::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  if (!fError) setText(TextOf(fValue));  // normalised: "7,50" -> "7,5"
+  emit Exited();
+}

@@ -1,0 +1,89 @@
+// The numeric entry field used by every window for numbers.
+//
+// A picture mask fixes what may be typed: "#" and "9" stand for one digit,
+// "." for the decimal separator (shown as the user's one). "#####" takes up
+// to five digits, "###.#" up to three digits and one decimal. Keys that the
+// mask does not allow are refused with a beep; nothing else is changed.
+//
+// A value outside the field's range stays visible, drawn black on red, with
+// a German tooltip naming the range; Value() keeps answering the last value
+// that was in range, so a wrong entry never reaches the record. Values set
+// by the program are taken as they are (shown red when out of range).
+//
+// A value too wide for the mask is shown as asterisks and counts as an
+// error, so that a cut-off figure is never taken for the real one.
+//
+// Extended values keep 80-bit precision from text to value and back; the
+// conversions do not depend on the C library's locale.
+// Entering the field selects its whole text; leaving it emits Exited(),
+// changed or not.
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+#include <cstdint>
+
+class tNumField : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  enum class Kind { Integer, Extended };
+
+  explicit tNumField(QWidget* parent = nullptr);
+
+  // Picture mask; the number of "."-separated decimals decides how values
+  // are shown.
+  void SetMask(const QString& picture);
+  const QString& Mask() const { return fMask; }
+  void SetKind(Kind kind) { fKind = kind; }
+  Kind GetKind() const { return fKind; }
+  // Inclusive range. Without one (the default) the mask alone limits.
+  void SetRange(long double minimum, long double maximum);
+  void ClearRange();
+
+  // Read-only fields cannot be typed into and use the button-face colour;
+  // editable ones the window colour (the error colours win over both).
+  void SetEditable(bool editable);
+  bool Editable() const { return !isReadOnly(); }
+
+  // The last value that was in range (or set by the program).
+  int64_t IntValue() const { return static_cast<int64_t>(fValue); }
+  long double ExtValue() const { return fValue; }
+  void SetIntValue(int64_t value);
+  void SetExtValue(long double value);  // NaN and infinities show as asterisks
+
+  // Whether the text is a number in range.
+  bool InError() const { return fError; }
+
+  // An error found outside the field (a rule that ties it to another
+  // field): shown in the error colours with this tooltip until it is
+  // cleared with an empty text. Neither the value nor InError() change.
+  void SetExternalError(const QString& message);
+  const QString& ExternalError() const { return fExternalError; }
+
+  // The text of a value as this field shows it (with the user's separator).
+  QString TextOf(long double value) const;
+
+ signals:
+  void Exited();
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  void OnTextEdited(const QString& text);
+  void ApplyColours();
+  void SetErrorState(bool error);
+  int Decimals() const;
+  int IntegerDigits() const;
+
+  QString fMask = QStringLiteral("#####");
+  Kind fKind = Kind::Integer;
+  bool fHasRange = false;
+  long double fMin = 0;
+  long double fMax = 0;
+  long double fValue = 0;
+  bool fError = false;
+  QString fExternalError;
+};

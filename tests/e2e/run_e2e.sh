@@ -1,0 +1,216 @@
+#!/bin/bash
+# End-to-end checks of the real program under a virtual X server.
+#
+#   run_e2e.sh CASE BIN_DIR [OUT_DIR]
+#
+# CASE is one of
+#   persist     type a value, close with "Beenden", check TAVI.DAT and
+#               TAVI.INI; start again and check the value came back
+#   truncated   a truncated TAVI.DAT gives "Fehler beim Einlesen der Daten."
+#               once; after the answer the program runs and ends normally
+#   sigterm     SIGTERM to the running program still writes TAVI.DAT
+#   screenshots the four pages with the worked example, as PNG files in
+#               OUT_DIR (for looking at the layout; not a test)
+#
+# BIN_DIR holds the built program and its side files. Each case copies them
+# into a fresh program directory. Without DISPLAY the script runs itself
+# under xvfb-run (1024 x 768, 96 dpi). Needs: Xvfb/xvfb-run, xdotool, od,
+# and ImageMagick's import for the screenshots.
+set -u
+
+CASE=${1:?case}
+BIN_DIR=${2:?bin dir}
+OUT_DIR=${3:-}
+
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
+fi
+
+TITLE="MORLAK-Amortisationsrechnung"
+TIMEOUT=60   # seconds for any one wait (the splash alone takes about 4)
+WORK=$(mktemp -d /tmp/tavi-e2e-XXXXXX)
+PID=""
+FAILED=0
+
+cleanup() {
+  if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill -KILL "$PID" 2>/dev/null; fi
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; FAILED=1; }
+die() { echo "FAIL: $*" >&2; exit 1; }
+
+# A fresh program directory with the program and its side files.
+prepare() {
+  PROG="$WORK/prog"
+  rm -rf "$PROG"
+  mkdir -p "$PROG"
+  cp "$BIN_DIR/tavi" "$BIN_DIR/TAVI.049" "$PROG/" || die "cannot copy the program"
+  cp -r "$BIN_DIR/TAVI.HLP" "$PROG/" || die "cannot copy the help"
+  for f in "$BIN_DIR"/BLATT*.CFM; do [ -e "$f" ] && cp "$f" "$PROG/"; done
+  return 0
+}
+
+start() {
+  "$PROG/tavi" >"$WORK/tavi.log" 2>&1 &
+  PID=$!
+}
+
+# Waits for a visible window whose name matches the pattern; prints its id.
+wait_window() {
+  local id
+  id=$(timeout "$TIMEOUT" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1)
+  [ -n "$id" ] || return 1
+  echo "$id"
+}
+
+# Waits until the program has ended; sets RC.
+wait_exit() {
+  local i
+  for ((i = 0; i < TIMEOUT * 10; i++)); do
+    if ! kill -0 "$PID" 2>/dev/null; then
+      wait "$PID"
+      RC=$?
+      PID=""
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Focuses the window and waits until X reports the focus there.
+focus() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+  local i
+  for ((i = 0; i < 50; i++)); do
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  return 0
+}
+
+# Replaces the text of the field that has the focus and leaves it with Tab.
+type_field() {
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 30 "$1"
+  xdotool key Tab
+}
+
+# Clicks "Beenden" (75 x 25, 8 pixels from the lower right corner).
+click_exit() {
+  xdotool mousemove --window "$1" $((636 - 8 - 37)) $((435 - 8 - 12)) click 1
+}
+
+# The four bytes of AnzZS (first field of the last 60 bytes) as hex.
+anzzs_bytes() {
+  local size
+  size=$(stat -c %s "$1")
+  od -An -tx1 -j $((size - 60)) -N4 "$1" | tr -d ' \n'
+}
+
+case_persist() {
+  prepare
+  start
+  local win
+  win=$(wait_window "$TITLE") || die "main window did not appear"
+  focus "$win"
+  type_field 120
+  click_exit "$win"
+  wait_exit || die "program did not end after Beenden"
+  [ "$RC" = 0 ] || fail "exit code $RC"
+  [ -f "$PROG/TAVI.DAT" ] || die "TAVI.DAT not written"
+  local size
+  size=$(stat -c %s "$PROG/TAVI.DAT")
+  [ "$size" = 1828 ] || fail "TAVI.DAT has $size bytes, expected 1828"
+  [ "$(anzzs_bytes "$PROG/TAVI.DAT")" = 78000000 ] || fail "AnzZS bytes $(anzzs_bytes "$PROG/TAVI.DAT"), expected 78000000"
+  # The first bytes: two empty short strings, then the first text's length.
+  [ "$(od -An -tx1 -N6 "$PROG/TAVI.DAT" | tr -d ' \n')" = 00009e010000 ] ||
+    fail "head of TAVI.DAT $(od -An -tx1 -N6 "$PROG/TAVI.DAT")"
+  [ -f "$PROG/TAVI.INI" ] || die "TAVI.INI not written"
+  for key in LinkerRand ObererRand RechterRand UntererRand; do
+    grep -q "^$key=" "$PROG/TAVI.INI" || fail "TAVI.INI lacks $key"
+  done
+  grep -q '^\[Druckereinstellungen\]' "$PROG/TAVI.INI" || fail "TAVI.INI lacks [Druckereinstellungen]"
+
+  # Second run: the value is read, shown and written back untouched.
+  local before
+  before=$(od -An -tx1 "$PROG/TAVI.DAT")
+  start
+  win=$(wait_window "$TITLE") || die "main window did not appear on the second start"
+  click_exit "$win"
+  wait_exit || die "program did not end on the second run"
+  [ "$(od -An -tx1 "$PROG/TAVI.DAT")" = "$before" ] || fail "TAVI.DAT changed on a run without input"
+  [ "$(anzzs_bytes "$PROG/TAVI.DAT")" = 78000000 ] || fail "AnzZS lost on the second run"
+}
+
+case_truncated() {
+  prepare
+  head -c 10 /dev/zero >"$PROG/TAVI.DAT"
+  printf 'abc' >>"$PROG/TAVI.DAT"
+  start
+  local err
+  err=$(wait_window '^Fehler$') || die "no error message for the truncated file"
+  focus "$err"
+  xdotool key Return
+  local win
+  win=$(wait_window "$TITLE") || die "main window did not appear after the message"
+  local more
+  more=$(xdotool search --onlyvisible --name '^Fehler$' 2>/dev/null | wc -l)
+  [ "$more" = 0 ] || fail "the error was shown more than once"
+  # The program still works: type, end, and the file is whole again.
+  focus "$win"
+  type_field 33
+  click_exit "$win"
+  wait_exit || die "program did not end"
+  [ "$RC" = 0 ] || fail "exit code $RC"
+  [ "$(anzzs_bytes "$PROG/TAVI.DAT")" = 21000000 ] || fail "AnzZS not written after the failed load"
+}
+
+case_sigterm() {
+  prepare
+  start
+  local win
+  win=$(wait_window "$TITLE") || die "main window did not appear"
+  focus "$win"
+  type_field 77
+  kill -TERM "$PID"
+  wait_exit || die "program did not end on SIGTERM"
+  [ "$RC" = 0 ] || fail "exit code $RC after SIGTERM"
+  [ -f "$PROG/TAVI.DAT" ] || die "TAVI.DAT not written on SIGTERM"
+  [ "$(anzzs_bytes "$PROG/TAVI.DAT")" = 4d000000 ] || fail "AnzZS bytes $(anzzs_bytes "$PROG/TAVI.DAT")"
+}
+
+case_screenshots() {
+  [ -n "$OUT_DIR" ] || die "screenshots need an output folder"
+  mkdir -p "$OUT_DIR"
+  prepare
+  start
+  local win
+  win=$(wait_window "$TITLE") || die "main window did not appear"
+  focus "$win"
+  type_field 120
+  type_field 7.5
+  type_field 30
+  type_field 40
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 30 50
+  xdotool key shift+Tab  # back inside the pages, so that Ctrl+Tab turns them
+  local page
+  for page in 1 2 3 4; do
+    sleep 0.3  # let the page paint
+    import -window root "$OUT_DIR/page$page.png"
+    xdotool key ctrl+Tab
+  done
+  click_exit "$win"
+  wait_exit || die "program did not end"
+}
+
+"case_$CASE" || FAILED=1
+if [ "$FAILED" != 0 ]; then
+  echo "--- program output" >&2
+  cat "$WORK/tavi.log" >&2 2>/dev/null
+  exit 1
+fi
+echo "PASS: $CASE"

@@ -1,0 +1,332 @@
+// The printer setup dialog: layout, margin entries, spinners, OK / Abbruch
+// and the platform printer dialog behind "Optionen".
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "cupsfixture.h"
+#include "dlgprintersetup.h"
+#include "edevexception.h"
+#include "numfmt.h"
+#include "printer.h"
+#include "printtestenv.h"
+
+namespace {
+
+const QString kNotANumberTop = QStringLiteral(
+    "Keine gültige Zahl: \"abc\"\nDie Eingabe für den oberen Rand wurde nicht übernommen.");
+const QString kOutsideTop = QStringLiteral(
+    "Der Wert liegt außerhalb des bedruckbaren Bereichs. Die Eingabe für den oberen Rand wurde nicht übernommen.");
+const QString kSpinnerRejected =
+    QStringLiteral("Dieser Randwert liegt außerhalb des bedruckbaren Bereichs und wurde nicht übernommen.");
+
+// The dialog shown (not modal) on the printer with the strips 42/50/30/60
+// and the margins 200/200/100/200, German decimal separator.
+struct SetupDialog : ::testing::Test {
+  void SetUp() override {
+    REQUIRE_CUPS();
+    SetDecimalSeparator(",");
+    printer = std::make_unique<tExtendedPrinter>();
+    printer->SetPrinterName(tCupsFixture::MarginQueue());
+    printer->SetMargins(200, 200, 100, 200);
+    Open(true, true);
+  }
+  void TearDown() override {
+    dialog.reset();
+    SetDecimalSeparator(".");
+  }
+  void Open(bool margins, bool settings) {
+    dialog = std::make_unique<tDlgPrinterSetup>(margins, printer.get(), settings);
+    dialog->show();
+    QApplication::setActiveWindow(dialog.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+  }
+  template <class T>
+  T* Child(const char* name) {
+    T* child = dialog->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+  QLineEdit* Edit(const char* name) { return Child<QLineEdit>(name); }
+  QToolButton* Arrow(const char* spinner, const char* which) {
+    return Child<tUpDown>(spinner)->findChild<QToolButton*>(QString::fromLatin1(which));
+  }
+  // Types into an entry (replacing its text) without pressing Enter.
+  void Type(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+  }
+  void Enter(QLineEdit* edit) { QTest::keyClick(edit, Qt::Key_Return); }
+
+  std::unique_ptr<tExtendedPrinter> printer;
+  std::unique_ptr<tDlgPrinterSetup> dialog;
+};
+
+}  // namespace
+
+TEST(SetupDialogCreate, WithoutPrinterIsRefused) {
+  try {
+    tDlgPrinterSetup dialog(true, nullptr, true);
+    ADD_FAILURE() << "no exception";
+  } catch (const EDevException& e) {
+    EXPECT_EQ(e.Message(), QStringLiteral("Ungültiger Drucker (tDlgPrinterSetup.Create)."));
+  }
+}
+
+TEST_F(SetupDialog, ShowsTheDesignedFormWithThePrintersValues) {
+  EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Drucker einrichten"));
+  EXPECT_EQ(dialog->size(), QSize(427, 264));
+  EXPECT_EQ(dialog->property("HelpContext").toInt(), 61200);
+  EXPECT_EQ(Child<QGroupBox>("GBoxPrinter")->title(), QStringLiteral(" Drucker "));
+  EXPECT_EQ(Child<QGroupBox>("GBoxOffset")->title(), QStringLiteral(" &Ränder "));
+  EXPECT_EQ(Child<QGroupBox>("GBoxOffset")->geometry(), QRect(8, 72, 297, 185));
+  EXPECT_EQ(Child<QLabel>("LblPrinter")->text(), tCupsFixture::MarginQueue());
+  EXPECT_EQ(Child<QPushButton>("BtnCancel")->text(), QStringLiteral("&Abbruch"));
+  EXPECT_EQ(Child<QPushButton>("BtnSettings")->text(), QStringLiteral("Optionen"));
+  EXPECT_EQ(Child<QPushButton>("BtnSettings")->geometry(), QRect(334, 88, 89, 25));
+  EXPECT_EQ(Child<QPushButton>("BtnOk")->geometry().topLeft(), QPoint(334, 16));
+  EXPECT_EQ(Edit("EditTop")->geometry(), QRect(120, 20, 49, 21));
+  EXPECT_EQ(Edit("EditBottom")->geometry(), QRect(120, 149, 49, 21));
+  EXPECT_EQ(Edit("EditLeft")->maxLength(), 5);
+  EXPECT_EQ(Arrow("SpLeft", "Up")->autoRepeatDelay(), 500);
+  EXPECT_TRUE(Arrow("SpLeft", "Down")->autoRepeat());
+
+  EXPECT_EQ(Edit("EditLeft")->text(), QStringLiteral("2,00"));
+  EXPECT_EQ(Edit("EditTop")->text(), QStringLiteral("2,00"));
+  EXPECT_EQ(Edit("EditRight")->text(), QStringLiteral("1,00"));
+  EXPECT_EQ(Edit("EditBottom")->text(), QStringLiteral("2,00"));
+  EXPECT_TRUE(Child<QLabel>("ImgOffsetsP")->isVisible());
+  EXPECT_FALSE(Child<QLabel>("ImgOffsetsL")->isVisible());
+
+  printer->SetOrientation(true);
+  Open(false, false);
+  EXPECT_FALSE(Child<QLabel>("ImgOffsetsP")->isVisible());
+  EXPECT_TRUE(Child<QLabel>("ImgOffsetsL")->isVisible());
+  EXPECT_FALSE(Edit("EditTop")->isEnabled());
+  EXPECT_FALSE(Child<tUpDown>("SpTop")->isEnabled());
+  EXPECT_FALSE(Child<QPushButton>("BtnSettings")->isEnabled());
+}
+
+TEST(SetupDialogFormat, CentimetresWithTheUsersSeparator) {
+  SetDecimalSeparator(",");
+  EXPECT_EQ(tDlgPrinterSetup::FormatOffset(200), QStringLiteral("2,00"));
+  EXPECT_EQ(tDlgPrinterSetup::FormatOffset(42), QStringLiteral("0,42"));
+  EXPECT_EQ(tDlgPrinterSetup::FormatOffset(1234), QStringLiteral("12,34"));
+  EXPECT_EQ(tDlgPrinterSetup::ParseOffset(QStringLiteral("1,5")), 150);
+  EXPECT_EQ(tDlgPrinterSetup::ParseOffset(QStringLiteral(" 2 ")), 200);
+  EXPECT_EQ(tDlgPrinterSetup::ParseOffset(QStringLiteral(",5")), 50);
+  EXPECT_EQ(tDlgPrinterSetup::ParseOffset(QStringLiteral("0,125")), 12);  // halves to even
+  EXPECT_EQ(tDlgPrinterSetup::ParseOffset(QStringLiteral("0,375")), 38);
+  EXPECT_EQ(tDlgPrinterSetup::ParseOffset(QStringLiteral("-1")), -100);
+  EXPECT_EQ(tDlgPrinterSetup::ParseOffset(QStringLiteral("1e3")), 100000);
+  EXPECT_EQ(tDlgPrinterSetup::ParseOffset(QStringLiteral("9e99")), INT64_MAX);
+  EXPECT_EQ(tDlgPrinterSetup::ParseOffset(QStringLiteral("1e-999")), 0);
+  for (const char* bad : {"abc", "", "1.5", "1,5,", "1,,5", "inf", "nan", "0x10", "1 5"})
+    EXPECT_FALSE(tDlgPrinterSetup::ParseOffset(QString::fromLatin1(bad)).has_value()) << bad;
+  SetDecimalSeparator(".");
+  EXPECT_EQ(tDlgPrinterSetup::FormatOffset(200), QStringLiteral("2.00"));
+  EXPECT_EQ(tDlgPrinterSetup::ParseOffset(QStringLiteral("1.5")), 150);
+  EXPECT_FALSE(tDlgPrinterSetup::ParseOffset(QStringLiteral("1,5")).has_value());
+}
+
+TEST_F(SetupDialog, EnterTakesTheEntryOverAndKeepsTheDialogOpen) {
+  QLineEdit* top = Edit("EditTop");
+  Type(top, QStringLiteral("1,5"));
+  Enter(top);
+  EXPECT_EQ(dialog->Offset(tExtendedPrinter::sideTop), 150);
+  EXPECT_EQ(top->text(), QStringLiteral("1,50"));
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(printer->GetTop(), 200);  // the printer changes only with OK
+}
+
+TEST_F(SetupDialog, WrongEntriesAreRefusedWithTheirMessageAndTheOldValueComesBack) {
+  QLineEdit* top = Edit("EditTop");
+  QString message;
+  {
+    tModalDriver driver;
+    AnswerMessage(driver, &message);
+    Type(top, QStringLiteral("abc"));
+    Enter(top);
+    EXPECT_DRIVER_DONE(driver);
+  }
+  EXPECT_EQ(message, kNotANumberTop);
+  EXPECT_EQ(top->text(), QStringLiteral("2,00"));
+  EXPECT_EQ(dialog->Offset(tExtendedPrinter::sideTop), 200);
+
+  {
+    tModalDriver driver;
+    AnswerMessage(driver, &message);
+    Type(top, QStringLiteral("30"));  // beyond the 286 mm high printable area
+    Enter(top);
+    EXPECT_DRIVER_DONE(driver);
+  }
+  EXPECT_EQ(message, kOutsideTop);
+  EXPECT_EQ(top->text(), QStringLiteral("2,00"));
+
+  {
+    tModalDriver driver;
+    AnswerMessage(driver, &message);
+    Type(Edit("EditLeft"), QStringLiteral("0,3"));  // inside the 4.2 mm strip
+    Enter(Edit("EditLeft"));
+    EXPECT_DRIVER_DONE(driver);
+  }
+  EXPECT_EQ(message, QStringLiteral("Der Wert liegt außerhalb des bedruckbaren Bereichs. Die Eingabe für den linken "
+                                    "Rand wurde nicht übernommen."));
+  EXPECT_EQ(dialog->Offset(tExtendedPrinter::sideLeft), 200);
+}
+
+TEST_F(SetupDialog, LeavingAnEntryTakesItOverExceptTowardsOkAndAbbruch) {
+  QLineEdit* left = Edit("EditLeft");
+  Type(left, QStringLiteral("3"));
+  Edit("EditTop")->setFocus();
+  EXPECT_EQ(dialog->Offset(tExtendedPrinter::sideLeft), 300);
+  EXPECT_EQ(left->text(), QStringLiteral("3,00"));
+
+  Type(left, QStringLiteral("abc"));
+  Child<QPushButton>("BtnCancel")->setFocus();  // no message
+  EXPECT_EQ(left->text(), QStringLiteral("abc"));
+  Type(left, QStringLiteral("4"));
+  Child<QPushButton>("BtnOk")->setFocus();
+  EXPECT_EQ(dialog->Offset(tExtendedPrinter::sideLeft), 300);
+
+  // Towards any other control the entry is read.
+  Type(left, QStringLiteral("4"));
+  Child<QPushButton>("BtnSettings")->setFocus();
+  EXPECT_EQ(dialog->Offset(tExtendedPrinter::sideLeft), 400);
+}
+
+TEST_F(SetupDialog, SpinnersStepInMillimetresButNotIntoTheStrip) {
+  printer->SetLeft(47);
+  Open(true, true);
+  Arrow("SpLeft", "Up")->click();
+  EXPECT_EQ(dialog->Offset(tExtendedPrinter::sideLeft), 50);
+  EXPECT_EQ(Edit("EditLeft")->text(), QStringLiteral("0,50"));
+
+  Open(true, true);  // 47 again
+  QToolButton* up = Arrow("SpLeft", "Up");
+  QToolButton* down = Arrow("SpLeft", "Down");
+  down->click();  // (47 div 10) * 10 - 10 = 30 is inside the 42 strip
+  EXPECT_EQ(dialog->Offset(tExtendedPrinter::sideLeft), 42);
+  down->click();
+  EXPECT_EQ(dialog->Offset(tExtendedPrinter::sideLeft), 42);
+  up->click();
+  EXPECT_EQ(dialog->Offset(tExtendedPrinter::sideLeft), 50);
+
+  // A value typed but not yet taken over is where the step starts.
+  Type(Edit("EditLeft"), QStringLiteral("1,23"));
+  up->click();
+  EXPECT_EQ(dialog->Offset(tExtendedPrinter::sideLeft), 130);
+}
+
+TEST_F(SetupDialog, SpinnerBeyondThePrintableAreaIsRefused) {
+  // Top at the largest value the page allows with a bottom margin of 200.
+  const int32_t largest = printer->OffsetTop() + printer->PrintableHeight() - printer->BottomMargin();
+  printer->SetTop(largest);
+  Open(true, true);
+  QString message;
+  tModalDriver driver;
+  AnswerMessage(driver, &message);
+  Arrow("SpTop", "Up")->click();
+  EXPECT_DRIVER_DONE(driver);
+  EXPECT_EQ(message, kSpinnerRejected);
+  EXPECT_EQ(dialog->Offset(tExtendedPrinter::sideTop), largest);
+  EXPECT_EQ(Edit("EditTop")->text(), tDlgPrinterSetup::FormatOffset(largest));
+}
+
+TEST_F(SetupDialog, OkHandsAllEntriesToThePrinter) {
+  Type(Edit("EditTop"), QStringLiteral("1,5"));
+  Enter(Edit("EditTop"));
+  Type(Edit("EditRight"), QStringLiteral("2,5"));  // not entered: OK reads it
+  QTest::mouseClick(Child<QPushButton>("BtnOk"), Qt::LeftButton);
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
+  EXPECT_EQ(printer->GetLeft(), 200);
+  EXPECT_EQ(printer->GetTop(), 150);
+  EXPECT_EQ(printer->GetRight(), 250);
+  EXPECT_EQ(printer->GetBottom(), 200);
+}
+
+TEST_F(SetupDialog, OkWithAWrongEntryClosesWithTheRestoredValue) {
+  Type(Edit("EditTop"), QStringLiteral("3"));
+  Type(Edit("EditBottom"), QStringLiteral("x"));
+  QString message;
+  tModalDriver driver;
+  AnswerMessage(driver, &message);
+  QTest::mouseClick(Child<QPushButton>("BtnOk"), Qt::LeftButton);
+  EXPECT_DRIVER_DONE(driver);
+  EXPECT_EQ(message,
+            QStringLiteral("Keine gültige Zahl: \"x\"\nDie Eingabe für den unteren Rand wurde nicht übernommen."));
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
+  EXPECT_EQ(printer->GetTop(), 300);
+  EXPECT_EQ(printer->GetBottom(), 200);
+}
+
+TEST_F(SetupDialog, AbbruchLeavesThePrintersMarginsAlone) {
+  Type(Edit("EditTop"), QStringLiteral("1,5"));
+  Enter(Edit("EditTop"));
+  QTest::mouseClick(Child<QPushButton>("BtnCancel"), Qt::LeftButton);
+  EXPECT_EQ(dialog->result(), QDialog::Rejected);
+  EXPECT_EQ(printer->GetTop(), 200);
+
+  Open(true, true);
+  Type(Edit("EditTop"), QStringLiteral("1,5"));
+  Enter(Edit("EditTop"));
+  QTest::keyClick(Edit("EditTop"), Qt::Key_Escape);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->result(), QDialog::Rejected);
+  EXPECT_EQ(printer->GetTop(), 200);
+}
+
+TEST_F(SetupDialog, OptionenChangesThePrinterAndReplacesMarginsItCannotPrint) {
+  // On the printer without strips a left margin of 3 mm is fine.
+  printer->SetPrinterName(tCupsFixture::PdfQueue());
+  printer->SetLeft(30);
+  Open(true, true);
+  ASSERT_EQ(Edit("EditLeft")->text(), QStringLiteral("0,30"));
+
+  tModalDriver driver;
+  driver.Then([](QWidget* w) {
+        ASSERT_NE(qobject_cast<QPrintDialog*>(w), nullptr);
+        auto* combo = w->findChild<QComboBox*>(QStringLiteral("printers"));
+        ASSERT_NE(combo, nullptr);
+        const int index = combo->findText(tCupsFixture::MarginQueue());
+        ASSERT_GE(index, 0);
+        combo->setCurrentIndex(index);
+        qobject_cast<QDialog*>(w)->accept();
+      });
+  QTest::mouseClick(Child<QPushButton>("BtnSettings"), Qt::LeftButton);
+  EXPECT_DRIVER_DONE(driver);
+  EXPECT_EQ(printer->PrinterName(), tCupsFixture::MarginQueue());
+  EXPECT_EQ(Child<QLabel>("LblPrinter")->text(), tCupsFixture::MarginQueue());
+  EXPECT_EQ(Edit("EditLeft")->text(), QStringLiteral("0,42"));  // the new printer's own
+  EXPECT_EQ(Edit("EditTop")->text(), QStringLiteral("2,00"));
+
+  // Abbruch keeps the printer chosen with Optionen.
+  QTest::mouseClick(Child<QPushButton>("BtnCancel"), Qt::LeftButton);
+  EXPECT_EQ(printer->PrinterName(), tCupsFixture::MarginQueue());
+}
+
+TEST_F(SetupDialog, SetupDialogOfThePrinterReportsOk) {
+  dialog.reset();
+  tModalDriver driver;
+  driver.Then([](QWidget* w) {
+        ASSERT_EQ(w->objectName(), QStringLiteral("DlgPrinterSetup"));
+        auto* top = w->findChild<QLineEdit*>(QStringLiteral("EditTop"));
+        top->setText(QStringLiteral("1,5"));
+        w->findChild<QPushButton*>(QStringLiteral("BtnOk"))->click();
+      });
+  EXPECT_TRUE(printer->SetupDialog(true, true));
+  EXPECT_EQ(printer->GetTop(), 150);
+
+  driver.Then([](QWidget* w) { w->findChild<QPushButton*>(QStringLiteral("BtnCancel"))->click(); });
+  EXPECT_FALSE(printer->SetupDialog(true, true));
+  EXPECT_DRIVER_DONE(driver);
+}

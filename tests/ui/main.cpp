@@ -1,0 +1,13 @@
+// Test program of the windows: one QApplication for all tests.
+#include <QApplication>
+#include <clocale>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  ::testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  // As in the program: the C library keeps the point in numbers.
+  std::setlocale(LC_NUMERIC, "C");
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,563 @@
+// The main window on the real form, created in a temporary program
+// directory: typing into the calculation pages and reading every result
+// label, the pages' commands and menus, the data file at start and exit,
+// and the ways the program can be ended.
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QSignalSpy>
+#include <QtTest/QTest>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+
+#include "dlgmain.h"
+#include "dlguserdata.h"
+#include "menubar.h"
+#include "modaldriver.h"
+#include "msgdlg.h"
+#include "numfield.h"
+#include "numfmt.h"
+#include "sessionend.h"
+#include "tavidaten.h"
+#include "textentry.h"
+#include "uitest.h"
+
+namespace {
+
+// The 44 result labels, in the order of the record operations below.
+const char* const kResultLabels[11][4] = {
+    {"Label7", "Label11", "Label52", "Label56"},   {"Label8", "Label47", "Label53", "Label57"},
+    {"Label9", "Label48", "Label54", "Label58"},   {"Label10", "Label49", "Label55", "Label59"},
+    {"Label20", "Label24", "Label31", "Label35"},  {"Label21", "Label25", "Label32", "Label60"},
+    {"Label22", "Label26", "Label33", "Label61"},  {"Label19", "Label23", "Label30", "Label34"},
+    {"Label65", "Label66", "Label69", "Label70"},  {"Label73", "Label74", "Label75", "Label76"},
+    {"Label78", "Label79", "Label80", "Label81"},
+};
+
+using tTable = std::vector<std::array<const char*, 4>>;
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetTerminating(false);
+    ASSERT_TRUE(PrepareProgramDir(fDir));
+  }
+  void TearDown() override {
+    fWindow.reset();
+    SetTerminating(false);
+    QLocale::setDefault(QLocale::c());
+    SetDecimalSeparator(".");
+  }
+
+  // Opens the main window the way the program does, with locale's decimal
+  // separator.
+  tDlgMain& Open(const QLocale& locale = QLocale::c()) {
+    QLocale::setDefault(locale);
+    fWindow = std::make_unique<tDlgMain>(fDir.Path());
+    EXPECT_TRUE(ShowActive(fWindow.get()));
+    return *fWindow;
+  }
+  // Ends the program's part of the window: close, then destroy (exit steps).
+  void Close() {
+    if (!fWindow) return;
+    fWindow->close();
+    fWindow.reset();
+  }
+
+  tNumField* Field(const char* name) const { return Ctl<tNumField>(fWindow.get(), QLatin1String(name)); }
+  QString Label(const char* name) const { return Ctl<QLabel>(fWindow.get(), QLatin1String(name))->text(); }
+
+  // Types into a field as the user does: focus (selects all), keys, Tab.
+  void Enter(const char* name, const QString& text) {
+    tNumField* field = Field(name);
+    ShowFieldPage(field);
+    field->setFocus();
+    QApplication::processEvents();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Tab);
+  }
+  void ShowFieldPage(QWidget* field) {
+    auto* pages = Ctl<QTabWidget>(fWindow.get(), QStringLiteral("PageCtrl"));
+    for (int i = 0; i < pages->count(); ++i)
+      if (pages->widget(i)->isAncestorOf(field)) pages->setCurrentIndex(i);
+  }
+  void EnterExample(const QString& duration) {
+    Enter("AnzZS_Feld", QStringLiteral("120"));
+    Enter("DauerZS_Feld", duration);
+    Enter("AnteilVorb_Feld", QStringLiteral("30"));
+    Enter("AnteilDurchf_Feld", QStringLiteral("40"));
+    Enter("Stundensatz_Feld", QStringLiteral("50"));
+  }
+
+  // Compares all 44 labels; "," in expected texts is the separator.
+  void ExpectResults(const tTable& expected, const QString& separator) {
+    ASSERT_EQ(expected.size(), 11u);
+    for (size_t row = 0; row < 11; ++row)
+      for (int col = 0; col < 4; ++col) {
+        QString want = QLatin1String(expected[row][col]);
+        want.replace(QLatin1Char(','), separator);
+        EXPECT_EQ(Label(kResultLabels[row][col]), want) << kResultLabels[row][col];
+      }
+  }
+
+  tTempDir fDir;
+  std::unique_ptr<tDlgMain> fWindow;
+};
+
+// ---------------------------------------------------------------- results
+
+const tTable kExample = {
+    {"900", "45000", "75,0", "3750"},   {"270", "13500", "22,5", "1125"}, {"360", "18000", "30,0", "1500"},
+    {"270", "13500", "22,5", "1125"},   {"135", "6750", "11,2", "562"},   {"72", "3600", "6,0", "300"},
+    {"243", "12150", "20,2", "1012"},   {"450", "22500", "37,5", "1875"}, {"810", "40500", "67,5", "3375"},
+    {"45", "2250", "3,8", "188"},       {"855", "42750", "71,2", "3562"},
+};
+
+TEST_F(MainWindowTest, WorkedExampleWithEitherDecimalSeparator) {
+  for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany), QLocale::c()}) {
+    const QString sep = locale.decimalPoint();
+    SCOPED_TRACE(sep.toStdString());
+    tModalDriver driver;
+    Open(locale);
+    EnterExample(QStringLiteral("7") + sep + QStringLiteral("5"));
+    ExpectResults(kExample, sep);
+    EXPECT_EQ(Field("AnteilAuswert_Feld")->text(), QStringLiteral("30"));
+    EXPECT_EQ(Field("PotentialGesamt_Feld")->text(), QStringLiteral("50") + sep + QStringLiteral("0"));
+    EXPECT_EQ(Field("Gesamteinsparung_Feld")->text(), QStringLiteral("95") + sep + QStringLiteral("0"));
+    EXPECT_EQ(Field("DauerZS_Feld")->text(), QStringLiteral("7") + sep + QStringLiteral("5"));
+    const tTaviDaten& d = fWindow->Daten();
+    EXPECT_EQ(d.AnzZS, 120);
+    EXPECT_EQ(d.DauerZS, 7.5L);
+    EXPECT_EQ(d.Stundensatz, 50);
+    // Right-aligned, one label per cell.
+    EXPECT_TRUE(Ctl<QLabel>(fWindow.get(), QStringLiteral("Label56"))->alignment() & Qt::AlignRight);
+    Close();
+    EXPECT_TRUE(driver.Seen().isEmpty());
+  }
+}
+
+TEST_F(MainWindowTest, NewRecordShowsZerosAndDefaults) {
+  tModalDriver driver;
+  Open(QLocale(QLocale::German, QLocale::Germany));
+  tTable zeros(11, {"0", "0", "0,0", "0"});
+  ExpectResults(zeros, QStringLiteral(","));
+  EXPECT_EQ(Field("AnteilAuswert_Feld")->text(), QStringLiteral("100"));
+  EXPECT_EQ(Field("PotentialGesamt_Feld")->text(), QStringLiteral("0,0"));
+  EXPECT_EQ(Field("Gesamteinsparung_Feld")->text(), QStringLiteral("0,0"));
+  EXPECT_EQ(Field("PotentialVorb_Feld")->text(), QStringLiteral("50"));
+  EXPECT_EQ(Field("PotentialDurchf_Feld")->text(), QStringLiteral("20"));
+  EXPECT_EQ(Field("PotentialAuswert_Feld")->text(), QStringLiteral("90"));
+  EXPECT_EQ(Field("PotentialAnzZS_Feld")->text(), QStringLiteral("90"));
+  EXPECT_EQ(Ctl<tTextMemo>(fWindow.get(), QStringLiteral("memDurchfuehrung"))->toPlainText(),
+            QString::fromUtf8(tTaviDaten::kDefaultTexts[2]));
+  EXPECT_TRUE(driver.Seen().isEmpty());  // no data file: no message
+}
+
+TEST_F(MainWindowTest, MonthlyCostHalvesGoToEvenAndWideFiguresToAsterisks) {
+  Open();
+  // 7127 studies of 1 hour at 6 euro: 42762 a year, 3563.5 a month.
+  Enter("AnzZS_Feld", QStringLiteral("7127"));
+  Enter("DauerZS_Feld", QStringLiteral("1"));
+  Enter("Stundensatz_Feld", QStringLiteral("6"));
+  EXPECT_EQ(Label("Label11"), QStringLiteral("42762"));
+  EXPECT_EQ(Label("Label56"), QStringLiteral("3564"));
+
+  // 99999 studies of 10 hours at 101 euro: 100998990 euro needs 9 places.
+  Enter("AnzZS_Feld", QStringLiteral("99999"));
+  Enter("DauerZS_Feld", QStringLiteral("10"));
+  Enter("Stundensatz_Feld", QStringLiteral("101"));
+  EXPECT_EQ(Label("Label7"), QStringLiteral("999990"));
+  EXPECT_EQ(Label("Label11"), QStringLiteral("********"));
+  EXPECT_EQ(Label("Label52"), QStringLiteral("83332.5"));
+  EXPECT_EQ(Label("Label56"), QStringLiteral("8416582"));  // 8416582.5 to even
+
+  // Beyond the 32-bit range every cost cell is asterisks, the monthly ones
+  // included: no plausible figure from an overflow.
+  Enter("DauerZS_Feld", QStringLiteral("999.9"));
+  Enter("Stundensatz_Feld", QStringLiteral("255"));
+  EXPECT_EQ(Label("Label7"), QStringLiteral("******"));
+  for (const char* cost : {"Label11", "Label56", "Label23", "Label34", "Label79", "Label81"})
+    EXPECT_EQ(Label(cost), QStringLiteral("********")) << cost;
+}
+
+TEST_F(MainWindowTest, RejectedEntriesNeverReachTheRecord) {
+  Open();
+  EnterExample(QStringLiteral("7.5"));
+  // 150 % is out of range: the record keeps 30, not the 15 typed on the way.
+  Enter("AnteilVorb_Feld", QStringLiteral("150"));
+  EXPECT_EQ(fWindow->Daten().AnteilVorb, 30);
+  EXPECT_TRUE(Field("AnteilVorb_Feld")->InError());
+  EXPECT_EQ(Field("AnteilVorb_Feld")->text(), QStringLiteral("150"));  // still there, in red
+  EXPECT_EQ(Label("Label8"), QStringLiteral("270"));
+  // So does a rate above 255, which the byte could not hold.
+  Enter("Stundensatz_Feld", QStringLiteral("300"));
+  EXPECT_EQ(fWindow->Daten().Stundensatz, 50);
+  // A sign cannot be typed: no negative durations.
+  Enter("DauerZS_Feld", QStringLiteral("-3"));
+  EXPECT_EQ(fWindow->Daten().DauerZS, 3.0L);
+  // Corrected, the entry is taken.
+  Enter("AnteilVorb_Feld", QStringLiteral("20"));
+  EXPECT_EQ(fWindow->Daten().AnteilVorb, 20);
+  EXPECT_FALSE(Field("AnteilVorb_Feld")->InError());
+}
+
+TEST_F(MainWindowTest, SharesAboveOneHundredPercentAreFlaggedOnBothFields) {
+  Open();
+  Enter("AnteilVorb_Feld", QStringLiteral("70"));
+  Enter("AnteilDurchf_Feld", QStringLiteral("40"));
+  const QString message = tDlgMain::SharesTooLargeMessage();
+  EXPECT_EQ(message, QStringLiteral("Vorbereitung und Durchführung zusammen dürfen 100 % nicht überschreiten."));
+  for (const char* name : {"AnteilVorb_Feld", "AnteilDurchf_Feld"}) {
+    EXPECT_EQ(Field(name)->toolTip(), message) << name;
+    EXPECT_EQ(Field(name)->palette().color(QPalette::Base), QColor(Qt::red)) << name;
+  }
+  EXPECT_EQ(Field("AnteilAuswert_Feld")->text(), QStringLiteral("0"));
+  Enter("AnteilDurchf_Feld", QStringLiteral("30"));
+  EXPECT_TRUE(Field("AnteilVorb_Feld")->toolTip().isEmpty());
+  EXPECT_TRUE(Field("AnteilDurchf_Feld")->toolTip().isEmpty());
+  EXPECT_EQ(Field("AnteilAuswert_Feld")->text(), QStringLiteral("0"));  // exactly 100 %
+}
+
+TEST_F(MainWindowTest, LeavingByPageCommandRecomputesAndLabelsFollowOnlyThen) {
+  Open();
+  tNumField* count = Field("AnzZS_Feld");
+  count->setFocus();
+  count->selectAll();
+  QTest::keyClicks(count, QStringLiteral("12"));
+  EXPECT_EQ(fWindow->Daten().AnzZS, 0);  // not yet left
+  Ctl<QAction>(fWindow.get(), QStringLiteral("ActionZS"))->trigger();
+  EXPECT_EQ(fWindow->Daten().AnzZS, 12);
+  EXPECT_TRUE(Field("PotentialVorb_Feld")->hasFocus());
+  // Leaving a field unchanged still rewrites the labels.
+  Ctl<QLabel>(fWindow.get(), QStringLiteral("Label20"))->setText(QStringLiteral("x"));
+  QTest::keyClick(Field("PotentialVorb_Feld"), Qt::Key_Tab);
+  EXPECT_EQ(Label("Label20"), QStringLiteral("0"));
+}
+
+// --------------------------------------------------------- pages, commands
+
+TEST_F(MainWindowTest, PopupMenuSwitchesPageAndFocus) {
+  Open();
+  auto* pages = Ctl<QTabWidget>(fWindow.get(), QStringLiteral("PageCtrl"));
+  auto* popup = Ctl<QMenu>(fWindow.get(), QStringLiteral("PopupMenu"));
+  QStringList texts;
+  for (QAction* a : popup->actions()) texts << a->text();
+  EXPECT_EQ(texts, (QStringList{QStringLiteral("Grunddaten"), QStringLiteral("Einsparung Zeitstudien"),
+                                QStringLiteral("Einsparung Planzeiten"), QStringLiteral("Begründung")}));
+
+  const QPoint at = pages->tabBar()->rect().center();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, pages->tabBar()->mapToGlobal(at));
+  QApplication::sendEvent(pages->tabBar(), &event);
+  EXPECT_TRUE(WaitFor([&] { return QApplication::activePopupWidget() == popup; }));
+  QAction* planzeiten = popup->actions().at(2);
+  QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(planzeiten).center());
+  EXPECT_TRUE(WaitFor([&] { return !popup->isVisible(); }));
+  EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("TSheetMMP"));
+  EXPECT_TRUE(Field("PotentialAnzZS_Feld")->hasFocus());
+
+  popup->actions().at(0)->trigger();
+  EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("TSheetData"));
+  EXPECT_TRUE(Field("AnzZS_Feld")->hasFocus());
+  popup->actions().at(3)->trigger();
+  EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("TSheetBegruendung"));
+  EXPECT_TRUE(Ctl<QTabWidget>(fWindow.get(), QStringLiteral("PageCtrlInfo"))->isAncestorOf(QApplication::focusWidget()) ||
+              QApplication::focusWidget() == Ctl<QTabWidget>(fWindow.get(), QStringLiteral("PageCtrlInfo")));
+}
+
+TEST_F(MainWindowTest, StartsOnBaseDataWithJustificationOnExecution) {
+  Open();
+  EXPECT_EQ(Ctl<QTabWidget>(fWindow.get(), QStringLiteral("PageCtrl"))->currentWidget()->objectName(),
+            QStringLiteral("TSheetData"));
+  auto* info = Ctl<QTabWidget>(fWindow.get(), QStringLiteral("PageCtrlInfo"));
+  EXPECT_EQ(info->currentWidget()->objectName(), QStringLiteral("TSheetDurchfuehrung"));
+  EXPECT_EQ(info->tabPosition(), QTabWidget::South);
+  QStringList tabs;
+  for (int i = 0; i < info->count(); ++i) tabs << info->tabText(i);
+  EXPECT_EQ(tabs, (QStringList{QStringLiteral("Vorbereitung"), QStringLiteral("Durchführung"),
+                               QStringLiteral("Auswertung"), QStringLiteral("Anzahl Zeitstudien")}));
+  EXPECT_EQ(Ctl<tTextMemo>(fWindow.get(), QStringLiteral("memZeitstudienAnzahl"))->verticalScrollBarPolicy(),
+            Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(fWindow->windowTitle(), QStringLiteral("MORLAK-Amortisationsrechnung"));
+  EXPECT_EQ(fWindow->HelpContext(), 1);
+}
+
+TEST_F(MainWindowTest, CommandsMenusAndBars) {
+  Open();
+  const std::map<QString, std::pair<QString, QString>> captions = {
+      {"ActionPrinter", {"Druckereinrichtung", "Druckereinrichtung"}},
+      {"ActionExit", {"Beenden", "Beenden"}},
+      {"ActionCalc", {"Amortisationsrechnung", "Amortisationsrechnung"}},
+      {"ActionUserData", {"Firmendaten", "Firmendaten"}},
+      {"ActionHelp", {"Hilfe", "Hilfe"}},
+      {"ActionInfo", {"Info", "Info"}},
+      {"ActionData", {"Grunddaten", "Grunddaten"}},
+      {"ActionZS", {"Einsparung Zeitstudien", "Einsparungspotentiale QUANTORIX +  KARU"}},
+      {"ActionPlanzeiten", {"Einsparung Planzeiten", "Einsparungspotentiale QUANTORIX +  KARU + TOMVIL"}},
+      {"ActionBegruendung", {"Begründung", "Begründung"}},
+  };
+  for (const auto& [name, texts] : captions) {
+    auto* action = Ctl<QAction>(fWindow.get(), name);
+    EXPECT_EQ(action->text(), texts.first) << name.toStdString();
+    EXPECT_EQ(action->toolTip(), texts.second) << name.toStdString();
+    EXPECT_TRUE(action->shortcut().isEmpty()) << name.toStdString();
+  }
+  for (const char* withImage : {"ActionPrinter", "ActionCalc", "ActionUserData", "ActionHelp", "ActionInfo"})
+    EXPECT_FALSE(Ctl<QAction>(fWindow.get(), QLatin1String(withImage))->icon().isNull()) << withImage;
+
+  // The payback command stores the entries first, even from a field that
+  // was not left.
+  auto* calc = Ctl<QAction>(fWindow.get(), QStringLiteral("ActionCalc"));
+  EXPECT_TRUE(calc->isEnabled());
+  int32_t seen = -1;
+  fWindow->SetPaybackRunner([&](tTaviDaten& d, QWidget* owner) {
+    seen = d.AnzZS;
+    EXPECT_EQ(owner, fWindow.get());
+  });
+  EXPECT_TRUE(calc->isEnabled());
+  Field("AnzZS_Feld")->setFocus();
+  Field("AnzZS_Feld")->selectAll();
+  QTest::keyClicks(Field("AnzZS_Feld"), QStringLiteral("77"));
+  calc->trigger();
+  EXPECT_EQ(seen, 77);
+
+  auto* bar = Ctl<TMenuBar>(fWindow.get(), QStringLiteral("MenuBar"));
+  QStringList top;
+  for (QToolButton* b : bar->Buttons()) top << b->text();
+  EXPECT_EQ(top, (QStringList{QStringLiteral("Datei"), QStringLiteral("Bearbeiten"), QStringLiteral("Hilfe")}));
+  const auto names = [](const QMenu* menu) {
+    QStringList list;
+    for (QAction* a : menu->actions())
+      list << (a->isSeparator() ? QStringLiteral("-") : a->menu<QMenu*>() ? a->text() : a->objectName());
+    return list;
+  };
+  EXPECT_EQ(names(bar->Buttons()[0]->menu()), (QStringList{"ActionPrinter", "-", "ActionExit"}));
+  EXPECT_EQ(names(bar->Buttons()[1]->menu()), (QStringList{"Seite", "-", "ActionUserData", "ActionCalc"}));
+  EXPECT_EQ(names(bar->Buttons()[2]->menu()), (QStringList{"ActionHelp", "-", "ActionInfo"}));
+  EXPECT_EQ(names(Ctl<QMenu>(fWindow.get(), QStringLiteral("MenuSeite"))),
+            (QStringList{"ActionData", "ActionZS", "ActionPlanzeiten", "ActionBegruendung"}));
+  EXPECT_EQ(names(Ctl<QMenu>(fWindow.get(), QStringLiteral("PopupMenu"))),
+            (QStringList{"ActionData", "ActionZS", "ActionPlanzeiten", "ActionBegruendung"}));
+  QStringList tools;
+  for (QAction* a : Ctl<QToolBar>(fWindow.get(), QStringLiteral("ToolBar"))->actions())
+    tools << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+  EXPECT_EQ(tools, (QStringList{"ActionUserData", "ActionCalc", "-", "ActionHelp", "ActionInfo"}));
+}
+
+TEST_F(MainWindowTest, MenuBarButtonsFollowTheMenuTheyAreGiven) {
+  TMenuBar bar;
+  QMenu first, second;
+  first.addMenu(QStringLiteral("Eins"));
+  first.addMenu(QStringLiteral("Zwei"));
+  bar.SetMenu(&first);
+  ASSERT_EQ(bar.Buttons().size(), 2);
+  EXPECT_EQ(bar.Buttons()[1]->text(), QStringLiteral("Zwei"));
+  EXPECT_EQ(bar.Buttons()[1]->popupMode(), QToolButton::InstantPopup);
+  QMenu* drei = second.addMenu(QStringLiteral("Drei"));
+  const QPointer<QToolButton> old(bar.Buttons()[0]);
+  bar.SetMenu(&second);  // the old buttons go
+  ASSERT_EQ(bar.Buttons().size(), 1);
+  EXPECT_TRUE(old.isNull());
+  EXPECT_EQ(bar.Buttons()[0]->menu(), drei);
+  drei->menuAction()->setText(QStringLiteral("Vier"));  // the button follows its item
+  EXPECT_EQ(bar.Buttons()[0]->text(), QStringLiteral("Vier"));
+  bar.SetMenu(nullptr);
+  EXPECT_TRUE(bar.Buttons().isEmpty());
+}
+
+TEST_F(MainWindowTest, FormSizeAndNothingClipped) {
+  Open();
+  EXPECT_EQ(fWindow->size(), QSize(636, 435));
+  EXPECT_EQ(fWindow->minimumSize(), fWindow->maximumSize());  // fixed border
+  auto* exit = Ctl<QPushButton>(fWindow.get(), QStringLiteral("BtnExit"));
+  EXPECT_EQ(exit->size(), QSize(75, 25));
+  EXPECT_GT(exit->geometry().left(), 636 / 2);
+  EXPECT_GT(exit->geometry().top(), 435 * 3 / 4);
+  EXPECT_LE(exit->geometry().right(), 636);
+
+  auto* pages = Ctl<QTabWidget>(fWindow.get(), QStringLiteral("PageCtrl"));
+  for (int i = 0; i < pages->count(); ++i) {
+    pages->setCurrentIndex(i);
+    QApplication::processEvents();
+    QWidget* page = pages->currentWidget();
+    SCOPED_TRACE(page->objectName().toStdString());
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+      if (!w->isVisible() || w->parentWidget()->inherits("QAbstractScrollArea")) continue;
+      const QRect inPage(w->mapTo(page, QPoint(0, 0)), w->size());
+      EXPECT_TRUE(page->rect().contains(inPage)) << w->objectName().toStdString();
+      if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap()) {
+        EXPECT_GE(label->width(), label->sizeHint().width()) << w->objectName().toStdString();
+        EXPECT_GE(label->height(), label->fontMetrics().height()) << w->objectName().toStdString();
+      }
+    }
+  }
+  // The widest figures fit their cells.
+  pages->setCurrentIndex(0);
+  auto* cell = Ctl<QLabel>(fWindow.get(), QStringLiteral("Label56"));
+  cell->setText(QStringLiteral("********"));
+  EXPECT_GE(cell->width(), cell->sizeHint().width());
+  cell->setText(QStringLiteral("99999999"));
+  EXPECT_GE(cell->width(), cell->sizeHint().width());
+  // Rows line up across the caption and both boxes.
+  EXPECT_EQ(Ctl<QLabel>(fWindow.get(), QStringLiteral("Label8"))->geometry().center().y(),
+            Ctl<QLabel>(fWindow.get(), QStringLiteral("Label57"))->geometry().center().y());
+  EXPECT_EQ(Ctl<QLabel>(fWindow.get(), QStringLiteral("LblDataVorbereitung"))->geometry().center().y(),
+            Ctl<QLabel>(fWindow.get(), QStringLiteral("Label8"))->geometry().center().y());
+}
+
+// --------------------------------------------------------------- data file
+
+TEST_F(MainWindowTest, EntriesAndTextsComeBackAfterExit) {
+  {
+    tModalDriver driver;
+    Open();
+    EnterExample(QStringLiteral("7.5"));
+    Enter("PotentialAnzZS_Feld", QStringLiteral("80"));
+    auto* memo = Ctl<tTextMemo>(fWindow.get(), QStringLiteral("memAuswertung"));
+    memo->setPlainText(QStringLiteral("Erste Zeile\n\nDritte Zeile mit €"));
+    Close();
+    EXPECT_TRUE(driver.Seen().isEmpty());
+  }
+  ASSERT_TRUE(fDir.Exists(QStringLiteral("TAVI.DAT")));
+  tTaviDaten stored;
+  ASSERT_TRUE(stored.LoadFromFile(QFile::encodeName(fDir.File(QStringLiteral("TAVI.DAT"))).toStdString()));
+  EXPECT_EQ(stored.AnzZS, 120);
+  EXPECT_EQ(stored.DauerZS, 7.5L);
+  EXPECT_EQ(stored.PotentialAnzZS, 80);
+  EXPECT_EQ(stored.BegruendungAuswertung.Lines(),
+            (std::vector<std::string>{"Erste Zeile", "", "Dritte Zeile mit €"}));
+
+  tModalDriver driver;
+  Open();
+  EXPECT_EQ(Field("AnzZS_Feld")->text(), QStringLiteral("120"));
+  EXPECT_EQ(Field("PotentialAnzZS_Feld")->text(), QStringLiteral("80"));
+  EXPECT_EQ(Label("Label7"), QStringLiteral("900"));
+  EXPECT_EQ(Ctl<tTextMemo>(fWindow.get(), QStringLiteral("memAuswertung"))->toPlainText(),
+            QStringLiteral("Erste Zeile\n\nDritte Zeile mit €"));
+  EXPECT_TRUE(driver.Seen().isEmpty());
+}
+
+TEST_F(MainWindowTest, FirstExitWritesTheDefaultRecord) {
+  Open();
+  Close();
+  EXPECT_EQ(fDir.Read(QStringLiteral("TAVI.DAT")).size(), 1828);
+}
+
+TEST_F(MainWindowTest, TruncatedDataFileIsReportedOnceAndTheRestKeepsDefaults) {
+  {
+    Open();
+    EnterExample(QStringLiteral("7.5"));
+    Close();
+  }
+  const QByteArray full = fDir.Read(QStringLiteral("TAVI.DAT"));
+  ASSERT_TRUE(fDir.Write(QStringLiteral("TAVI.DAT"), full.left(full.size() - 30)));  // cut into the fixed block
+
+  tModalDriver driver;
+  driver.ThenClick(QStringLiteral("OK"));
+  Open();
+  ASSERT_EQ(driver.Seen().size(), 1);
+  EXPECT_EQ(driver.Seen()[0].Title, QStringLiteral("Fehler"));
+  EXPECT_EQ(driver.Seen()[0].Text, QStringLiteral("Fehler beim Einlesen der Daten."));
+  // What was read stays; the rest has its defaults; the window works.
+  EXPECT_EQ(fWindow->Daten().AnzZS, 120);
+  EXPECT_EQ(fWindow->Daten().InvestPLSystem, 6150);
+  Enter("AnzZS_Feld", QStringLiteral("10"));
+  EXPECT_EQ(fWindow->Daten().AnzZS, 10);
+  EXPECT_TRUE(driver.Unexpected().isEmpty());
+}
+
+TEST_F(MainWindowTest, FailedSaveAtExitIsAPlainSystemMessage) {
+  ASSERT_TRUE(fDir.MakeDir(QStringLiteral("TAVI.DAT")));  // cannot be replaced by a file
+  tModalDriver driver;
+  driver.ThenClick(QStringLiteral("OK"));
+  bool plainBox = false;
+  driver.Then([&](QWidget* box) {
+    plainBox = qobject_cast<QMessageBox*>(box) != nullptr;
+    tModalDriver::Dismiss(box);
+  });
+  Open();
+  Close();
+  ASSERT_EQ(driver.Seen().size(), 2);
+  EXPECT_EQ(driver.Seen()[0].Text, QStringLiteral("Fehler beim Einlesen der Daten."));
+  EXPECT_EQ(driver.Seen()[1].Title, QStringLiteral("Fehler"));
+  EXPECT_EQ(driver.Seen()[1].Text, QStringLiteral("Fehler beim Speichern der Daten."));
+  EXPECT_TRUE(plainBox);
+}
+
+// ------------------------------------------------------------- ending
+
+TEST_F(MainWindowTest, TerminationSignalClosesTheWindowAndTheDataIsWritten) {
+  Open();
+  Enter("AnzZS_Feld", QStringLiteral("42"));
+  {
+    tSessionEnd end([this] { fWindow->RequestClose(); }, [this] { fWindow->SaveData(); });
+    ASSERT_TRUE(end.Installed());
+    QSignalSpy closed(fWindow.get(), &tDlgMain::Closed);
+    std::raise(SIGTERM);
+    EXPECT_TRUE(WaitFor([&] { return closed.count() == 1; }));
+    EXPECT_FALSE(fWindow->isVisible());
+  }
+  fWindow.reset();
+  tTaviDaten stored;
+  ASSERT_TRUE(stored.LoadFromFile(QFile::encodeName(fDir.File(QStringLiteral("TAVI.DAT"))).toStdString()));
+  EXPECT_EQ(stored.AnzZS, 42);
+}
+
+TEST_F(MainWindowTest, TerminationSignalEndsAnOpenDialogAsCancel) {
+  Open();
+  tSessionEnd end([this] { fWindow->RequestClose(); }, [this] { fWindow->SaveData(); });
+  QSignalSpy closed(fWindow.get(), &tDlgMain::Closed);
+  tModalDriver driver;
+  driver.Then([](QWidget* dialog) {
+    auto* dlg = qobject_cast<tDlgUserData*>(dialog);
+    ASSERT_NE(dlg, nullptr);
+    dlg->EditFirmName()->setText(QStringLiteral("Nicht gespeichert"));
+    std::raise(SIGTERM);  // the dialog is left open: the signal must end it
+  });
+  Ctl<QAction>(fWindow.get(), QStringLiteral("ActionUserData"))->trigger();
+  EXPECT_EQ(closed.count(), 1);
+  EXPECT_TRUE(driver.Unexpected().isEmpty()) << driver.Unexpected().join(';').toStdString();
+  EXPECT_EQ(fWindow->Daten().GetFirmenname(), "");
+  EXPECT_EQ(DlgUserData(), nullptr);
+}
+
+TEST_F(MainWindowTest, CommitDataWritesAtOnce) {
+  Open();
+  Enter("AnzZS_Feld", QStringLiteral("5"));
+  EXPECT_FALSE(fDir.Exists(QStringLiteral("TAVI.DAT")));
+  EXPECT_TRUE(fWindow->SaveData());
+  EXPECT_EQ(fDir.Read(QStringLiteral("TAVI.DAT")).size(), 1828);
+  EXPECT_TRUE(fWindow->isVisible());
+}
+
+TEST_F(MainWindowTest, DialogCommandsOpenAndFreeTheirDialogs) {
+  Open();
+  tModalDriver driver;
+  bool referenceWhileShown = false;
+  driver.Then([&](QWidget* dialog) {
+    referenceWhileShown = DlgUserData() == dialog;
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Firmendaten"));
+    tModalDriver::Click(dialog, QStringLiteral("BtnCancel"));
+  });
+  driver.ThenClick(QStringLiteral("OK"));  // the about box
+  Ctl<QAction>(fWindow.get(), QStringLiteral("ActionUserData"))->trigger();
+  Ctl<QAction>(fWindow.get(), QStringLiteral("ActionInfo"))->trigger();
+  EXPECT_TRUE(referenceWhileShown);
+  EXPECT_EQ(DlgUserData(), nullptr);
+  ASSERT_EQ(driver.Seen().size(), 2);
+  EXPECT_TRUE(driver.Unexpected().isEmpty());
+  EXPECT_EQ(fWindow->findChildren<QDialog*>().size(), 0);  // freed
+}
+
+}  // namespace

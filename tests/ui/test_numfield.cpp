@@ -1,0 +1,182 @@
+// The numeric entry field: what may be typed, the error colours, the value
+// it answers, its texts with either decimal separator, and its focus
+// behaviour.
+#include <QApplication>
+#include <QBoxLayout>
+#include <QSignalSpy>
+#include <QtTest/QTest>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+#include "numfield.h"
+#include "numfmt.h"
+#include "uitest.h"
+
+namespace {
+
+class NumFieldTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetDecimalSeparator("."); }
+  void TearDown() override { SetDecimalSeparator("."); }
+
+  static void Setup(tNumField& field, const char* mask, bool extended) {
+    field.SetKind(extended ? tNumField::Kind::Extended : tNumField::Kind::Integer);
+    field.SetMask(QString::fromLatin1(mask));
+  }
+  static void Type(tNumField& field, const QString& text) {
+    field.selectAll();
+    QTest::keyClicks(&field, text);
+  }
+  static bool ShowsError(const tNumField& field) {
+    return field.palette().color(QPalette::Base) == QColor(Qt::red) &&
+           field.palette().color(QPalette::Text) == QColor(Qt::black);
+  }
+};
+
+TEST_F(NumFieldTest, RefusesWhatTheMaskDoesNotAllowWithABeep) {
+  tNumField field;
+  Setup(field, "#####", false);
+  QSignalSpy beeps(&field, &QLineEdit::inputRejected);
+  Type(field, QStringLiteral("12a-3.4"));
+  EXPECT_EQ(field.text(), QStringLiteral("1234"));  // letter, sign and separator refused
+  EXPECT_EQ(beeps.count(), 3);
+  QTest::keyClicks(&field, QStringLiteral("56"));
+  EXPECT_EQ(field.text(), QStringLiteral("12345"));  // five places only
+  EXPECT_EQ(field.IntValue(), 12345);
+
+  tNumField duration;
+  Setup(duration, "###.#", true);
+  QSignalSpy durationBeeps(&duration, &QLineEdit::inputRejected);
+  Type(duration, QStringLiteral("-12.3.45"));
+  EXPECT_EQ(duration.text(), QStringLiteral("12.3"));  // no sign, one separator, one decimal
+  EXPECT_EQ(durationBeeps.count(), 4);
+  EXPECT_EQ(duration.ExtValue(), 12.3L);
+}
+
+TEST_F(NumFieldTest, OutOfRangeShowsBlackOnRedAndKeepsTheLastValidValue) {
+  tNumField field;
+  Setup(field, "999", false);
+  field.SetRange(0, 100);
+  Type(field, QStringLiteral("15"));
+  EXPECT_FALSE(field.InError());
+  QTest::keyClick(&field, Qt::Key_0);
+  EXPECT_EQ(field.text(), QStringLiteral("150"));
+  EXPECT_TRUE(field.InError());
+  EXPECT_TRUE(ShowsError(field));
+  EXPECT_EQ(field.toolTip(), QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis 100."));
+  EXPECT_EQ(field.IntValue(), 15);
+  QTest::keyClick(&field, Qt::Key_Backspace);
+  QTest::keyClick(&field, Qt::Key_Backspace);
+  EXPECT_FALSE(field.InError());
+  EXPECT_FALSE(ShowsError(field));
+  EXPECT_TRUE(field.toolTip().isEmpty());
+  EXPECT_EQ(field.IntValue(), 1);
+}
+
+TEST_F(NumFieldTest, ExtendedValuesKeepEightyBits) {
+  tNumField field;
+  Setup(field, "###.#", true);
+  Type(field, QStringLiteral("123.4"));
+  EXPECT_EQ(field.ExtValue(), 123.4L);
+  EXPECT_NE(field.ExtValue(), static_cast<long double>(123.4));  // not via double
+  Type(field, QStringLiteral(".5"));
+  EXPECT_EQ(field.ExtValue(), 0.5L);
+  Type(field, QString());
+  QTest::keyClick(&field, Qt::Key_Backspace);
+  EXPECT_EQ(field.ExtValue(), 0.0L);  // an empty entry is zero
+}
+
+TEST_F(NumFieldTest, UsesTheRegionalSeparatorAndTakesEither) {
+  for (const char* sep : {",", "."}) {
+    SCOPED_TRACE(sep);
+    SetDecimalSeparator(sep);
+    tNumField field;
+    Setup(field, "###.#", true);
+    field.SetExtValue(7.25L);  // exact half: to the even digit
+    EXPECT_EQ(field.text(), QStringLiteral("7") + QLatin1String(sep) + QStringLiteral("2"));
+    Type(field, QStringLiteral("7,5"));
+    EXPECT_EQ(field.ExtValue(), 7.5L);
+    Type(field, QStringLiteral("8.5"));
+    EXPECT_EQ(field.ExtValue(), 8.5L);
+  }
+}
+
+TEST_F(NumFieldTest, ValuesTooWideForTheMaskShowAsAsterisksInError) {
+  tNumField duration;
+  Setup(duration, "###.#", true);
+  duration.SetExtValue(12345.6L);
+  EXPECT_EQ(duration.text(), QStringLiteral("*****"));  // never a cut-off "1234."
+  EXPECT_TRUE(duration.InError());
+  duration.SetExtValue(std::numeric_limits<long double>::quiet_NaN());
+  EXPECT_EQ(duration.text(), QStringLiteral("*****"));
+  EXPECT_TRUE(duration.InError());
+  duration.SetExtValue(999.9L);
+  EXPECT_EQ(duration.text(), QStringLiteral("999.9"));
+  EXPECT_FALSE(duration.InError());
+
+  tNumField share;
+  Setup(share, "999", false);
+  share.SetIntValue(1000);
+  EXPECT_EQ(share.text(), QStringLiteral("***"));
+  EXPECT_TRUE(share.InError());
+}
+
+TEST_F(NumFieldTest, ExternalErrorColoursWithoutTouchingTheValue) {
+  tNumField field;
+  Setup(field, "999", false);
+  field.SetRange(0, 100);
+  field.SetIntValue(70);
+  field.SetExternalError(QStringLiteral("Zu viel."));
+  EXPECT_TRUE(ShowsError(field));
+  EXPECT_EQ(field.toolTip(), QStringLiteral("Zu viel."));
+  EXPECT_FALSE(field.InError());
+  EXPECT_EQ(field.IntValue(), 70);
+  // The field's own error wins the tooltip while it lasts.
+  Type(field, QStringLiteral("200"));
+  EXPECT_TRUE(field.toolTip().startsWith(QStringLiteral("Ungültiger Wert.")));
+  Type(field, QStringLiteral("20"));
+  EXPECT_EQ(field.toolTip(), QStringLiteral("Zu viel."));
+  field.SetExternalError(QString());
+  EXPECT_FALSE(ShowsError(field));
+  EXPECT_TRUE(field.toolTip().isEmpty());
+}
+
+TEST_F(NumFieldTest, ReadOnlyFieldsTakeNoKeys) {
+  tNumField field;
+  Setup(field, "999", false);
+  field.SetEditable(false);
+  field.SetIntValue(100);
+  QTest::keyClicks(&field, QStringLiteral("5"));
+  EXPECT_EQ(field.text(), QStringLiteral("100"));
+  EXPECT_EQ(field.palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button));
+  EXPECT_EQ(field.focusPolicy(), Qt::ClickFocus);  // Tab passes it by
+}
+
+TEST_F(NumFieldTest, FocusSelectsAllAndLeavingAlwaysReports) {
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  auto* first = new tNumField(&window);
+  auto* second = new tNumField(&window);
+  Setup(*first, "###.#", true);
+  Setup(*second, "#####", false);
+  layout->addWidget(first);
+  layout->addWidget(second);
+  ASSERT_TRUE(ShowActive(&window));
+  QSignalSpy exited(first, &tNumField::Exited);
+
+  first->setFocus();
+  EXPECT_TRUE(WaitFor([&] { return first->hasSelectedText(); }));
+  EXPECT_EQ(first->selectedText(), QStringLiteral("0.0"));
+  QTest::keyClicks(first, QStringLiteral("7.50"));  // the selection is replaced
+  EXPECT_EQ(first->text(), QStringLiteral("7.5"));
+  QTest::keyClick(first, Qt::Key_Tab);
+  EXPECT_TRUE(second->hasFocus());
+  EXPECT_EQ(exited.count(), 1);
+
+  first->setFocus();
+  second->setFocus();  // unchanged: still reported
+  EXPECT_EQ(exited.count(), 2);
+}
+
+}  // namespace
