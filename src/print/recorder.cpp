@@ -2,16 +2,16 @@
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QRawFont>
-#include <QtGlobal>
+#include <QHash>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QHash>
+#include <QRawFont>
 #include <QScreen>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 #include "edevexception.h"
 #include "printer.h"
@@ -71,6 +71,30 @@ bool UseGlyphBitmaps(const QPainter& painter, const tFont& font, double scale) {
   if (font.Orientation != 0 || painter.worldTransform().isRotating()) return false;
   const double pixels = std::abs(font.Height) * scale * std::sqrt(std::abs(painter.worldTransform().determinant()));
   return pixels > 60;
+}
+
+// A font at another pixel size. Making one costs a font engine, so the
+// sizes a page plays back at are kept.
+QRawFont Resized(const QRawFont& font, double pixelSize) {
+  struct Key {
+    QString face;
+    int size64;
+    bool operator==(const Key&) const = default;
+  };
+  struct Hash {
+    size_t operator()(const Key& k) const { return qHashMulti(0, k.face, k.size64); }
+  };
+  static std::unordered_map<Key, QRawFont, Hash> cache;
+  const Key key{font.familyName() + QLatin1Char('/') + font.styleName() + QLatin1Char('/') +
+                    QString::number(font.weight()) + QLatin1Char('/') + QString::number(int(font.style())) +
+                    QLatin1Char('/') + QString::number(font.pixelSize()),
+                static_cast<int>(std::lround(pixelSize * 64))};
+  const auto it = cache.find(key);
+  if (it != cache.end()) return it->second;
+  if (cache.size() > 256) cache.clear();
+  QRawFont resized = font;
+  resized.setPixelSize(pixelSize);
+  return cache.emplace(key, resized).first->second;
 }
 
 // Rendered glyphs by font, size, glyph and colour.
@@ -157,9 +181,65 @@ QPen MakePen(const tPen& pen, const Mapping& m) {
   QPen p(pen.Color);
   p.setStyle(ToQt(pen.Style));
   p.setWidthF(pen.Width <= 0 ? 0 : pen.Width * m.Scale());
-  p.setCapStyle(Qt::RoundCap);
+  // Square ends close the corners where two lines meet, as round ones
+  // would, and cost a tenth of them on slanted lines.
+  p.setCapStyle(Qt::SquareCap);
   p.setJoinStyle(Qt::RoundJoin);
   return p;
+}
+
+// The box a command can put ink into, in the painter's coordinates; an
+// empty box for a command that may reach anywhere (rotated text).
+QRectF InkBox(const tDrawCmd& cmd, const Mapping& m) {
+  auto penPad = [&m](const tPen& pen) { return std::max(1.0, pen.Width * m.Scale()) + 1; };
+  if (const auto* line = std::get_if<tLineCmd>(&cmd)) {
+    const double pad = penPad(line->Pen);
+    return QRectF(m.Map(line->From), m.Map(line->To)).normalized().adjusted(-pad, -pad, pad, pad);
+  }
+  if (const auto* poly = std::get_if<tPolylineCmd>(&cmd)) {
+    if (poly->Points.isEmpty()) return QRectF(0, 0, 0, 0);
+    const QRect b = poly->Points.boundingRect();
+    const double pad = penPad(poly->Pen);
+    return m.MapCorners(b.left(), b.top(), b.right(), b.bottom()).adjusted(-pad, -pad, pad, pad);
+  }
+  if (const auto* rect = std::get_if<tRectCmd>(&cmd)) {
+    const tRect& c = rect->Corners;
+    const double pad = penPad(rect->Pen);
+    return m.MapCorners(c.Left, c.Top, c.Right, c.Bottom).adjusted(-pad, -pad, pad, pad);
+  }
+  if (const auto* text = std::get_if<tTextCmd>(&cmd)) {
+    if (text->Font.Orientation != 0) return QRectF();
+    // The advance box of the text with a font height of room on every side
+    // (overhanging glyphs, underline).
+    const double em = text->Ascent + text->Descent;
+    double dx = 0;
+    if ((text->Align & TA_CENTER) == TA_CENTER)
+      dx = -text->Width / 2;
+    else if (text->Align & TA_RIGHT)
+      dx = -text->Width;
+    double top = 0;  // reference point at the top
+    if ((text->Align & TA_BASELINE) == TA_BASELINE)
+      top = -text->Ascent;
+    else if (text->Align & TA_BOTTOM)
+      top = -em;
+    const QPointF at = m.Map(text->Ref);
+    const double gx = std::fabs(m.sx), gy = std::fabs(m.sy);
+    QRectF box(at.x() + (dx - em) * gx, at.y() + (top - em) * gy, (text->Width + 2 * em) * gx, 3 * em * gy);
+    if (text->Clipped) box &= m.MapCorners(text->Clip.Left, text->Clip.Top, text->Clip.Right, text->Clip.Bottom);
+    return box.isEmpty() ? QRectF(0, 0, 0, 0) : box;
+  }
+  if (const auto* bmp = std::get_if<tBitmapCmd>(&cmd)) {
+    const tRect& t = bmp->Target;
+    return m.MapCorners(t.Left, t.Top, t.Right, t.Bottom).adjusted(-1, -1, 1, 1);
+  }
+  return QRectF();
+}
+
+// Whether a command with this ink box can show inside the visible area
+// (a null area: everything shows).
+bool MayShow(const QRectF& ink, const QRectF& visible) {
+  if (visible.isNull() || ink.isNull()) return true;
+  return ink.intersects(visible);
 }
 
 }  // namespace
@@ -181,10 +261,16 @@ void tPage::Play(QPainter& painter, const QRectF& target) const {
   Mapping m{target.width() / frameW, target.height() / frameH * (YPointsUp(fMapMode) ? -1 : 1), target.left(),
             target.top()};
 
+  // Under a clip (the preview paints only what the screen needs) commands
+  // that lie wholly outside it are skipped.
+  const QRectF visible = painter.hasClipping() ? painter.clipBoundingRect() : QRectF();
+  const bool culling = painter.hasClipping() && !visible.isNull();
+
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
   for (const tDrawCmd& cmd : fCommands) {
+    if (culling && !MayShow(InkBox(cmd, m), visible)) continue;
     if (const auto* line = std::get_if<tLineCmd>(&cmd)) {
       painter.setPen(MakePen(line->Pen, m));
       painter.drawLine(m.Map(line->From), m.Map(line->To));
@@ -229,9 +315,7 @@ void tPage::Play(QPainter& painter, const QRectF& target) const {
       const bool bitmaps = UseGlyphBitmaps(painter, text->Font, gy);
       for (const QGlyphRun& run : text->Runs) {
         QGlyphRun scaled = run;
-        QRawFont font = run.rawFont();
-        font.setPixelSize(font.pixelSize() * gy);
-        scaled.setRawFont(font);
+        scaled.setRawFont(Resized(run.rawFont(), run.rawFont().pixelSize() * gy));
         QList<QPointF> positions = run.positions();
         for (QPointF& p : positions) p = QPointF(p.x() * gx, p.y() * gy);
         scaled.setPositions(positions);

@@ -7,6 +7,7 @@
 #include <QValidator>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "numfmt.h"
 
@@ -98,6 +99,13 @@ QString tNumField::TextOf(long double value) const {
   if (text.size() > fMask.size()) return stars;  // never shown cut off
   if (decimals > 0) text.replace(QLatin1Char('.'), Separator());
   return text;
+}
+
+int64_t tNumField::IntValue() const {
+  if (std::isnan(fValue)) return 0;
+  if (fValue >= 9223372036854775807.0L) return std::numeric_limits<int64_t>::max();
+  if (fValue <= -9223372036854775808.0L) return std::numeric_limits<int64_t>::min();
+  return static_cast<int64_t>(fValue);
 }
 
 void tNumField::SetIntValue(int64_t value) { SetExtValue(static_cast<long double>(value)); }

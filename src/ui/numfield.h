@@ -47,7 +47,8 @@ class tNumField : public QLineEdit {
   bool Editable() const { return !isReadOnly(); }
 
   // The last value that was in range (or set by the program).
-  int64_t IntValue() const { return static_cast<int64_t>(fValue); }
+  // NaN counts as 0; values beyond 64 bits stop at its limits.
+  int64_t IntValue() const;
   long double ExtValue() const { return fValue; }
   void SetIntValue(int64_t value);
   void SetExtValue(long double value);  // NaN and infinities show as asterisks
