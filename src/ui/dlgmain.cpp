@@ -62,7 +62,7 @@ QString CostMonthText(int32_t cost) {
 }
 
 // A row of a results table as it is built.
-struct tRowSpec {
+struct tRowLayout {
   QWidget* caption;   // the row label (one or two lines)
   tNumField* share;   // the field in the share column, or nullptr
   const char* names[4];
@@ -310,14 +310,14 @@ class tTableBuilder {
 
   // Adds a row; the result labels are made by makeResult(name).
   template <class MakeResult>
-  void AddRow(const tRowSpec& spec, QLabel* (&cells)[4], MakeResult makeResult) {
+  void AddRow(const tRowLayout& line, QLabel* (&cells)[4], MakeResult makeResult) {
     const int row = fNextRow++;
-    fGrid->setRowMinimumHeight(row, spec.tall ? 2 * fRowHeight - 6 : fRowHeight);
-    fGrid->addWidget(spec.caption, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
-    if (spec.share) fGrid->addWidget(spec.share, row, 2, Qt::AlignRight | Qt::AlignVCenter);
+    fGrid->setRowMinimumHeight(row, line.tall ? 2 * fRowHeight - 6 : fRowHeight);
+    fGrid->addWidget(line.caption, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    if (line.share) fGrid->addWidget(line.share, row, 2, Qt::AlignRight | Qt::AlignVCenter);
     const int columns[4] = {4, 5, 7, 8};
     for (int i = 0; i < 4; ++i) {
-      cells[i] = makeResult(QLatin1String(spec.names[i]));
+      cells[i] = makeResult(QLatin1String(line.names[i]));
       fGrid->addWidget(cells[i], row, columns[i]);
     }
   }
