@@ -5,27 +5,16 @@
 
 #include "payback.h"
 #include "tavidaten.h"
+#include "workedexample.h"
 
 namespace {
-
-// 120 studies of 7.5 hours at 50 euro with standard prices.
-tTaviDaten Example() {
-  tTaviDaten d;
-  d.AnzZS = 120;
-  d.DauerZS = 7.5L;
-  d.AnteilVorb = 30;
-  d.AnteilDurchf = 40;
-  d.Stundensatz = 50;
-  d.InvestPLSystem = 5600;
-  return d;
-}
 
 // The longest searches: B = K = 99, comparison 2 crossing late in the
 // reduction phase, and a planned-time configuration that never catches up
 // with the time-study system, so comparison 3 looks at every month from 199
 // to 1000.
 tTaviDaten WorstCase() {
-  tTaviDaten d = Example();
+  tTaviDaten d = WorkedExampleStandardPrices();
   d.Stundensatz = 17;
   d.BeginnReduzierung = 99;
   d.AufwandPLSyst = 99;
@@ -40,7 +29,7 @@ tTaviDaten WorstCase() {
 }
 
 void BM_CalculateExample(benchmark::State& state) {
-  const tTaviDaten d = Example();
+  const tTaviDaten d = WorkedExampleStandardPrices();
   tPaybackCalc calc;
   for (auto _ : state) {
     calc.Calculate(d);

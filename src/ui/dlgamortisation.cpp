@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <limits>
+#include <initializer_list>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -91,6 +92,14 @@ QGroupBox* Group(const QString& name, const QString& title, QWidget* parent) {
   auto* box = new QGroupBox(title, parent);
   box->setObjectName(name);
   return box;
+}
+
+// The choices of a settings group, one below the other.
+void StackIn(QGroupBox* group, std::initializer_list<QWidget*> widgets) {
+  auto* layout = new QVBoxLayout(group);
+  layout->setContentsMargins(6, 2, 6, 4);
+  layout->setSpacing(2);
+  for (QWidget* w : widgets) layout->addWidget(w);
 }
 
 template <class Button>
@@ -366,21 +375,12 @@ QWidget* tDlgAmortisation::BuildSystemPage() {
   fRBtnQUANTORIX = Choice<QRadioButton>(QStringLiteral("RBtnQUANTORIX"), QStringLiteral("QUANTORIX"), device);
   fRBtnBELTORIX = Choice<QRadioButton>(QStringLiteral("RBtnBELTORIX"), QStringLiteral("BELTORIX"), device);
   fCBoxColorDisplay = Choice<QCheckBox>(QStringLiteral("CBoxColorDisplay"), QStringLiteral("Farbdisplay"), device);
-  auto* deviceLayout = new QVBoxLayout(device);
-  deviceLayout->setContentsMargins(6, 2, 6, 4);
-  deviceLayout->setSpacing(2);
-  deviceLayout->addWidget(fRBtnQUANTORIX);
-  deviceLayout->addWidget(fRBtnBELTORIX);
-  deviceLayout->addWidget(fCBoxColorDisplay);
+  StackIn(device, {fRBtnQUANTORIX, fRBtnBELTORIX, fCBoxColorDisplay});
 
   QGroupBox* karu = Group(QStringLiteral("GBoxSoftwareZS"), QStringLiteral(" Zeitstudiensystem "), panel);
   fRBtnKARUBasic = Choice<QRadioButton>(QStringLiteral("RBtnKARUBasic"), QStringLiteral("KARU Grundversion"), karu);
   fRBtnKARUFull = Choice<QRadioButton>(QStringLiteral("RBtnKARUFull"), QStringLiteral("KARU Vollversion"), karu);
-  auto* karuLayout = new QVBoxLayout(karu);
-  karuLayout->setContentsMargins(6, 2, 6, 4);
-  karuLayout->setSpacing(2);
-  karuLayout->addWidget(fRBtnKARUBasic);
-  karuLayout->addWidget(fRBtnKARUFull);
+  StackIn(karu, {fRBtnKARUBasic, fRBtnKARUFull});
 
   QGroupBox* tomvil = Group(QStringLiteral("GBoxSoftwarePL"), QStringLiteral(" Planzeitsystem "), panel);
   QLabel* karuPlus = Caption(QStringLiteral("KARU Vollversion +"), tomvil);
@@ -388,13 +388,7 @@ QWidget* tDlgAmortisation::BuildSystemPage() {
   fRBtnTOMVILReg = Choice<QRadioButton>(QStringLiteral("RBtnTOMVILReg"), QStringLiteral("TOMVIL Regression"), tomvil);
   fRBtnTOMVILKalk = Choice<QRadioButton>(QStringLiteral("RBtnTOMVILKalk"), QStringLiteral("TOMVIL Kalkulation"), tomvil);
   fRBtnTOMVILAP = Choice<QRadioButton>(QStringLiteral("RBtnTOMVILAP"), QStringLiteral("TOMVIL Arbeitsplanung"), tomvil);
-  auto* tomvilLayout = new QVBoxLayout(tomvil);
-  tomvilLayout->setContentsMargins(6, 2, 6, 4);
-  tomvilLayout->setSpacing(2);
-  tomvilLayout->addWidget(karuPlus);
-  tomvilLayout->addWidget(fRBtnTOMVILReg);
-  tomvilLayout->addWidget(fRBtnTOMVILKalk);
-  tomvilLayout->addWidget(fRBtnTOMVILAP);
+  StackIn(tomvil, {karuPlus, fRBtnTOMVILReg, fRBtnTOMVILKalk, fRBtnTOMVILAP});
 
   auto* panelLayout = new QVBoxLayout(panel);
   panelLayout->setContentsMargins(6, 6, 6, 6);

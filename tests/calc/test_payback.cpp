@@ -10,20 +10,9 @@
 #include "numfmt.h"
 #include "payback.h"
 #include "tavidaten.h"
+#include "workedexample.h"
 
 namespace {
-
-// 120 studies of 7.5 hours, 30/40 %, 50 euro; standard prices (5480, 7130).
-tTaviDaten Example() {
-  tTaviDaten d;
-  d.AnzZS = 120;
-  d.DauerZS = 7.5L;
-  d.AnteilVorb = 30;
-  d.AnteilDurchf = 40;
-  d.Stundensatz = 50;
-  d.InvestPLSystem = 5600;
-  return d;
-}
 
 tPaybackCalc Calc(const tTaviDaten& d) {
   tPaybackCalc c;
@@ -37,7 +26,7 @@ class Payback : public ::testing::Test {
 };
 
 TEST_F(Payback, WorkedExample) {
-  const tPaybackCalc c = Calc(Example());
+  const tPaybackCalc c = Calc(WorkedExampleStandardPrices());
   EXPECT_EQ(c.CostsZS(), 5480);
   EXPECT_EQ(c.CostsPL(), 7130);
   EXPECT_EQ(c.MonthlyManual(), 3750);
@@ -92,7 +81,7 @@ TEST_F(Payback, NewRecordFindsNoPayback) {
 }
 
 TEST_F(Payback, BranchesOfComparisons2And3) {
-  tTaviDaten d = Example();
+  tTaviDaten d = WorkedExampleStandardPrices();
   // Cheaper planned-time configuration: comparison 3 is the cost ratio.
   d.InvestPLSystem = 2000;
   tPaybackCalc c = Calc(d);
@@ -100,14 +89,14 @@ TEST_F(Payback, BranchesOfComparisons2And3) {
   EXPECT_FALSE(c.SearchPLZS().Ran);
 
   // Paid back before the reduction begins: the straight lines cross.
-  d = Example();
+  d = WorkedExampleStandardPrices();
   d.BeginnReduzierung = 10;
   c = Calc(d);
   EXPECT_EQ(c.PaybackPL(), 7130 / 1875.0L);
   EXPECT_FALSE(c.SearchPL().Ran);
 
   // No build-up phase: MonthlyZS up to month B, MonthlyPLFull after it.
-  d = Example();
+  d = WorkedExampleStandardPrices();
   d.AufwandPLSyst = 0;
   c = Calc(d);
   EXPECT_EQ(FormatReal(c.Results().Zeitstudienanteil, 6, 2), "  0.00");
@@ -119,7 +108,7 @@ TEST_F(Payback, BranchesOfComparisons2And3) {
 // A saving of one euro a month: comparison 2 crosses in month 7130, found in
 // closed form; comparison 3 never crosses and its search stops at month 1000.
 TEST_F(Payback, LateCrossings) {
-  tTaviDaten d = Example();
+  tTaviDaten d = WorkedExampleStandardPrices();
   d.AnzZS = 100;
   d.DauerZS = 1;
   d.Stundensatz = 12;
@@ -157,7 +146,7 @@ TEST_F(Payback, NoTimeStudyCostFollowsLineAfterPhase) {
 }
 
 TEST_F(Payback, SaturatedFiguresGiveNoPlausibleResults) {
-  tTaviDaten d = Example();
+  tTaviDaten d = WorkedExampleStandardPrices();
   d.AnzZS = 99999;
   d.DauerZS = 999.9L;
   d.Stundensatz = 255;
@@ -170,7 +159,7 @@ TEST_F(Payback, SaturatedFiguresGiveNoPlausibleResults) {
   EXPECT_EQ(ProposeGraphAxes(c).NFieldY, kInt32Max);
 
   // Only the planned-time sum overflows: comparison 1 is unaffected.
-  d = Example();
+  d = WorkedExampleStandardPrices();
   d.InvestPLSystem = kInt32Max - 100;
   c = Calc(d);
   EXPECT_TRUE(IsSaturated(c.CostsPL()));
@@ -182,7 +171,7 @@ TEST_F(Payback, SaturatedFiguresGiveNoPlausibleResults) {
 }
 
 TEST_F(Payback, MonthCountsFromDataFileStayBounded) {
-  tTaviDaten d = Example();
+  tTaviDaten d = WorkedExampleStandardPrices();
   d.BeginnReduzierung = -5;
   const tPaybackCalc negative = Calc(d);
   d.BeginnReduzierung = 0;

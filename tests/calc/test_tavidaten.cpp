@@ -5,19 +5,9 @@
 
 #include "numfmt.h"
 #include "tavidaten.h"
+#include "workedexample.h"
 
 namespace {
-
-// 120 studies of 7.5 hours, 30 % preparation, 40 % execution, 50 euro/hour.
-tTaviDaten Example() {
-  tTaviDaten d;
-  d.AnzZS = 120;
-  d.DauerZS = 7.5L;
-  d.AnteilVorb = 30;
-  d.AnteilDurchf = 40;
-  d.Stundensatz = 50;
-  return d;
-}
 
 TEST(TaviDaten, NewRecordHasDefaultsAndZeroFigures) {
   const tTaviDaten d;
@@ -56,7 +46,7 @@ TEST(TaviDaten, NewRecordHasDefaultsAndZeroFigures) {
 }
 
 TEST(TaviDaten, WorkedExample) {
-  const tTaviDaten d = Example();
+  const tTaviDaten d = WorkedExample();
   EXPECT_EQ(d.AnteilAuswert(), 30);
   EXPECT_EQ(d.StundenGesamt(), 900);
   EXPECT_EQ(d.StundenVorb(), 270);
@@ -123,7 +113,7 @@ TEST(TaviDaten, PhaseHoursAreRoundedSeparately) {
 }
 
 TEST(TaviDaten, SharesAboveHundredLeaveNoEvaluation) {
-  tTaviDaten d = Example();
+  tTaviDaten d = WorkedExample();
   d.AnteilVorb = 60;
   d.AnteilDurchf = 60;
   EXPECT_EQ(d.AnteilAuswert(), 0);

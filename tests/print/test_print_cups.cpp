@@ -6,54 +6,15 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "cupsfixture.h"
 #include "edevexception.h"
+#include "pdfcheck.h"
 #include "printer.h"
 #include "printtestenv.h"
 
 namespace {
-
-struct PdfFacts {
-  int pages = 0;
-  double widthPt = 0, heightPt = 0;
-  QString text;
-};
-
-PdfFacts Inspect(const QString& pdf) {
-  PdfFacts facts;
-  QString info;
-  EXPECT_EQ(tCupsFixture::Run({QStringLiteral("pdfinfo"), pdf}, &info), 0) << qPrintable(info);
-  const auto pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
-  if (pages.hasMatch()) facts.pages = pages.captured(1).toInt();
-  const auto size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
-  if (size.hasMatch()) {
-    facts.widthPt = size.captured(1).toDouble();
-    facts.heightPt = size.captured(2).toDouble();
-  }
-  EXPECT_EQ(tCupsFixture::Run({QStringLiteral("pdftotext"), QStringLiteral("-layout"), pdf, QStringLiteral("-")},
-                              &facts.text),
-            0);
-  return facts;
-}
-
-// The box (in points from the top left paper corner) of the first word
-// `word` that pdftotext finds on page 1; empty when there is none.
-QRectF WordBox(const QString& pdf, const QString& word) {
-  QString html;
-  tCupsFixture::Run({QStringLiteral("pdftotext"), QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
-                     QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")},
-                    &html);
-  const auto m = QRegularExpression(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                                                   "yMax=\"([\\d.]+)\">%1</word>")
-                                        .arg(word))
-                     .match(html);
-  if (!m.hasMatch()) return QRectF();
-  return QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-}
 
 constexpr double kMmToPt = 72.0 / 25.4;
 
@@ -99,7 +60,7 @@ TEST(CupsPrint, PagesOfTextReachTheQueueAsAPdf) {
   QString error;
   const QString pdf = tCupsFixture::WaitForPdf(title, 60000, &error);
   ASSERT_FALSE(pdf.isEmpty()) << qPrintable(error);
-  const PdfFacts facts = Inspect(pdf);
+  const tPdfFacts facts = InspectPdf(pdf);
   EXPECT_EQ(facts.pages, 3);
   EXPECT_NEAR(facts.widthPt, 595, 1);  // A4
   EXPECT_NEAR(facts.heightPt, 842, 1);
@@ -122,14 +83,14 @@ TEST(CupsPrint, OutputStartsAtThePrintableAreaInBothOrientations) {
     QString error;
     const QString pdf = tCupsFixture::WaitForPdf(title, 60000, &error);
     ASSERT_FALSE(pdf.isEmpty()) << qPrintable(error);
-    const PdfFacts facts = Inspect(pdf);
+    const tPdfFacts facts = InspectPdf(pdf);
     EXPECT_EQ(facts.pages, 1);
     // The queue's sheet is A4 portrait; a landscape page lies turned on it.
     EXPECT_NEAR(facts.widthPt, 595, 1);
     EXPECT_NEAR(facts.heightPt, 842, 1);
     EXPECT_TRUE(facts.text.contains(QStringLiteral("Seite 1 der Prüfung für TAVI"))) << qPrintable(facts.text);
     // The canvas origin is the corner of the printable area.
-    const QRectF corner = WordBox(pdf, QStringLiteral("Ecke"));
+    const QRectF corner = PdfWordBox(pdf, QStringLiteral("Ecke"));
     ASSERT_FALSE(corner.isEmpty());
     if (!landscape) {
       EXPECT_NEAR(corner.left(), 4.2 * kMmToPt, 1.0);  // left strip
@@ -195,17 +156,17 @@ void PrintToPdfFile() {
   printer.SetTitle(QStringLiteral("TAVI 2.0"));
   PrintPages(printer, 2);
   EXPECT_EQ(printer.LastOutputFile(), file);
-  const PdfFacts facts = Inspect(file);
+  const tPdfFacts facts = InspectPdf(file);
   EXPECT_EQ(facts.pages, 2);
   EXPECT_NEAR(facts.widthPt, 595, 1);
   EXPECT_NEAR(facts.heightPt, 842, 1);
   EXPECT_TRUE(facts.text.contains(QStringLiteral("Seite 2 der Prüfung für TAVI")));
-  EXPECT_NEAR(WordBox(file, QStringLiteral("Ecke")).left(), 0, 1.0);  // no unprintable strip
+  EXPECT_NEAR(PdfWordBox(file, QStringLiteral("Ecke")).left(), 0, 1.0);  // no unprintable strip
 
   // Landscape pages are landscape in the file.
   printer.SetOrientation(true);
   PrintPages(printer, 1);
-  const PdfFacts landscape = Inspect(file);
+  const tPdfFacts landscape = InspectPdf(file);
   EXPECT_EQ(landscape.pages, 1);
   EXPECT_NEAR(landscape.widthPt, 842, 1);
   EXPECT_NEAR(landscape.heightPt, 595, 1);

@@ -17,7 +17,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <algorithm>
@@ -27,6 +26,7 @@
 #include <vector>
 
 #include "cupsfixture.h"
+#include "pdfcheck.h"
 #include "dlgpreview.h"
 #include "dlgprint.h"
 #include "dlgprinting.h"
@@ -141,32 +141,7 @@ QString UniqueTitle(const char* what) {
   return QStringLiteral("TAVI_%1_%2_%3").arg(QLatin1String(what)).arg(::getpid()).arg(++counter);
 }
 
-struct tPdf {
-  int pages = 0;
-  double widthPt = 0, heightPt = 0;
-  QStringList pageTexts;  // the text of each page, trimmed
-};
-
-tPdf Inspect(const QString& file) {
-  tPdf pdf;
-  QString info;
-  EXPECT_EQ(tCupsFixture::Run({QStringLiteral("pdfinfo"), file}, &info), 0) << qPrintable(info);
-  const auto pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
-  if (pages.hasMatch()) pdf.pages = pages.captured(1).toInt();
-  const auto size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
-  if (size.hasMatch()) {
-    pdf.widthPt = size.captured(1).toDouble();
-    pdf.heightPt = size.captured(2).toDouble();
-  }
-  for (int k = 1; k <= pdf.pages; ++k) {
-    QString text;
-    tCupsFixture::Run({QStringLiteral("pdftotext"), QStringLiteral("-f"), QString::number(k), QStringLiteral("-l"),
-                       QString::number(k), file, QStringLiteral("-")},
-                      &text);
-    pdf.pageTexts << text.simplified();
-  }
-  return pdf;
-}
+using tPdf = tPdfFacts;
 
 // The PDF cups-pdf made of the job titled title.
 tPdf Landed(const QString& title) {
@@ -174,24 +149,9 @@ tPdf Landed(const QString& title) {
   const QString file = tCupsFixture::WaitForPdf(title, 60000, &error);
   EXPECT_FALSE(file.isEmpty()) << qPrintable(error);
   if (file.isEmpty()) return tPdf();
-  const tPdf pdf = Inspect(file);
+  const tPdf pdf = InspectPdf(file);
   if (qEnvironmentVariableIsEmpty("TAVI_KEEP_PDF")) QFile::remove(file);
   return pdf;
-}
-
-// The box of a word on page 1, in points from the paper's top left corner.
-QRectF WordBox(const QString& file, const QString& word) {
-  QString html;
-  tCupsFixture::Run({QStringLiteral("pdftotext"), QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
-                     QStringLiteral("-l"), QStringLiteral("1"), file, QStringLiteral("-")},
-                    &html);
-  const auto m = QRegularExpression(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                                                   "yMax=\"([\\d.]+)\">%1</word>")
-                                        .arg(word))
-                     .match(html);
-  if (!m.hasMatch()) return QRectF();
-  return QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
 }
 
 constexpr double kPtPerTenthMm = 72.0 / 254.0;
@@ -486,7 +446,7 @@ TEST_F(PrintingTest, PdfFileGetsTheSamePagesAsTheQueue) {
     d.EditRange->setText(QStringLiteral("1-5;10;6"));
     d.CBoxInvertOrder->setChecked(true);
   }));
-  const tPdf pdf = Inspect(OutputPdf());
+  const tPdf pdf = InspectPdf(OutputPdf());
   EXPECT_EQ(pdf.pageTexts, PageTexts({6, 10, 5, 4, 3, 2, 1}));
   EXPECT_NEAR(pdf.widthPt, 595, 1);
   EXPECT_NEAR(pdf.heightPt, 842, 1);
@@ -500,7 +460,7 @@ TEST_F(PrintingTest, PagesArePlacedAtTheMarginsOrAtThePrintableArea) {
     tTestJob job(1);
     Printer().UseMargins = useMargins ? 1 : 0;
     EXPECT_TRUE(job.PrintPage(1));
-    const QRectF box = WordBox(OutputPdf(), QStringLiteral("Seite"));
+    const QRectF box = PdfWordBox(OutputPdf(), QStringLiteral("Seite"));
     ASSERT_FALSE(box.isNull());
     // The text's reference point is 20 mm right of and 50 mm below the
     // page's corner.
@@ -533,7 +493,7 @@ TEST_F(PrintingTest, CancelOnPageTwoOfFiveLetsItFinishAndPrintsNoMore) {
   EXPECT_EQ(position, 1);
   EXPECT_TRUE(stayedOpen);
   EXPECT_EQ(ProgressWindow(), nullptr);  // freed after the run
-  EXPECT_EQ(Inspect(OutputPdf()).pageTexts, PageTexts({1, 2}));
+  EXPECT_EQ(InspectPdf(OutputPdf()).pageTexts, PageTexts({1, 2}));
 }
 
 TEST_F(PrintingTest, FailingPageAbortsTheDocumentAndTheNextRunWorks) {
@@ -557,7 +517,7 @@ TEST_F(PrintingTest, FailingPageAbortsTheDocumentAndTheNextRunWorks) {
 
   messages = Messages([&] { EXPECT_TRUE(job.PrintAll()); });
   EXPECT_TRUE(messages.isEmpty()) << qPrintable(messages.join(u'|'));
-  EXPECT_EQ(Inspect(OutputPdf()).pageTexts, PageTexts({1, 2, 3, 4}));
+  EXPECT_EQ(InspectPdf(OutputPdf()).pageTexts, PageTexts({1, 2, 3, 4}));
 }
 
 TEST_F(PrintingTest, EmptyJobHasNoPreviewAndPrintsNothing) {
@@ -602,7 +562,7 @@ TEST_F(PrintingTest, PreviewPrintsItsCurrentPageAndRebuildsTheJob) {
   EXPECT_TRUE(sawPreview);
   EXPECT_EQ(job.Builds, 2);
   EXPECT_TRUE(driver.Unexpected().isEmpty()) << qPrintable(driver.Unexpected().join(u'|'));
-  EXPECT_EQ(Inspect(OutputPdf()).pageTexts, PageTexts({2}));
+  EXPECT_EQ(InspectPdf(OutputPdf()).pageTexts, PageTexts({2}));
 }
 
 TEST_F(PrintingTest, ProgressWindowOverThePreviewTakesTheMouse) {
@@ -637,7 +597,7 @@ TEST_F(PrintingTest, ProgressWindowOverThePreviewTakesTheMouse) {
   });
   job.Preview();
   EXPECT_TRUE(job.Cancelled);
-  EXPECT_EQ(Inspect(OutputPdf()).pageTexts, PageTexts({1, 2}));
+  EXPECT_EQ(InspectPdf(OutputPdf()).pageTexts, PageTexts({1, 2}));
 }
 
 // ------------------------------------------------------------ text layout
