@@ -14,6 +14,10 @@
 #include <functional>
 #include <memory>
 
+#include "framehost.h"
+#include "mainfont.h"
+#include "printhost.h"
+
 class QWidget;
 class tClientImage;
 class tExtendedPrinter;
@@ -24,9 +28,12 @@ class TMORLAKIniFile;
 // operations: the derived constructor then calls Start() itself.
 struct tDeferStart {};
 
-class tMorlakApp {
+// The application object is the host of the frame library (debug switch,
+// settings file) and of the print framework (printer, title, zoom, header
+// lines, printing right): it registers itself with both while it lives.
+class tMorlakApp : public tFrameHost, public tPrintHost {
  public:
-  virtual ~tMorlakApp();
+  ~tMorlakApp() override;
   tMorlakApp(const tMorlakApp&) = delete;
   tMorlakApp& operator=(const tMorlakApp&) = delete;
 
@@ -57,16 +64,16 @@ class tMorlakApp {
   const QString& ProgramDir() const { return fProgramDir; }  // with trailing '/'
   const QString& AppName() const { return fAppName; }
   const QString& Version() const { return fVersion; }
-  const QString& GetTitle() const { return fTitle; }  // "TAVI 2.0"
+  const QString& GetTitle() const override { return fTitle; }  // "TAVI 2.0"
   QString GetCustomerText() const { return QString(); }
-  const QString& HeaderText1() const { return fHeaderText1; }
-  const QString& HeaderText2() const { return fHeaderText2; }
-  bool Debug() const { return fDebug; }
+  const QString& HeaderText1() const override { return fHeaderText1; }
+  const QString& HeaderText2() const override { return fHeaderText2; }
+  bool Debug() const override { return fDebug; }
   const QString& LanguageCode() const { return fLanguageCode; }
-  int PreviewZoom() const { return fPreviewZoom; }  // percent
-  void SetPreviewZoom(int percent) { fPreviewZoom = percent; }
-  tExtendedPrinter* Printer() const { return fPrinter.get(); }  // may be nullptr
-  bool MayPrint() const { return true; }  // no user list: every right granted
+  int PreviewZoom() const override { return fPreviewZoom; }  // percent
+  void SetPreviewZoom(int percent) override { fPreviewZoom = percent; }
+  tExtendedPrinter* Printer() const override { return fPrinter.get(); }  // may be nullptr
+  bool MayPrint() const override { return true; }  // no user list: every right granted
   // The customer-logo holder (empty in this program) and the idle
   // procedures; nullptr when start-up did not get that far.
   tClientImage* ClientImage() const;
@@ -74,7 +81,7 @@ class tMorlakApp {
   // Called after a language file has been loaded.
   void SetOnLanguageChanged(std::function<void()> handler) { fOnLanguageChanged = std::move(handler); }
 
-  QString SettingsFileName() const;                     // <dir>/TAVI.INI
+  QString SettingsFileName() const override;            // <dir>/TAVI.INI
   QString HelpFileName() const;                         // <dir>/TAVI.HLP
   QString LanguageFileName(const QString& code) const;  // <dir>/TAVI.<code>
 
@@ -139,8 +146,3 @@ class tSimpleApp : public tMorlakApp {
 };
 
 tMorlakApp* MorlakApp();
-
-// The program's main window, whose font every form takes (ApplyMainFont).
-// The main window registers itself when it is created; nullptr before.
-void SetMainWindow(QWidget* window);
-QWidget* MainWindow();

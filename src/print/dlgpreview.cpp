@@ -26,7 +26,8 @@
 #include "edevexception.h"
 #include "formini.h"
 #include "langtext.h"
-#include "morlakapp.h"
+#include "mainfont.h"
+#include "printhost.h"
 #include "msgdlg.h"
 #include "printer.h"
 #include "printing.h"
@@ -280,7 +281,7 @@ void TDlgPreview::WatchInput(QWidget* widget) {
 // ---------------------------------------------------------------- state
 
 int TDlgPreview::Zoom() const {
-  if (const tMorlakApp* app = MorlakApp()) return app->PreviewZoom();
+  if (const tPrintHost* host = PrintHost()) return host->PreviewZoom();
   return fOwnZoom;
 }
 
@@ -438,8 +439,8 @@ void TDlgPreview::NextPage() {
 void TDlgPreview::SetZoom(int percent) {
   if (Busy()) return;
   percent = std::clamp(percent, MinZoom, MaxZoom);
-  if (tMorlakApp* app = MorlakApp())
-    app->SetPreviewZoom(percent);
+  if (tPrintHost* host = PrintHost())
+    host->SetPreviewZoom(percent);
   else
     fOwnZoom = percent;
   fFailedPage = 0;
@@ -626,7 +627,7 @@ void TDlgPreview::closeEvent(QCloseEvent* event) {
 void TDlgPreview::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
-  if (tMorlakApp* app = MorlakApp()) app->ApplyMainFont(this, nullptr);
+  if (PrintHost()) ApplyMainFont(this, nullptr);
   MinimumFromFrame();
   SizeSheet();
   UpdateFields();

@@ -14,7 +14,8 @@
 #include <algorithm>
 
 #include "langtext.h"
-#include "morlakapp.h"
+#include "mainfont.h"
+#include "printhost.h"
 
 // ---------------------------------------------------------- tCopiesSpinBox
 
@@ -151,7 +152,7 @@ void TDlgPrint::EnableRange(bool enable) {
 }
 
 void TDlgPrint::showEvent(QShowEvent* event) {
-  if (tMorlakApp* app = MorlakApp()) app->ApplyMainFont(this);
+  if (PrintHost()) ApplyMainFont(this);
   // The form is laid out for its design font; a larger main font must not
   // cut the explanation lines off, so they shrink until they fit.
   for (QLabel* label : {LblText1, LblText2, LblText3, LblText4}) {

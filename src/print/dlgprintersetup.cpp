@@ -19,7 +19,8 @@
 
 #include "edevexception.h"
 #include "langtext.h"
-#include "morlakapp.h"
+#include "mainfont.h"
+#include "printhost.h"
 #include "msgdlg.h"
 #include "numfmt.h"
 #include "printer.h"
@@ -221,7 +222,7 @@ int32_t tDlgPrinterSetup::Offset(int side) const {
 
 void tDlgPrinterSetup::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (MorlakApp()) MorlakApp()->ApplyMainFont(this);
+  if (PrintHost()) ApplyMainFont(this);
 }
 
 void tDlgPrinterSetup::CheckSide(int side, const char* method) {

@@ -10,7 +10,8 @@
 #include <algorithm>
 
 #include "langtext.h"
-#include "morlakapp.h"
+#include "mainfont.h"
+#include "printhost.h"
 
 TDlgPrinting::TDlgPrinting(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
@@ -46,7 +47,7 @@ TDlgPrinting::TDlgPrinting(QWidget* parent)
 }
 
 void TDlgPrinting::showEvent(QShowEvent* event) {
-  if (tMorlakApp* app = MorlakApp()) app->ApplyMainFont(this);
+  if (PrintHost()) ApplyMainFont(this);
   QDialog::showEvent(event);
 }
 

@@ -6,7 +6,7 @@
 
 #include "appimages.h"
 #include "edevexception.h"
-#include "morlakapp.h"
+#include "printhost.h"
 #include "printer.h"
 #include "printing.h"
 #include "recorder.h"
@@ -108,7 +108,7 @@ void DrawMORLAKSymbol(tMetaFileRecorder* recorder, int x, int y) {
 void DrawPageHeader(tPrinting& job, int32_t pageNumber, int width) {
   tMetaFileRecorder& rec = job.Recorder;
   const int W = width == -1 ? job.Printer->UsableWidth() : width;
-  const tMorlakApp* app = MorlakApp();
+  const tPrintHost* app = PrintHost();
 
   DrawMORLAKSymbol(&rec, 50, 60);
 

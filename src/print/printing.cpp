@@ -15,7 +15,8 @@
 #include "dlgprinting.h"
 #include "edevexception.h"
 #include "langtext.h"
-#include "morlakapp.h"
+#include "mainfont.h"
+#include "printhost.h"
 #include "msgdlg.h"
 #include "printer.h"
 
@@ -67,8 +68,8 @@ bool IsTrimmed(QChar c) { return c.unicode() <= u' ' || c.unicode() == 0x00B7; }
 // ------------------------------------------------------------ construction
 
 tPrinting::tPrinting(uint8_t orientation, bool useMargins) {
-  tMorlakApp* app = MorlakApp();
-  Printer = app ? app->Printer() : nullptr;
+  tPrintHost* host = PrintHost();
+  Printer = host ? host->Printer() : nullptr;
   if (!Printer) {
     // The message of the start-up without printer.
     const QString message =
@@ -77,7 +78,7 @@ tPrinting::tPrinting(uint8_t orientation, bool useMargins) {
                                      "und Druckvorschau nicht möglich."));
     throw EDevException(message, QStringLiteral("tPrinting.Create"));
   }
-  JobTitle = app->GetTitle();
+  JobTitle = host->GetTitle();
   HeaderTitle.clear();
 
   Printer->UseMargins = useMargins ? 1 : 0;
@@ -98,8 +99,8 @@ tPrinting::tPrinting(uint8_t orientation, bool useMargins) {
 tPrinting::~tPrinting() {
   // The printer belongs to the application object; leave it alone if that
   // is already gone.
-  const tMorlakApp* app = MorlakApp();
-  if (Orientation != 0 && Printer && app && app->Printer() == Printer) {
+  const tPrintHost* host = PrintHost();
+  if (Orientation != 0 && Printer && host && host->Printer() == Printer) {
     try {
       Printer->SetOrientation(WasLandscape);
     } catch (...) {
@@ -170,7 +171,7 @@ bool tPrinting::Print(int32_t currentPage) {
   RangeList.Clear();
   // A second print while one runs (the preview stays usable meanwhile).
   if (IsPrinting) return false;
-  if (const tMorlakApp* app = MorlakApp(); app && !app->MayPrint()) {
+  if (const tPrintHost* host = PrintHost(); host && !host->MayPrint()) {
     ShowInformation(QStringLiteral("Sie besitzen keine Berechtigung zum Ausdrucken."));
     return false;
   }

@@ -1,10 +1,11 @@
 # Tests of the print preview, a program of their own (test_preview). They
-# run on Qt's offscreen platform with the application object in a temporary
-# program directory; the test printer with unprintable strips comes from the
+# run on Qt's offscreen platform with a test host in a temporary program
+# directory; the test printer with unprintable strips comes from the
 # private CUPS scheduler when this machine can run it.
 include(GoogleTest)
-add_executable(test_preview ${CMAKE_CURRENT_LIST_DIR}/test_preview.cpp)
-target_link_libraries(test_preview PRIVATE tavi_print tavi_app tavi_testcommon GTest::gtest Qt6::Test)
+add_executable(test_preview ${CMAKE_CURRENT_LIST_DIR}/test_preview.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/printtesthost.cpp ${CMAKE_CURRENT_LIST_DIR}/printtesthost.h)
+target_link_libraries(test_preview PRIVATE tavi_print tavi_testcommon GTest::gtest Qt6::Test)
 target_compile_definitions(test_preview PRIVATE
   TAVI_TEST_BIN_DIR="${TAVI_BIN_DIR}"
   TAVI_PRINT_TEST_DIR="${CMAKE_CURRENT_LIST_DIR}")

@@ -35,10 +35,10 @@
 #include "formini.h"
 #include "inifile.h"
 #include "modaldriver.h"
-#include "morlakapp.h"
 #include "msgdlg.h"
 #include "printer.h"
 #include "printing.h"
+#include "printtesthost.h"
 #include "tempdir.h"
 
 namespace {
@@ -100,7 +100,7 @@ class Preview : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(fDir.CopyIn(QStringLiteral(TAVI_TEST_BIN_DIR "/TAVI.049")));
-    fApp = std::make_unique<tSimpleApp>(QStringLiteral("TAVI"), QStringLiteral("2.0"), fDir.Path());
+    fApp = std::make_unique<tPrintTestHost>(fDir.Path());
     ASSERT_NE(fApp->Printer(), nullptr);
     // A4 portrait without unprintable strips.
     fApp->Printer()->SetPrinterName(tExtendedPrinter::PdfDestinationName());
@@ -153,7 +153,7 @@ class Preview : public ::testing::Test {
   static bool IsWhite(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) > 230; }
 
   tTempDir fDir;
-  std::unique_ptr<tSimpleApp> fApp;
+  std::unique_ptr<tPrintTestHost> fApp;
   std::unique_ptr<tSampleJob> fJob;
   std::unique_ptr<TDlgPreview> fDialog;
 };

@@ -31,12 +31,13 @@
 #include "dlgprint.h"
 #include "dlgprinting.h"
 #include "edevexception.h"
+#include "mainfont.h"
 #include "modaldriver.h"
-#include "morlakapp.h"
 #include "msgdlg.h"
 #include "pageframe.h"
 #include "printer.h"
 #include "printing.h"
+#include "printtesthost.h"
 #include "tempdir.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -164,7 +165,7 @@ class PrintingTest : public ::testing::Test {
     fMain = std::make_unique<QWidget>();
     fMain->setObjectName(QStringLiteral("Main"));
     SetMainWindow(fMain.get());
-    fApp = std::make_unique<tSimpleApp>(QStringLiteral("TAVI"), QStringLiteral("2.0"), fDir.Path());
+    fApp = std::make_unique<tPrintTestHost>(fDir.Path());
     ASSERT_NE(fApp->Printer(), nullptr);
     Printer().SetOutputFileName(OutputPdf());
   }
@@ -184,7 +185,7 @@ class PrintingTest : public ::testing::Test {
 
   tTempDir fDir;
   std::unique_ptr<QWidget> fMain;
-  std::unique_ptr<tSimpleApp> fApp;
+  std::unique_ptr<tPrintTestHost> fApp;
 };
 
 // ------------------------------------------------------------ the job itself
@@ -220,20 +221,10 @@ TEST_F(PrintingTest, JobBuildsItsPagesWithTheTestPageAndTurnsThePrinterBack) {
 }
 
 TEST(PrintingWithoutPrinter, JobIsRefusedWithTheNoPrinterMessage) {
-  class tNoPrinterApp : public tSimpleApp {
-   public:
-    explicit tNoPrinterApp(const QString& dir)
-        : tSimpleApp(QStringLiteral("TAVI"), QStringLiteral("2.0"), dir, tDeferStart{}) {
-      Start();
-    }
-    ~tNoPrinterApp() override { Stop(); }
-    void CreatePrinter() override { throw EDevException(QStringLiteral("kein Drucker")); }
-  };
   tTempDir dir;
   ASSERT_TRUE(dir.CopyIn(QStringLiteral(TAVI_TEST_BIN_DIR "/TAVI.049")));
-  std::unique_ptr<tNoPrinterApp> app;
-  Messages([&] { app = std::make_unique<tNoPrinterApp>(dir.Path()); });
-  ASSERT_EQ(app->Printer(), nullptr);
+  const tPrintTestHost host(dir.Path(), false);
+  ASSERT_EQ(host.Printer(), nullptr);
   try {
     tTestJob job(1);
     ADD_FAILURE() << "a job without printer was built";

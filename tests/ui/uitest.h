@@ -10,15 +10,10 @@
 #include <string>
 
 #include "tempdir.h"
-
-// The program's directory of this build (language file, help).
-inline QString BuiltProgramDir() { return QStringLiteral(TAVI_TEST_BIN_DIR); }
+#include "testenv.h"
 
 // A program directory with the language file and the help, as installed.
-inline bool PrepareProgramDir(const tTempDir& dir) {
-  return dir.CopyIn(BuiltProgramDir() + QStringLiteral("/TAVI.049")) &&
-         dir.CopyIn(BuiltProgramDir() + QStringLiteral("/TAVI.HLP"));
-}
+inline bool PrepareProgramDir(const tTempDir& dir) { return CopyLanguageFile(dir) && CopyHelp(dir); }
 
 // The control of that name; throws when there is none, so that a test
 // fails instead of crashing.

@@ -19,7 +19,8 @@
 #include "appimages.h"
 #include "help.h"
 #include "langtext.h"
-#include "morlakapp.h"
+#include "framehost.h"
+#include "mainfont.h"
 #include "msgdlg_layout.h"
 
 namespace {
@@ -254,7 +255,7 @@ int MessageDialog(const QString& text, tMsgDlgType type, int buttons, int helpCo
   form->setObjectName(QStringLiteral("MessageForm"));
   form->HelpContext = helpContext;
   form->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-  if (tMorlakApp* app = MorlakApp()) app->ApplyMainFont(form.get());
+  if (FrameHost()) ApplyMainFont(form.get());
 
   const QString shown = MessageDisplayText(text);
   const QFontMetrics fm(form->font());

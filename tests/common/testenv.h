@@ -1,4 +1,6 @@
-// Shared set-up of the application-frame tests.
+// Shared set-up of the tests that need the program's side files. The
+// including test program defines TAVI_TEST_BIN_DIR, the program's
+// directory of this build.
 #pragma once
 
 #include <QString>

@@ -1,13 +1,13 @@
 #include "edevexception.h"
 
-#include "morlakapp.h"
+#include "framehost.h"
 
 namespace {
 
 // The message as shown: with the debug switch on, the location is woven in.
 QString Decorated(const QString& message, const QString& location) {
-  const tMorlakApp* app = MorlakApp();
-  if (!app || !app->Debug()) return message;
+  const tFrameHost* host = FrameHost();
+  if (!host || !host->Debug()) return message;
   return AddLocationToMessage(message, location);
 }
 

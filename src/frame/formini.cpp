@@ -8,7 +8,7 @@
 
 #include "edevexception.h"
 #include "inifile.h"
-#include "morlakapp.h"
+#include "framehost.h"
 #include "msgdlg.h"
 
 namespace {
@@ -46,7 +46,7 @@ TFormIni::~TFormIni() {
 
 QString TFormIni::SettingsFile() const {
   if (!fFile.isEmpty()) return fFile;
-  if (const tMorlakApp* app = MorlakApp()) return app->SettingsFileName();
+  if (const tFrameHost* host = FrameHost()) return host->SettingsFileName();
   return QCoreApplication::applicationDirPath() + QStringLiteral("/TAVI.INI");
 }
 
