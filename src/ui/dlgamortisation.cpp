@@ -33,6 +33,7 @@
 #include "msgdlg.h"
 #include "numfield.h"
 #include "numfmt.h"
+#include "pricetable.h"
 #include "tavidaten.h"
 
 namespace {
@@ -43,11 +44,6 @@ const QString kLocation = QStringLiteral("tDlgAmortisation.FormCreate");
 
 // Shown for a figure that left the 32-bit range.
 const QString kNoFigure = QString(10, QLatin1Char('*'));
-
-// Device prices with KARU in full: [device][colour display].
-constexpr int32_t kDevicePrice[2][2] = {{4190, 4690}, {2920, 3170}};
-constexpr int32_t kKaruBasicDiscount = 670;
-constexpr int32_t kTomvilSurcharge[3] = {910, 1460, 2910};
 
 QString MoneyText(int32_t value) { return IsSaturated(value) ? kNoFigure : QString::number(value); }
 QString BalanceText(int64_t value) { return value == kNoBalance ? kNoFigure : QString::number(value); }
@@ -110,17 +106,6 @@ Button* Choice(const QString& name, const QString& text, QWidget* parent) {
 }
 
 }  // namespace
-
-// ------------------------------------------------------------------ prices
-
-tDlgAmortisation::tStandardPrices tDlgAmortisation::StandardPrices(int device, bool colourDisplay, bool karuFull,
-                                                                   int tomvil) {
-  const int32_t base = kDevicePrice[device == 0 ? 0 : 1][colourDisplay ? 1 : 0];
-  tStandardPrices prices;
-  prices.InvestZS = karuFull ? base : base - kKaruBasicDiscount;
-  prices.InvestPL = base + kTomvilSurcharge[tomvil == 0 ? 0 : tomvil == 1 ? 1 : 2];
-  return prices;
-}
 
 // ---------------------------------------------------------------- the form
 
@@ -714,8 +699,8 @@ void tDlgAmortisation::UpdateInputStates() {
                                                           fRBtnTOMVILKalk, fRBtnTOMVILAP})
     control->setEnabled(standard);
   if (standard) {
-    fSchulungZS->SetIntValue(int64_t{fUpDownZS->Position()} * kTrainingCostPerDay);
-    fSchulungPL->SetIntValue(int64_t{fUpDownPL->Position()} * kTrainingCostPerDay);
+    fSchulungZS->SetIntValue(TrainingCost(fUpDownZS->Position()));
+    fSchulungPL->SetIntValue(TrainingCost(fUpDownPL->Position()));
   }
 }
 
@@ -754,7 +739,7 @@ void tDlgAmortisation::SelectionChanged() {
 
 void tDlgAmortisation::UpDownTrainingDaysZSChangingEx(int newPosition, bool& allowChange) {
   if (newPosition >= fUpDownZS->Minimum() && newPosition <= fUpDownZS->Maximum()) {
-    fSchulungZS->SetIntValue(int64_t{newPosition} * kTrainingCostPerDay);
+    fSchulungZS->SetIntValue(TrainingCost(newPosition));
     EvalFields();
   }
   allowChange = true;
@@ -762,7 +747,7 @@ void tDlgAmortisation::UpDownTrainingDaysZSChangingEx(int newPosition, bool& all
 
 void tDlgAmortisation::UpDownTrainingDaysPLChangingEx(int newPosition, bool& allowChange) {
   if (newPosition >= fUpDownPL->Minimum() && newPosition <= fUpDownPL->Maximum()) {
-    fSchulungPL->SetIntValue(int64_t{newPosition} * kTrainingCostPerDay);
+    fSchulungPL->SetIntValue(TrainingCost(newPosition));
     EvalFields();
   }
   allowChange = true;

@@ -5,7 +5,7 @@
 // time-study plus planned-time system (the same with KARU in full and
 // TOMVIL). Prices are either typed in ("individuelle Eingabe") or taken
 // from the standard price table ("Standardpreise") for the chosen device,
-// display and software editions; training costs are 640 euros per day.
+// display and software editions (pricetable.h).
 // Page "Ergebnisseite" holds the two month counts of the planned-time
 // build-up and shows the results of the three comparisons.
 //
@@ -48,21 +48,9 @@ class tAmortUpDown;
 class tDlgAmortisation : public QDialog {
  public:
   static constexpr int kHelpContext = 2000;
-  static constexpr int32_t kTrainingCostPerDay = 640;  // euros
-  static constexpr int kMaxTrainingDays = 10;
   // The area below the menu bar, at 96 dpi.
   static constexpr int kClientWidth = 721;
   static constexpr int kClientHeight = 505;
-
-  // Standard investment prices in euros.
-  struct tStandardPrices {
-    int32_t InvestZS = 0;  // time-study system
-    int32_t InvestPL = 0;  // time-study plus planned-time system
-  };
-  // device: 0 QUANTORIX, 1 BELTORIX; tomvil: 0 Regression, 1 Kalkulation,
-  // 2 Arbeitsplanung (any other value counts as Arbeitsplanung, as the
-  // radio buttons do).
-  static tStandardPrices StandardPrices(int device, bool colourDisplay, bool karuFull, int tomvil);
 
   // Fills the dialog from the record (FormCreate). Throws EDevException for
   // an unknown option code; nothing has been written to the record then.
