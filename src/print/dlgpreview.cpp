@@ -22,7 +22,6 @@
 #include <numbers>
 
 #include "appimages.h"
-#include "dlgprintersetup.h"
 #include "edevexception.h"
 #include "formini.h"
 #include "langtext.h"
@@ -31,6 +30,7 @@
 #include "msgdlg.h"
 #include "printer.h"
 #include "printing.h"
+#include "updown.h"
 
 namespace {
 

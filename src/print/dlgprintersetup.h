@@ -17,35 +17,14 @@
 #include <cstdint>
 #include <optional>
 
+#include "updown.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
 class QGroupBox;
 class tExtendedPrinter;
-
-// A vertical pair of arrow buttons that repeat while held down (first repeat
-// after 500 ms).
-class tUpDown : public QWidget {
-  Q_OBJECT
- public:
-  explicit tUpDown(QWidget* parent);
-  QToolButton* UpButton() const { return fUp; }
-  QToolButton* DownButton() const { return fDown; }
-  // Releases both buttons, which also ends an auto-repeat.
-  void Release();
-
- signals:
-  void Up();
-  void Down();
-
- protected:
-  void resizeEvent(QResizeEvent* event) override;
-
- private:
-  QToolButton* fUp;
-  QToolButton* fDown;
-};
 
 class tDlgPrinterSetup : public QDialog {
   Q_OBJECT

@@ -1,12 +1,9 @@
 #include "printer.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -15,9 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "dlgprintersetup.h"
 #include "edevexception.h"
-#include "msgdlg.h"
 
 namespace {
 
@@ -41,13 +36,6 @@ int Opposite(int side) { return (side + 2) % 4; }
 // The print engine property with the CUPS options of a job (key/value pairs),
 // as Qt's CUPS print engine knows it.
 constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
-
-// The window a dialog of the printer belongs to: the modal window on top
-// (such as the preview), else the active window.
-QWidget* DialogOwner() {
-  if (QWidget* w = QApplication::activeModalWidget()) return w;
-  return QApplication::activeWindow();
-}
 
 }  // namespace
 
@@ -375,14 +363,8 @@ bool tExtendedPrinter::BeginDoc() {
         if (name.isEmpty()) name = QStringLiteral("Ausdruck");
         proposal = QDir::home().filePath(name + QStringLiteral(".pdf"));
       }
-      QFileDialog dialog(DialogOwner(), QStringLiteral("PDF-Datei speichern"), proposal,
-                         QStringLiteral("PDF-Dateien (*.pdf)"));
-      dialog.setAcceptMode(QFileDialog::AcceptSave);
-      dialog.setFileMode(QFileDialog::AnyFile);
-      dialog.setDefaultSuffix(QStringLiteral("pdf"));
-      dialog.selectFile(proposal);
-      if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-      file = dialog.selectedFiles().first();
+      file = AskPdfFileName(proposal);
+      if (file.isEmpty()) return false;
       fProposedFileName = file;
     }
     fPrinter->setOutputFormat(QPrinter::PdfFormat);
@@ -444,43 +426,4 @@ void tExtendedPrinter::AbortDoc() {
   if (refuseJob) engine->setProperty(kCupsOptions, options.toStringList());
   fPainter.reset();
   fCurrentMapMode = 1;
-}
-
-// ---------------------------------------------------------------- dialogs
-
-bool tExtendedPrinter::SetupDialog(bool marginsEnabled, bool settingsEnabled) {
-  try {
-    tDlgPrinterSetup dialog(marginsEnabled, this, settingsEnabled, DialogOwner());
-    return dialog.exec() == QDialog::Accepted;
-  } catch (const std::exception& e) {
-    ShowError(QStringLiteral("Fehler beim Anzeigen des Dialogs (Druckereinrichtung).") + QLatin1Char('\r') +
-              ExceptionMessage(e));
-    return false;
-  }
-}
-
-bool tExtendedPrinter::PlatformSetupDialog(QWidget* parent) {
-  if (Printing()) return false;
-  const int32_t l = GetLeft(), t = GetTop(), r = GetRight(), b = GetBottom();
-  QPrintDialog dialog(fPrinter.get(), parent);
-  dialog.setWindowTitle(QStringLiteral("Druckereinstellungen"));
-  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-  const bool accepted = dialog.exec() == QDialog::Accepted;
-  if (accepted) {
-    if (fPrinter->outputFormat() == QPrinter::PdfFormat) {
-      fPdf = true;
-      fCupsName.clear();
-      if (!fPrinter->outputFileName().isEmpty()) fProposedFileName = fPrinter->outputFileName();
-    } else {
-      fPdf = false;
-      fCupsName = fPrinter->printerName();
-    }
-    // Copies and page ranges belong to the print range dialog of each job.
-    fPrinter->setCopyCount(1);
-    fPrinter->setPrintRange(QPrinter::AllPages);
-    fPrinter->setFromTo(0, 0);
-  }
-  ClearQtMargins();
-  SetMargins(l, t, r, b);
-  return accepted;
 }

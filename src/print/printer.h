@@ -191,6 +191,11 @@ class tExtendedPrinter {
   // Geometry queries leave the device in the printing mode.
   void SettleMapMode() const;
   static int CheckSide(int side, const char* location);
+  // The window a dialog of the printer belongs to: the modal window on top
+  // (such as the preview), else the active window.
+  static QWidget* DialogOwner();
+  // Asks for the file of a "PDF-Datei" document; empty when cancelled.
+  static QString AskPdfFileName(const QString& proposal);
 
   std::unique_ptr<QPrinter> fPrinter;
   std::unique_ptr<QPainter> fPainter;
