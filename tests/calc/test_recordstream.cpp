@@ -2,25 +2,14 @@
 // its class id, re-created by it.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <string_view>
-
 #include "objstream.h"
 #include "streamable.h"
 #include "tavidaten.h"
+#include "testutil.h"
 
 namespace {
 
-std::string Hex(std::string_view bytes) {
-  static const char* digits = "0123456789ABCDEF";
-  std::string out;
-  for (unsigned char c : bytes) {
-    if (!out.empty()) out += ' ';
-    out += digits[c >> 4];
-    out += digits[c & 15];
-  }
-  return out;
-}
+using testutil::Hex;
 
 TEST(PutGet, RecordTravelsByClassId) {
   tTaviDaten record;
