@@ -11,6 +11,7 @@ PACKAGES="
   fonts-dejavu-core fonts-liberation2
   xvfb xauth xdotool x11-utils imagemagick poppler-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
+  desktop-file-utils appstream
 "
 
 missing=""
