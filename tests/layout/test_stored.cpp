@@ -317,4 +317,16 @@ TEST(Stored, AMissingTruncatedOrDamagedLayoutFileFailsThroughTheStreamStatus) {
   SetStreamMessageHandler(nullptr);
 }
 
+TEST(Stored, AListThatFailedToLoadHoldsOnlyTheCommandsBeforeTheFailure) {
+  // A box, then an object of another class, then a label.
+  tObjMemoryStream in(Unhex(std::string("03 00 0A 00 0A 00 ") + kStored[0].hex + " B4 5F " + kStored[1].hex +
+                            " 00 00 00 00 00 00"));
+  TCommandList list(tStreamable::Empty);
+  list.Load(in);
+  EXPECT_EQ(in.GetStatus(), stBadData);
+  ASSERT_EQ(list.Count(), 1);
+  EXPECT_EQ(Describe(*list.At(0)), Describe(*Box()));
+  EXPECT_EQ(list.MaxRight(), 109);
+}
+
 }  // namespace

@@ -124,7 +124,8 @@ TEST(Conversion, PlaceholderUpperCasesStripsWrapsAndDeletesTheFirstPrefixes) {
       {"äöü x_y", "##ÄÖÜXY##"},
       {"ßé", "##ßé##"},              // no other letters change
       {"SPRSPR1", "##SPR1##"},       // only the first SPR goes
-      {"SPKONSPR", "####"},          // SPR first, then SPKON
+      {"SPKONSPR", "####"},
+      {"SPKSPRON", "####"},          // SPR first: its deletion makes the SPKON
       {"", "####"},
       {"Umsatz", "##UMSATZ##"},
   };
