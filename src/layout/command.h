@@ -18,7 +18,6 @@
 // stream's status, and the fields not reached keep their values.
 #pragma once
 
-#include <QString>
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -13,6 +13,8 @@
 // (2 bytes), FontStyle (1 byte), Order (2 bytes), Alignment (1 byte).
 #pragma once
 
+#include <QString>
+
 #include "fontcommand.h"
 
 // OnData(name, order, text): the field's name and number; text arrives as

@@ -4,6 +4,8 @@
 // one more than the designer's); stores nothing of its own.
 #pragma once
 
+#include <QString>
+
 #include "command.h"
 
 // OnDraw(name, left, top, width, height): the command's name and rectangle

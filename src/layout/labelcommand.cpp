@@ -5,19 +5,13 @@
 #include "propertyreader.h"
 #include "resfile.h"
 
-bool TLabelCommand::SetCaption(std::string_view caption) { return AssignText(fCaption, caption); }
-
 void TLabelCommand::Store(tObjStream& stream) const {
-  TCommand::Store(stream);
-  stream.WriteStr(StoredText(fCaption));
-  StoreFont(stream);
+  TCaptionCommand::Store(stream);
   stream.WriteByte(Alignment);
 }
 
 void TLabelCommand::Load(tObjStream& stream) {
-  TCommand::Load(stream);
-  LoadText(stream, fCaption);
-  LoadFont(stream);
+  TCaptionCommand::Load(stream);
   Alignment = stream.ReadByte(Alignment);
 }
 
@@ -42,25 +36,17 @@ void TLabelCommand::Draw(tMetaFileRecorder& recorder) {
   SetCommandDrawingState(recorder, &font);
   const QPoint at = SetTextPosition(recorder, Alignment, Left, Top, Width);
   int32_t index = 0;
-  QString text = ResolveCaption(fCaption, index);
+  QString text = ResolveCaption(GetCaption(), index);
   if (OnGetText) OnGetText(index, text);
   recorder.TextRect(CommandRect(Left, Top, Width, Height), at.x(), at.y(), text);
 }
 
 void TLabelCommand::ReadProperties(tTextFile& file) {
   ReadEachProperty(file, [this](int keyword, const std::string& value) {
-    if (EvaluateRectangle(keyword, value, 1) || EvaluateFont(keyword, value, true)) return true;
-    switch (keyword) {
-      case kwCaption:
-        ReportMessage("Bezeichnung auswerten ...");
-        SetReadText(fCaption, CaptionText(value));
-        return true;
-      case kwAlignment:
-        ReportMessage("Schriftausrichtung auswerten ...");
-        Alignment = ParseAlignment(value);
-        return true;
-      default:
-        return false;
-    }
+    if (EvaluateLabelProperty(keyword, value)) return true;
+    if (keyword != kwAlignment) return false;
+    ReportMessage("Schriftausrichtung auswerten ...");
+    Alignment = ParseAlignment(value);
+    return true;
   });
 }

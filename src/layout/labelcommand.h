@@ -10,23 +10,20 @@
 // FontHeight (2 bytes), FontStyle (1 byte), Alignment (1 byte).
 #pragma once
 
-#include "fontcommand.h"
+#include <QString>
+
+#include "captioncommand.h"
 
 // OnGetText(index, text): index is the placeholder's number - 1 (0 for a
 // plain text); the handler may replace the text before it is drawn.
 using tGetTextEvent = std::function<void(int32_t index, QString& text)>;
 
-class TLabelCommand : public TFontCommand {
+class TLabelCommand : public TCaptionCommand {
  public:
-  using TFontCommand::TFontCommand;
+  using TCaptionCommand::TCaptionCommand;
 
   uint8_t Alignment = 0;  // 0 left, 1 right, 2 centre
   tGetTextEvent OnGetText;  // never stored
-
-  std::string GetCaption() const { return fCaption; }
-  // Keeps at most 255 characters; false (and the caption unchanged) when
-  // the text holds a character a layout file cannot store.
-  bool SetCaption(std::string_view caption);
 
   uint16_t GetClassID() const override { return kLabelCommandId; }
   std::string ClassName() const override { return "TLabelCommand"; }
@@ -39,7 +36,4 @@ class TLabelCommand : public TFontCommand {
   // OnGetText: a placeholder resolved through the language file (empty
   // without one), anything else as it stands with index 0.
   static QString ResolveCaption(const std::string& caption, int32_t& index);
-
- private:
-  std::string fCaption;
 };

@@ -2,19 +2,13 @@
 
 #include "propertyreader.h"
 
-bool TRotLabelCommand::SetCaption(std::string_view caption) { return AssignText(fCaption, caption); }
-
 void TRotLabelCommand::Store(tObjStream& stream) const {
-  TCommand::Store(stream);
-  stream.WriteStr(StoredText(fCaption));
-  StoreFont(stream);
+  TCaptionCommand::Store(stream);
   stream.WriteInt16(FontAngle);
 }
 
 void TRotLabelCommand::Load(tObjStream& stream) {
-  TCommand::Load(stream);
-  LoadText(stream, fCaption);
-  LoadFont(stream);
+  TCaptionCommand::Load(stream);
   FontAngle = stream.ReadInt16(FontAngle);
 }
 
@@ -22,8 +16,8 @@ void TRotLabelCommand::Draw(tMetaFileRecorder& recorder) {
   const tCommandFont font = DrawingFont();
   SetCommandDrawingState(recorder, &font);
   recorder.SetTextAlign(TA_LEFT | TA_TOP);
-  if (fCaption.empty()) return;
-  const QString caption = QString::fromStdString(fCaption);
+  const QString caption = QString::fromStdString(GetCaption());
+  if (caption.isEmpty()) return;
   const int lineHeight = recorder.TextHeight(caption);
   tRect cell{Left, Top, Left + recorder.TextWidth(QStringLiteral("XX")), Top + lineHeight};
   for (const char32_t c : caption.toUcs4()) {
@@ -35,18 +29,10 @@ void TRotLabelCommand::Draw(tMetaFileRecorder& recorder) {
 
 void TRotLabelCommand::ReadProperties(tTextFile& file) {
   ReadEachProperty(file, [this](int keyword, const std::string& value) {
-    if (EvaluateRectangle(keyword, value, 1) || EvaluateFont(keyword, value, true)) return true;
-    switch (keyword) {
-      case kwCaption:
-        ReportMessage("Bezeichnung auswerten ...");
-        SetReadText(fCaption, CaptionText(value));
-        return true;
-      case kwFontAngle:
-        ReportMessage("Schriftgrad auswerten ...");
-        FontAngle = StrToInt16(value);
-        return true;
-      default:
-        return false;
-    }
+    if (EvaluateLabelProperty(keyword, value)) return true;
+    if (keyword != kwFontAngle) return false;
+    ReportMessage("Schriftgrad auswerten ...");
+    FontAngle = StrToInt16(value);
+    return true;
   });
 }

@@ -10,18 +10,13 @@
 // FontHeight (2 bytes), FontStyle (1 byte), FontAngle (2 bytes).
 #pragma once
 
-#include "fontcommand.h"
+#include "captioncommand.h"
 
-class TRotLabelCommand : public TFontCommand {
+class TRotLabelCommand : public TCaptionCommand {
  public:
-  using TFontCommand::TFontCommand;
+  using TCaptionCommand::TCaptionCommand;
 
   int16_t FontAngle = 0;
-
-  std::string GetCaption() const { return fCaption; }
-  // Keeps at most 255 characters; false (and the caption unchanged) when
-  // the text holds a character a layout file cannot store.
-  bool SetCaption(std::string_view caption);
 
   uint16_t GetClassID() const override { return kRotLabelCommandId; }
   std::string ClassName() const override { return "TRotLabelCommand"; }
@@ -29,7 +24,4 @@ class TRotLabelCommand : public TFontCommand {
   void Load(tObjStream& stream) override;
   void Draw(tMetaFileRecorder& recorder) override;
   void ReadProperties(tTextFile& file) override;
-
- private:
-  std::string fCaption;
 };

@@ -16,18 +16,6 @@
 #include "layouterrors.h"
 #include "recorder.h"
 
-namespace {
-
-std::string PutRaw(const tStreamable& object) {
-  tObjMemoryStream out;
-  out.SetTranslate(false);
-  out.Put(&object);
-  if (out.GetStatus() != stOk) std::abort();
-  return out.Bytes();
-}
-
-}  // namespace
-
 // The platform's font configuration, which Qt loads once for measuring
 // text, is never released by fontconfig; only allocations made inside
 // fontconfig are excused, so every leak of ours is still reported.
@@ -51,11 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
 
-  const std::string stored = PutRaw(*list);
+  const std::string stored = fuzzutil::PutRaw(*list);
   tObjMemoryStream again(stored);
   again.SetTranslate(false);
   const std::unique_ptr<TCommandList> copy = GetCommandList(again);
-  if (!copy || PutRaw(*copy) != stored) std::abort();
+  if (!copy || fuzzutil::PutRaw(*copy) != stored) std::abort();
 
   fuzzutil::Keep(list->MinLeft() + list->MaxRight() + list->MinTop() + list->MaxBottom());
   list->MoveOrigin(0, 260);
