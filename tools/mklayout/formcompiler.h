@@ -28,6 +28,10 @@
 // spread over several lines or a component inside a component is an error.
 // Blank lines between blocks are allowed; anything after the form's "end"
 // is an error, and so is a form without components.
+//
+// The text is UTF-8, or Windows-1252 when it is not valid UTF-8 (see
+// textfile.h). Character codes the designer may write for characters
+// outside ASCII ("'M'#252'ller'") are kept as written by the text reader.
 #pragma once
 
 #include <memory>
