@@ -32,13 +32,15 @@ bool IsBlankOrControl(unsigned char c) { return c <= 0x20 || c == 0x7F; }
 
 }  // namespace
 
-std::string JustificationLine(const tWrappedLines& lines, int k) {
+std::string JustificationLine(const tWrappedLines& lines, int k, int shown) {
   if (k < 1 || static_cast<size_t>(k) > lines.size()) return std::string();
   const std::string& line = lines[static_cast<size_t>(k) - 1];
   size_t begin = 0, end = line.size();
   while (begin < end && IsBlankOrControl(static_cast<unsigned char>(line[begin]))) ++begin;
   while (end > begin && IsBlankOrControl(static_cast<unsigned char>(line[end - 1]))) --end;
-  return line.substr(begin, end - begin);
+  std::string text = line.substr(begin, end - begin);
+  if (k == shown && lines.size() > static_cast<size_t>(shown)) text += " \u2026";
+  return text;
 }
 
 std::optional<std::string> CoverSheet1Text(int order, const tTaviDaten& d) {
@@ -82,7 +84,7 @@ std::optional<std::string> CoverSheet2Text(int order, const tTaviDaten& d, const
     const int group = order / 5, k = order % 5;
     const int32_t shares[4] = {d.PotentialVorb, d.PotentialDurchf, d.PotentialAuswert, d.PotentialAnzZS};
     if (k == 0) return I(shares[group], 5);
-    return JustificationLine(justification[static_cast<size_t>(group)], k);
+    return JustificationLine(justification[static_cast<size_t>(group)], k, 4);
   }
   const tPaybackResults r = calc.Results();
   switch (order) {
@@ -101,7 +103,7 @@ std::optional<std::string> CoverSheet2Text(int order, const tTaviDaten& d, const
 
 std::optional<std::string> CoverSheet3Text(int order, const tTaviDaten& d, const tPaybackCalc& calc,
                                            const tWrappedLines& investment) {
-  if (order >= 18 && order <= 22) return JustificationLine(investment, order - 17);
+  if (order >= 18 && order <= 22) return JustificationLine(investment, order - 17, 5);
   const tPaybackResults r = calc.Results();
   switch (order) {
     case 0: return I(d.InvestPLSystem, 6);

@@ -43,7 +43,10 @@
 //   15–17 the advantage over the time-study system after 1, 2, 3 years I(6)
 //   18–22 lines 1–5 of the investment justification
 // A justification line k is the k-th wrapped line with blanks and control
-// characters removed at both ends, or empty when there are fewer lines.
+// characters removed at both ends, or empty when there are fewer lines. A
+// text with more lines than the sheet shows (4 on page 2, 5 on page 3) is
+// cut there, and its last shown line ends in " …" so that the reader knows
+// the text goes on (it is complete in the program).
 #pragma once
 
 #include <array>
@@ -67,5 +70,6 @@ std::optional<std::string> CoverSheet3Text(int order, const tTaviDaten& record, 
                                            const tWrappedLines& investment);
 
 // Line k (1-based) of the lines, trimmed of blanks and control characters
-// at both ends; empty when there is no such line.
-std::string JustificationLine(const tWrappedLines& lines, int k);
+// at both ends; empty when there is no such line. When k is the last of the
+// `shown` lines and more follow, " …" is appended.
+std::string JustificationLine(const tWrappedLines& lines, int k, int shown);
