@@ -18,12 +18,16 @@ tReportCommand Usage(const QString& message) {
   return command;
 }
 
-// A whole number for --months and --max-cost; empty for anything else.
-std::optional<int64_t> WholeNumber(const QString& text) {
+// The whole number of --months or --max-cost into `axis`; what is wrong
+// with it otherwise, prefixed by the option.
+QString ReadAxis(const QString& option, const QString& value, QString (*problemOf)(int64_t),
+                 std::optional<int32_t>& axis) {
   bool ok = false;
-  const qlonglong value = text.trimmed().toLongLong(&ok);
-  if (!ok) return std::nullopt;
-  return value;
+  const qlonglong number = value.trimmed().toLongLong(&ok);
+  if (!ok) return QStringLiteral("%1: \"%2\" ist keine gültige ganze Zahl.").arg(option, value);
+  if (const QString problem = problemOf(number); !problem.isEmpty()) return option + QStringLiteral(": ") + problem;
+  axis = static_cast<int32_t>(number);
+  return QString();
 }
 
 const QStringList kOptions = {QStringLiteral("--years"), QStringLiteral("--months"), QStringLiteral("--max-cost"),
@@ -81,18 +85,12 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
       command.Years = years.Years;
     } else if (option == QStringLiteral("--months")) {
       if (table) return Usage(QStringLiteral("Die Option --months gilt nur für graph; die Tabelle nimmt --years."));
-      const auto months = WholeNumber(value);
-      if (!months) return Usage(QStringLiteral("--months: \"%1\" ist keine gültige ganze Zahl.").arg(value));
-      if (const QString problem = TimeAxisProblem(*months); !problem.isEmpty())
-        return Usage(QStringLiteral("--months: ") + problem);
-      command.Months = static_cast<int32_t>(*months);
+      const QString problem = ReadAxis(option, value, TimeAxisProblem, command.Months);
+      if (!problem.isEmpty()) return Usage(problem);
     } else if (option == QStringLiteral("--max-cost")) {
       if (table) return Usage(QStringLiteral("Die Option --max-cost gilt nur für graph."));
-      const auto cost = WholeNumber(value);
-      if (!cost) return Usage(QStringLiteral("--max-cost: \"%1\" ist keine gültige ganze Zahl.").arg(value));
-      if (const QString problem = CostAxisProblem(*cost); !problem.isEmpty())
-        return Usage(QStringLiteral("--max-cost: ") + problem);
-      command.MaxCost = static_cast<int32_t>(*cost);
+      const QString problem = ReadAxis(option, value, CostAxisProblem, command.MaxCost);
+      if (!problem.isEmpty()) return Usage(problem);
     } else if (option == QStringLiteral("--data")) {
       if (value.isEmpty()) return Usage(QStringLiteral("Bei --data fehlt der Dateiname."));
       command.DataFile = value;

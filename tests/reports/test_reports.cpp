@@ -14,13 +14,14 @@
 #include <QRegularExpression>
 #include <QWidget>
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <memory>
 
 #include "costseries.h"
 #include "cupsfixture.h"
+#include "cupsmain.h"
 #include "edevexception.h"
+#include "errortext.h"
 #include "graphlayout.h"
 #include "graphprinting.h"
 #include "mainfont.h"
@@ -52,15 +53,6 @@ const QColor kPurple(128, 0, 128);
 const QColor kOlive(128, 128, 0);
 const QColor kNavy(0, 0, 128);
 const QColor kRed(255, 0, 0);
-
-std::string ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const EDevException& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
 
 QString Six(double value) { return QString::fromStdString(FormatReal(value, 6, 0)); }
 
@@ -775,24 +767,5 @@ TEST_F(Reports, GraphReachesTheQueueAndThePdfFile) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  ::testing::InitGoogleTest(&argc, argv);
-  // The scheduler must run before anything asks for printers.
-  if (!tCupsFixture::Available(&gNoCups)) {
-    std::fprintf(stderr, "CUPS cases are skipped: %s\n", qPrintable(gNoCups));
-  } else {
-    QString error;
-    if (!tCupsFixture::Start(QStringLiteral(TAVI_PRINT_TEST_DIR "/tavi-rand.ppd"), &error)) {
-      std::fprintf(stderr, "The test scheduler does not start: %s\n", qPrintable(error));
-      return 1;
-    }
-    gCups = true;
-  }
-  int result = 0;
-  {
-    QApplication app(argc, argv);
-    result = RUN_ALL_TESTS();
-  }
-  tCupsFixture::Stop();
-  return result;
+  return RunTestsWithCups(argc, argv, QStringLiteral(TAVI_PRINT_TEST_DIR "/tavi-rand.ppd"), true, gCups, gNoCups);
 }

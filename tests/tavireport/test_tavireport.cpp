@@ -11,9 +11,9 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <cstdio>
 
 #include "cupsfixture.h"
+#include "cupsmain.h"
 #include "pdfcheck.h"
 #include "tavidaten.h"
 #include "tempdir.h"
@@ -299,25 +299,7 @@ TEST_F(TaviReport, FailedReportLeavesAnOlderFileAsItWas) {
 
 }  // namespace
 
+// The program under test finds the scheduler through CUPS_SERVER.
 int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  // The scheduler must run before anything asks for printers; the program
-  // under test finds it through CUPS_SERVER.
-  if (!tCupsFixture::Available(&gNoCups)) {
-    std::fprintf(stderr, "CUPS cases are skipped: %s\n", qPrintable(gNoCups));
-  } else {
-    QString error;
-    if (!tCupsFixture::Start(QStringLiteral(TAVI_PRINT_TEST_DIR "/tavi-rand.ppd"), &error)) {
-      std::fprintf(stderr, "The test scheduler does not start: %s\n", qPrintable(error));
-      return 1;
-    }
-    gCups = true;
-  }
-  int result = 0;
-  {
-    QCoreApplication app(argc, argv);
-    result = RUN_ALL_TESTS();
-  }
-  tCupsFixture::Stop();
-  return result;
+  return RunTestsWithCups(argc, argv, QStringLiteral(TAVI_PRINT_TEST_DIR "/tavi-rand.ppd"), false, gCups, gNoCups);
 }

@@ -30,20 +30,9 @@
 #include "taviprinting.h"
 #include "tavidaten.h"
 #include "uitest.h"
+#include "../calc/workedexample.h"
 
 namespace {
-
-// The base data of the worked example (the payback dialog sets the
-// standard prices itself).
-tTaviDaten WorkedExample() {
-  tTaviDaten d;
-  d.AnzZS = 120;
-  d.DauerZS = 7.5L;
-  d.AnteilVorb = 30;
-  d.AnteilDurchf = 40;
-  d.Stundensatz = 50;
-  return d;
-}
 
 bool HasLabel(const QWidget& w, const QString& text) {
   for (const QLabel* label : w.findChildren<QLabel*>())
@@ -74,8 +63,7 @@ T* PreviewJob(QWidget* w) {
 
 TEST(GraphDialog, FormFieldsAndButtons) {
   SetDecimalSeparator(".");
-  tTaviDaten d = WorkedExample();
-  d.InvestPLSystem = 5600;
+  const tTaviDaten d = WorkedExampleStandardPrices();
   tPaybackCalc calc;
   calc.Calculate(d);
   {
@@ -118,8 +106,7 @@ TEST(GraphDialog, FormFieldsAndButtons) {
 }
 
 TEST(GraphDialog, ProposalsComeFromTheLatestPaybackAndStayInRange) {
-  tTaviDaten worked = WorkedExample();
-  worked.InvestPLSystem = 5600;
+  const tTaviDaten worked = WorkedExampleStandardPrices();
   tTaviDaten noSaving = WorkedExample();  // nothing saved: no payback at all
   noSaving.PotentialVorb = 0;
   noSaving.PotentialDurchf = 0;
@@ -357,8 +344,7 @@ TEST_F(ReportCommands, GraphCommandRecalculatesAndItsDialogPreviewsTheGraph) {
   EXPECT_EQ(typedCosts, 500);
   EXPECT_EQ(shownCosts, QStringLiteral("5830"));
   // The proposal of the figures with the typed value.
-  tTaviDaten expected = WorkedExample();
-  expected.InvestPLSystem = 5600;
+  tTaviDaten expected = WorkedExampleStandardPrices();
   expected.ZusatzkostenZS = 500;
   tPaybackCalc calc;
   calc.Calculate(expected);
