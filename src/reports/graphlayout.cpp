@@ -109,4 +109,14 @@ std::optional<int32_t> TimeX(int32_t plotLeft, extended months, const tTicks& ti
   return static_cast<int32_t>(x);
 }
 
+int32_t NameRightEnd(int32_t x, int32_t textWidth, int32_t plotLeft) {
+  return Saturate32(std::max<int64_t>(x, static_cast<int64_t>(plotLeft) + kTickLength + textWidth));
+}
+
+int ValueLine(const std::vector<tSpan>& firstLine, const tSpan& value) {
+  for (const tSpan& placed : firstLine)
+    if (value.Left < placed.Right + kLabelGap && placed.Left < value.Right + kLabelGap) return 1;
+  return 0;
+}
+
 }  // namespace graph

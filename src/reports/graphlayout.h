@@ -89,4 +89,19 @@ std::vector<tPoint> CurveVertices(const tPlotArea& plot, const tTicks& timeTicks
 // or the position leaves the 32-bit range.
 std::optional<int32_t> TimeX(int32_t plotLeft, extended months, const tTicks& timeTicks, int divisor = 1);
 
+// Where a curve name right-aligned at x begins no further left than the
+// cost axis and its ticks: on a long time axis the point halfway to an
+// early payback lies so close to the axis that the name would run over
+// the axis labels.
+int32_t NameRightEnd(int32_t x, int32_t textWidth, int32_t plotLeft);
+
+// The line (0 or 1) below the time axis labels on which a payback value
+// spanning [left, right] is written: the first line, unless it would come
+// closer than 20 to a value already written there (two paybacks close
+// together on a long axis); then the second.
+struct tSpan {
+  int32_t Left = 0, Right = 0;
+};
+int ValueLine(const std::vector<tSpan>& firstLine, const tSpan& value);
+
 }  // namespace graph

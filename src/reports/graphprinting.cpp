@@ -165,8 +165,12 @@ void tGraphPrinting::DrawPaybackMark(extended payback, tSeries k, const QColor& 
   Recorder.Font().Color = colour;
   // Centred on the mark without FormatReal's leading blanks.
   const QString text = QString::fromStdString(FormatReal(payback, 6, 2)).trimmed();
-  Recorder.TextOut(*x - Recorder.TextWidth(text) / 2, PlotBottom + Recorder.TextHeight(QStringLiteral("0")) + 20,
-                   text);
+  const int32_t width = Recorder.TextWidth(text);
+  const int32_t lineHeight = Recorder.TextHeight(QStringLiteral("0"));
+  const graph::tSpan span{*x - width / 2, *x - width / 2 + width};
+  const int line = graph::ValueLine(fValueLine, span);
+  if (line == 0) fValueLine.push_back(span);
+  Recorder.TextOut(span.Left, PlotBottom + lineHeight + 20 + line * lineHeight, text);
 }
 
 void tGraphPrinting::DrawCurveName(extended payback, tSeries k, const QString& name, const QColor& colour,
@@ -179,7 +183,8 @@ void tGraphPrinting::DrawCurveName(extended payback, tSeries k, const QString& n
   if (y < PlotTop || y > PageHeight()) return;  // the curve has left the plot there
   Recorder.Font().Color = colour;
   Recorder.SetTextAlign(align);
-  Recorder.TextOut(*x, static_cast<int32_t>(y), name);
+  const int32_t right = (align & TA_RIGHT) ? graph::NameRightEnd(*x, Recorder.TextWidth(name), PlotLeft) : *x;
+  Recorder.TextOut(right, static_cast<int32_t>(y), name);
 }
 
 void tGraphPrinting::DrawPageBody(int32_t) {
@@ -190,6 +195,7 @@ void tGraphPrinting::DrawPageBody(int32_t) {
   DrawCostAxis();
 
   const extended scale = graph::CostScale(CostTicks());
+  fValueLine.clear();
   struct tRow {
     tSeries curve;
     QColor curveColour;

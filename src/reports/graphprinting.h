@@ -24,11 +24,14 @@
 // divide) or the page is too small for the plot; the preview shows it.
 // A payback that is not a number (a saturated computation) gets no mark
 // and no name; marks and names whose place lies outside the frame are left
-// out, and a mark stops at the top of the plot as the curves do.
+// out, and a mark stops at the top of the plot as the curves do. Two
+// payback values that would overlap are written on two lines, and a name
+// that would run over the cost axis begins right of it.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "graphlayout.h"
 #include "taviprinting.h"
@@ -72,4 +75,6 @@ class tGraphPrinting : public tTaviPrinting {
 
   tCostAxisMax fCostAxisMax;
   tMakeCurrent fMakeCurrent;
+  // The payback values written on the first line under the axis labels.
+  std::vector<graph::tSpan> fValueLine;
 };

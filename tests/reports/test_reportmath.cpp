@@ -239,6 +239,34 @@ TEST(GraphCurve, TimesOnTheAxis) {
   EXPECT_FALSE(graph::TimeX(100, 5, {0, 100}));
 }
 
+TEST(GraphCurve, NamesKeepClearOfTheCostAxis) {
+  // Axis at 156; a name 300 wide must end at 156 + 20 + 300 or further right.
+  EXPECT_EQ(graph::NameRightEnd(600, 300, 156), 600);
+  EXPECT_EQ(graph::NameRightEnd(476, 300, 156), 476);
+  EXPECT_EQ(graph::NameRightEnd(475, 300, 156), 476);
+  EXPECT_EQ(graph::NameRightEnd(156, 300, 156), 476);  // a payback of 0
+  EXPECT_EQ(graph::NameRightEnd(kInt32Max, 300, 156), kInt32Max);
+}
+
+TEST(GraphCurve, PaybackValuesTooCloseTogetherGoOnTheSecondLine) {
+  const std::vector<graph::tSpan> first = {{100, 160}, {400, 460}};
+  const struct {
+    graph::tSpan value;
+    int line;
+  } cases[] = {
+      {{180, 240}, 0},  // 20 after the first
+      {{179, 239}, 1},  // 19 after it: too close
+      {{130, 190}, 1},  // overlapping
+      {{320, 380}, 0},  // 20 before the second
+      {{321, 381}, 1},
+      {{0, 80}, 0},
+      {{0, 81}, 1},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(graph::ValueLine(first, c.value), c.line) << c.value.Left << "-" << c.value.Right;
+  EXPECT_EQ(graph::ValueLine({}, {100, 160}), 0);
+}
+
 TEST(GraphAxes, ProposalsAreBroughtIntoTheFieldRanges) {
   tPaybackCalc calc;
   calc.Calculate(WorkedExampleStandardPrices());

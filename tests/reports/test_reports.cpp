@@ -276,7 +276,7 @@ TEST_F(Reports, HeadHasItsGroupsColumnsAndLines) {
   EXPECT_EQ(second, (QStringList{month, sums, month, sums, month, sums, QStringLiteral("sparnis 1-2"),
                                  QStringLiteral("sparnis 1-3"), QStringLiteral("sparnis 2-3")}));
   // Column heads start 1 mm inside their column.
-  const tPageText& saving13 = TextsInBand(texts, 350, 395)[7];
+  const tPageText saving13 = TextsInBand(texts, 350, 395)[7];
   EXPECT_EQ(saving13.X, 1180 + d + 10);
 
   // The lines below the page header: (x1, y1, x2, y2, width).
@@ -322,6 +322,19 @@ TEST_F(Reports, PageRecordedAgainComesOutTheSame) {
     EXPECT_EQ(once[i].Text, again[i].Text);
     EXPECT_EQ(once[i].X, again[i].X);
   }
+}
+
+TEST_F(Reports, LongTableRecordsOnlyThePagesDrawnAndHoldsTenAtMost) {
+  tTaviPrinting job(1000 * 12, fDaten, fCalc);  // 12001 months, 48 rows a page
+  ASSERT_EQ(job.PageCount(), 251);
+  EXPECT_EQ(job.Recorder.PageCount(), 0);  // building the list records nothing
+  QImage sheet(210, 297, QImage::Format_RGB32);
+  QPainter painter(&sheet);
+  job.Recorder.DrawPage(&painter, 251, 0, 0);
+  EXPECT_EQ(job.Recorder.HeldPages(), std::vector<int32_t>{251});
+  EXPECT_EQ(MonthCells(*job.Recorder.FindPage(251), Printer().UsableHeight()).size(), 1u);  // month 12000
+  for (int32_t page = 1; page <= 15; ++page) job.Recorder.DrawPage(&painter, page, 0, 0);
+  EXPECT_EQ(job.Recorder.PageCount(), 10);
 }
 
 TEST_F(Reports, TablesThatCannotBePrintedAreRefusedWithAReason) {
@@ -633,6 +646,27 @@ TEST_F(Reports, MarkBeyondTheTimeAxisIsDrawnRightOfItWithinTheFrame) {
   EXPECT_FALSE(FindText(PageTexts(page), QStringLiteral("7.21")));
   EXPECT_EQ(LinesIn(page, kGreen).size(), 1u);
   for (const tPageLine& l : PageLines(page)) EXPECT_LE(std::max(l.From.x(), l.To.x()), Printer().UsableWidth());
+}
+
+TEST_F(Reports, OnALongTimeAxisNamesAndValuesStayReadable) {
+  tGraphInputs in;
+  in.costAxis = 100000;
+  tGraphPrinting job(36, fDaten, fCalc, in.CostAxis(), in.MakeCurrent());
+  const std::vector<tPageText> texts = PageTexts(Recorded(job, 1));
+  const int th = LineHeight(job);
+  // 2.92 and 3.61 months lie 66 units apart: the second value goes a line down.
+  const tPageText* zs = FindText(texts, QStringLiteral("2.92"));
+  const tPageText* pl = FindText(texts, QStringLiteral("3.61"));
+  const tPageText* plzs = FindText(texts, QStringLiteral("7.21"));
+  ASSERT_TRUE(zs && pl && plzs);
+  EXPECT_EQ(zs->Y, job.PlotBottom + th + 20);
+  EXPECT_EQ(pl->Y, job.PlotBottom + 2 * th + 20);
+  EXPECT_EQ(plzs->Y, job.PlotBottom + th + 20);
+  EXPECT_LE(pl->Y + th, Printer().UsableHeight());  // still inside the frame
+  // Half way to 1.8 months is too close to the axis for the name.
+  const tPageText* name = FindText(texts, QStringLiteral("Zeitstudiensystem"));
+  ASSERT_NE(name, nullptr);
+  EXPECT_EQ(name->X, job.PlotLeft + 20 + Width(job, QStringLiteral("Zeitstudiensystem")));
 }
 
 TEST_F(Reports, GraphThatCannotBeDividedTellsWhyWhenItIsRecorded) {
