@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 
 #include "cupsfixture.h"
 #include "cupsmain.h"
@@ -128,6 +129,22 @@ TEST_F(TaviReport, TableReplacesAnOldFileAndCountsItsPages) {
   EXPECT_EQ(pdf.pages, 26);  // 1201 months, 48 rows a page
   EXPECT_TRUE(pdf.pageTexts.value(25).contains(QStringLiteral("Seite 26 / 26")));
   EXPECT_EQ(LayoutRow(pdf.text, QStringLiteral("1200")).value(2), QStringLiteral("******"));  // 4.5 million
+  // Every page shows the maker's logo, and the file holds it once.
+  QString images;
+  ASSERT_EQ(tCupsFixture::Run({QStringLiteral("pdfimages"), QStringLiteral("-list"), File(QStringLiteral("t.pdf"))},
+                              &images),
+            0);
+  QSet<QString> objects;
+  int shown = 0;
+  for (const QString& line : images.split(u'\n')) {
+    const QStringList f = line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    if (f.size() > 10 && f[2] == QStringLiteral("image")) {
+      ++shown;
+      objects << f[10];
+    }
+  }
+  EXPECT_EQ(shown, 26);
+  EXPECT_EQ(objects.size(), 1);
 }
 
 TEST_F(TaviReport, MarginsComeFromTheSettingsFile) {
