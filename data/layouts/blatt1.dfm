@@ -8,7 +8,7 @@ object Blatt1: TBlatt1
   TextHeight = 13
   object Lbl1: TLabel
     Left = 0
-    Top = 0
+    Top = 14
     Width = 701
     Height = 22
     Alignment = taLeftJustify
@@ -22,14 +22,14 @@ object Blatt1: TBlatt1
   end
   object Shp2: TShape
     Left = 0
-    Top = 40
+    Top = 54
     Width = 703
     Height = 115
     Brush.Style = bsClear
   end
   object Lbl3: TLabel
     Left = 8
-    Top = 46
+    Top = 60
     Width = 685
     Height = 18
     Alignment = taLeftJustify
@@ -43,14 +43,14 @@ object Blatt1: TBlatt1
   end
   object Lin4: TShape
     Left = 0
-    Top = 68
+    Top = 82
     Width = 703
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl5: TLabel
     Left = 10
-    Top = 78
+    Top = 92
     Width = 229
     Height = 16
     Alignment = taLeftJustify
@@ -64,7 +64,7 @@ object Blatt1: TBlatt1
   end
   object Edt6: TEdit
     Left = 242
-    Top = 77
+    Top = 92
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -75,7 +75,7 @@ object Blatt1: TBlatt1
   end
   object Lbl7: TLabel
     Left = 308
-    Top = 78
+    Top = 92
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -89,7 +89,7 @@ object Blatt1: TBlatt1
   end
   object Lbl8: TLabel
     Left = 10
-    Top = 102
+    Top = 116
     Width = 229
     Height = 16
     Alignment = taLeftJustify
@@ -103,7 +103,7 @@ object Blatt1: TBlatt1
   end
   object Edt9: TEdit
     Left = 242
-    Top = 101
+    Top = 116
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -114,7 +114,7 @@ object Blatt1: TBlatt1
   end
   object Lbl10: TLabel
     Left = 308
-    Top = 102
+    Top = 116
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -128,7 +128,7 @@ object Blatt1: TBlatt1
   end
   object Lbl11: TLabel
     Left = 10
-    Top = 126
+    Top = 140
     Width = 229
     Height = 16
     Alignment = taLeftJustify
@@ -142,7 +142,7 @@ object Blatt1: TBlatt1
   end
   object Edt12: TEdit
     Left = 242
-    Top = 125
+    Top = 140
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -153,7 +153,7 @@ object Blatt1: TBlatt1
   end
   object Lbl13: TLabel
     Left = 308
-    Top = 126
+    Top = 140
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -167,7 +167,7 @@ object Blatt1: TBlatt1
   end
   object Lbl14: TLabel
     Left = 420
-    Top = 78
+    Top = 92
     Width = 169
     Height = 16
     Alignment = taLeftJustify
@@ -181,7 +181,7 @@ object Blatt1: TBlatt1
   end
   object Edt15: TEdit
     Left = 592
-    Top = 77
+    Top = 92
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -192,8 +192,8 @@ object Blatt1: TBlatt1
   end
   object Lbl16: TLabel
     Left = 658
-    Top = 78
-    Width = 59
+    Top = 92
+    Width = 43
     Height = 16
     Alignment = taLeftJustify
     Caption = '%'
@@ -206,7 +206,7 @@ object Blatt1: TBlatt1
   end
   object Lbl17: TLabel
     Left = 420
-    Top = 102
+    Top = 116
     Width = 169
     Height = 16
     Alignment = taLeftJustify
@@ -220,7 +220,7 @@ object Blatt1: TBlatt1
   end
   object Edt18: TEdit
     Left = 592
-    Top = 101
+    Top = 116
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -231,8 +231,8 @@ object Blatt1: TBlatt1
   end
   object Lbl19: TLabel
     Left = 658
-    Top = 102
-    Width = 59
+    Top = 116
+    Width = 43
     Height = 16
     Alignment = taLeftJustify
     Caption = '%'
@@ -245,7 +245,7 @@ object Blatt1: TBlatt1
   end
   object Lbl20: TLabel
     Left = 420
-    Top = 126
+    Top = 140
     Width = 169
     Height = 16
     Alignment = taLeftJustify
@@ -259,7 +259,7 @@ object Blatt1: TBlatt1
   end
   object Edt21: TEdit
     Left = 592
-    Top = 125
+    Top = 140
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -270,8 +270,8 @@ object Blatt1: TBlatt1
   end
   object Lbl22: TLabel
     Left = 658
-    Top = 126
-    Width = 59
+    Top = 140
+    Width = 43
     Height = 16
     Alignment = taLeftJustify
     Caption = '%'
@@ -284,14 +284,14 @@ object Blatt1: TBlatt1
   end
   object Shp23: TShape
     Left = 0
-    Top = 170
+    Top = 184
     Width = 703
     Height = 179
     Brush.Style = bsClear
   end
   object Lbl24: TLabel
     Left = 8
-    Top = 176
+    Top = 190
     Width = 685
     Height = 18
     Alignment = taLeftJustify
@@ -305,15 +305,15 @@ object Blatt1: TBlatt1
   end
   object Lin25: TShape
     Left = 0
-    Top = 198
+    Top = 212
     Width = 703
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl26: TLabel
-    Left = 304
-    Top = 206
-    Width = 191
+    Left = 336
+    Top = 220
+    Width = 175
     Height = 16
     Alignment = taCenter
     Caption = 'pro Jahr'
@@ -325,9 +325,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl27: TLabel
-    Left = 500
-    Top = 206
-    Width = 191
+    Left = 516
+    Top = 220
+    Width = 175
     Height = 16
     Alignment = taCenter
     Caption = 'pro Monat'
@@ -339,9 +339,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl28: TLabel
-    Left = 304
-    Top = 226
-    Width = 93
+    Left = 336
+    Top = 240
+    Width = 85
     Height = 16
     Alignment = taCenter
     Caption = 'Dauer [h]'
@@ -353,9 +353,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl29: TLabel
-    Left = 402
-    Top = 226
-    Width = 93
+    Left = 426
+    Top = 240
+    Width = 85
     Height = 16
     Alignment = taCenter
     Caption = 'Kosten [€]'
@@ -367,9 +367,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl30: TLabel
-    Left = 500
-    Top = 226
-    Width = 93
+    Left = 516
+    Top = 240
+    Width = 85
     Height = 16
     Alignment = taCenter
     Caption = 'Dauer [h]'
@@ -381,9 +381,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl31: TLabel
-    Left = 598
-    Top = 226
-    Width = 93
+    Left = 606
+    Top = 240
+    Width = 85
     Height = 16
     Alignment = taCenter
     Caption = 'Kosten [€]'
@@ -396,15 +396,15 @@ object Blatt1: TBlatt1
   end
   object Lin32: TShape
     Left = 8
-    Top = 244
+    Top = 258
     Width = 687
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl33: TLabel
     Left = 10
-    Top = 248
-    Width = 287
+    Top = 262
+    Width = 319
     Height = 16
     Alignment = taLeftJustify
     Caption = 'Zeitstudien insgesamt'
@@ -416,9 +416,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Edt34: TEdit
-    Left = 312
-    Top = 247
-    Width = 77
+    Left = 344
+    Top = 262
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -427,9 +427,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt35: TEdit
-    Left = 410
-    Top = 247
-    Width = 77
+    Left = 434
+    Top = 262
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -438,9 +438,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt36: TEdit
-    Left = 508
-    Top = 247
-    Width = 77
+    Left = 524
+    Top = 262
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -449,9 +449,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt37: TEdit
-    Left = 606
-    Top = 247
-    Width = 77
+    Left = 614
+    Top = 262
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -461,8 +461,8 @@ object Blatt1: TBlatt1
   end
   object Lbl38: TLabel
     Left = 10
-    Top = 272
-    Width = 287
+    Top = 286
+    Width = 319
     Height = 16
     Alignment = taLeftJustify
     Caption = 'Vorbereitung'
@@ -474,9 +474,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Edt39: TEdit
-    Left = 312
-    Top = 271
-    Width = 77
+    Left = 344
+    Top = 286
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -485,9 +485,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt40: TEdit
-    Left = 410
-    Top = 271
-    Width = 77
+    Left = 434
+    Top = 286
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -496,9 +496,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt41: TEdit
-    Left = 508
-    Top = 271
-    Width = 77
+    Left = 524
+    Top = 286
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -507,9 +507,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt42: TEdit
-    Left = 606
-    Top = 271
-    Width = 77
+    Left = 614
+    Top = 286
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -519,8 +519,8 @@ object Blatt1: TBlatt1
   end
   object Lbl43: TLabel
     Left = 10
-    Top = 296
-    Width = 287
+    Top = 310
+    Width = 319
     Height = 16
     Alignment = taLeftJustify
     Caption = 'Durchführung'
@@ -532,9 +532,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Edt44: TEdit
-    Left = 312
-    Top = 295
-    Width = 77
+    Left = 344
+    Top = 310
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -543,9 +543,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt45: TEdit
-    Left = 410
-    Top = 295
-    Width = 77
+    Left = 434
+    Top = 310
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -554,9 +554,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt46: TEdit
-    Left = 508
-    Top = 295
-    Width = 77
+    Left = 524
+    Top = 310
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -565,9 +565,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt47: TEdit
-    Left = 606
-    Top = 295
-    Width = 77
+    Left = 614
+    Top = 310
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -577,8 +577,8 @@ object Blatt1: TBlatt1
   end
   object Lbl48: TLabel
     Left = 10
-    Top = 320
-    Width = 287
+    Top = 334
+    Width = 319
     Height = 16
     Alignment = taLeftJustify
     Caption = 'Auswertung'
@@ -590,9 +590,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Edt49: TEdit
-    Left = 312
-    Top = 319
-    Width = 77
+    Left = 344
+    Top = 334
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -601,9 +601,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt50: TEdit
-    Left = 410
-    Top = 319
-    Width = 77
+    Left = 434
+    Top = 334
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -612,9 +612,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt51: TEdit
-    Left = 508
-    Top = 319
-    Width = 77
+    Left = 524
+    Top = 334
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -623,9 +623,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt52: TEdit
-    Left = 606
-    Top = 319
-    Width = 77
+    Left = 614
+    Top = 334
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -635,14 +635,14 @@ object Blatt1: TBlatt1
   end
   object Shp53: TShape
     Left = 0
-    Top = 364
+    Top = 378
     Width = 703
     Height = 179
     Brush.Style = bsClear
   end
   object Lbl54: TLabel
     Left = 8
-    Top = 370
+    Top = 384
     Width = 685
     Height = 18
     Alignment = taLeftJustify
@@ -656,15 +656,15 @@ object Blatt1: TBlatt1
   end
   object Lin55: TShape
     Left = 0
-    Top = 392
+    Top = 406
     Width = 703
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl56: TLabel
-    Left = 304
-    Top = 400
-    Width = 191
+    Left = 336
+    Top = 414
+    Width = 175
     Height = 16
     Alignment = taCenter
     Caption = 'pro Jahr'
@@ -676,9 +676,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl57: TLabel
-    Left = 500
-    Top = 400
-    Width = 191
+    Left = 516
+    Top = 414
+    Width = 175
     Height = 16
     Alignment = taCenter
     Caption = 'pro Monat'
@@ -690,9 +690,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl58: TLabel
-    Left = 206
-    Top = 420
-    Width = 93
+    Left = 246
+    Top = 434
+    Width = 85
     Height = 16
     Alignment = taCenter
     Caption = 'Anteil [%]'
@@ -704,9 +704,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl59: TLabel
-    Left = 304
-    Top = 420
-    Width = 93
+    Left = 336
+    Top = 434
+    Width = 85
     Height = 16
     Alignment = taCenter
     Caption = 'Dauer [h]'
@@ -718,9 +718,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl60: TLabel
-    Left = 402
-    Top = 420
-    Width = 93
+    Left = 426
+    Top = 434
+    Width = 85
     Height = 16
     Alignment = taCenter
     Caption = 'Kosten [€]'
@@ -732,9 +732,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl61: TLabel
-    Left = 500
-    Top = 420
-    Width = 93
+    Left = 516
+    Top = 434
+    Width = 85
     Height = 16
     Alignment = taCenter
     Caption = 'Dauer [h]'
@@ -746,9 +746,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl62: TLabel
-    Left = 598
-    Top = 420
-    Width = 93
+    Left = 606
+    Top = 434
+    Width = 85
     Height = 16
     Alignment = taCenter
     Caption = 'Kosten [€]'
@@ -761,15 +761,15 @@ object Blatt1: TBlatt1
   end
   object Lin63: TShape
     Left = 8
-    Top = 438
+    Top = 452
     Width = 687
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl64: TLabel
     Left = 10
-    Top = 442
-    Width = 189
+    Top = 456
+    Width = 229
     Height = 16
     Alignment = taLeftJustify
     Caption = 'Vorbereitung'
@@ -781,9 +781,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Edt65: TEdit
-    Left = 214
-    Top = 441
-    Width = 77
+    Left = 254
+    Top = 456
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -792,9 +792,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt66: TEdit
-    Left = 312
-    Top = 441
-    Width = 77
+    Left = 344
+    Top = 456
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -803,9 +803,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt67: TEdit
-    Left = 410
-    Top = 441
-    Width = 77
+    Left = 434
+    Top = 456
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -814,9 +814,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt68: TEdit
-    Left = 508
-    Top = 441
-    Width = 77
+    Left = 524
+    Top = 456
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -825,9 +825,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt69: TEdit
-    Left = 606
-    Top = 441
-    Width = 77
+    Left = 614
+    Top = 456
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -837,8 +837,8 @@ object Blatt1: TBlatt1
   end
   object Lbl70: TLabel
     Left = 10
-    Top = 466
-    Width = 189
+    Top = 480
+    Width = 229
     Height = 16
     Alignment = taLeftJustify
     Caption = 'Durchführung'
@@ -850,9 +850,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Edt71: TEdit
-    Left = 214
-    Top = 465
-    Width = 77
+    Left = 254
+    Top = 480
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -861,9 +861,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt72: TEdit
-    Left = 312
-    Top = 465
-    Width = 77
+    Left = 344
+    Top = 480
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -872,9 +872,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt73: TEdit
-    Left = 410
-    Top = 465
-    Width = 77
+    Left = 434
+    Top = 480
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -883,9 +883,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt74: TEdit
-    Left = 508
-    Top = 465
-    Width = 77
+    Left = 524
+    Top = 480
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -894,9 +894,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt75: TEdit
-    Left = 606
-    Top = 465
-    Width = 77
+    Left = 614
+    Top = 480
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -906,8 +906,8 @@ object Blatt1: TBlatt1
   end
   object Lbl76: TLabel
     Left = 10
-    Top = 490
-    Width = 189
+    Top = 504
+    Width = 229
     Height = 16
     Alignment = taLeftJustify
     Caption = 'Auswertung'
@@ -919,9 +919,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Edt77: TEdit
-    Left = 214
-    Top = 489
-    Width = 77
+    Left = 254
+    Top = 504
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -930,9 +930,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt78: TEdit
-    Left = 312
-    Top = 489
-    Width = 77
+    Left = 344
+    Top = 504
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -941,9 +941,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt79: TEdit
-    Left = 410
-    Top = 489
-    Width = 77
+    Left = 434
+    Top = 504
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -952,9 +952,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt80: TEdit
-    Left = 508
-    Top = 489
-    Width = 77
+    Left = 524
+    Top = 504
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -963,9 +963,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt81: TEdit
-    Left = 606
-    Top = 489
-    Width = 77
+    Left = 614
+    Top = 504
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -975,8 +975,8 @@ object Blatt1: TBlatt1
   end
   object Lbl82: TLabel
     Left = 10
-    Top = 514
-    Width = 189
+    Top = 528
+    Width = 229
     Height = 16
     Alignment = taLeftJustify
     Caption = 'Insgesamt'
@@ -988,9 +988,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Edt83: TEdit
-    Left = 214
-    Top = 513
-    Width = 77
+    Left = 254
+    Top = 528
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -999,9 +999,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt84: TEdit
-    Left = 312
-    Top = 513
-    Width = 77
+    Left = 344
+    Top = 528
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1010,9 +1010,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt85: TEdit
-    Left = 410
-    Top = 513
-    Width = 77
+    Left = 434
+    Top = 528
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1021,9 +1021,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt86: TEdit
-    Left = 508
-    Top = 513
-    Width = 77
+    Left = 524
+    Top = 528
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1032,9 +1032,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt87: TEdit
-    Left = 606
-    Top = 513
-    Width = 77
+    Left = 614
+    Top = 528
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1044,14 +1044,14 @@ object Blatt1: TBlatt1
   end
   object Shp88: TShape
     Left = 0
-    Top = 558
+    Top = 572
     Width = 703
     Height = 155
     Brush.Style = bsClear
   end
   object Lbl89: TLabel
     Left = 8
-    Top = 564
+    Top = 578
     Width = 685
     Height = 18
     Alignment = taLeftJustify
@@ -1065,15 +1065,15 @@ object Blatt1: TBlatt1
   end
   object Lin90: TShape
     Left = 0
-    Top = 586
+    Top = 600
     Width = 703
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl91: TLabel
-    Left = 304
-    Top = 594
-    Width = 191
+    Left = 336
+    Top = 608
+    Width = 175
     Height = 16
     Alignment = taCenter
     Caption = 'pro Jahr'
@@ -1085,9 +1085,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl92: TLabel
-    Left = 500
-    Top = 594
-    Width = 191
+    Left = 516
+    Top = 608
+    Width = 175
     Height = 16
     Alignment = taCenter
     Caption = 'pro Monat'
@@ -1099,9 +1099,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl93: TLabel
-    Left = 206
-    Top = 614
-    Width = 93
+    Left = 246
+    Top = 628
+    Width = 85
     Height = 16
     Alignment = taCenter
     Caption = 'Anteil [%]'
@@ -1113,9 +1113,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl94: TLabel
-    Left = 304
-    Top = 614
-    Width = 93
+    Left = 336
+    Top = 628
+    Width = 85
     Height = 16
     Alignment = taCenter
     Caption = 'Dauer [h]'
@@ -1127,9 +1127,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl95: TLabel
-    Left = 402
-    Top = 614
-    Width = 93
+    Left = 426
+    Top = 628
+    Width = 85
     Height = 16
     Alignment = taCenter
     Caption = 'Kosten [€]'
@@ -1141,9 +1141,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl96: TLabel
-    Left = 500
-    Top = 614
-    Width = 93
+    Left = 516
+    Top = 628
+    Width = 85
     Height = 16
     Alignment = taCenter
     Caption = 'Dauer [h]'
@@ -1155,9 +1155,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Lbl97: TLabel
-    Left = 598
-    Top = 614
-    Width = 93
+    Left = 606
+    Top = 628
+    Width = 85
     Height = 16
     Alignment = taCenter
     Caption = 'Kosten [€]'
@@ -1170,15 +1170,15 @@ object Blatt1: TBlatt1
   end
   object Lin98: TShape
     Left = 8
-    Top = 632
+    Top = 646
     Width = 687
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl99: TLabel
     Left = 10
-    Top = 636
-    Width = 189
+    Top = 650
+    Width = 229
     Height = 16
     Alignment = taLeftJustify
     Caption = 'Reduzierung von Zeitstudien'
@@ -1190,9 +1190,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Edt100: TEdit
-    Left = 214
-    Top = 635
-    Width = 77
+    Left = 254
+    Top = 650
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1201,9 +1201,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt101: TEdit
-    Left = 312
-    Top = 635
-    Width = 77
+    Left = 344
+    Top = 650
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1212,9 +1212,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt102: TEdit
-    Left = 410
-    Top = 635
-    Width = 77
+    Left = 434
+    Top = 650
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1223,9 +1223,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt103: TEdit
-    Left = 508
-    Top = 635
-    Width = 77
+    Left = 524
+    Top = 650
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1234,9 +1234,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt104: TEdit
-    Left = 606
-    Top = 635
-    Width = 77
+    Left = 614
+    Top = 650
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1246,8 +1246,8 @@ object Blatt1: TBlatt1
   end
   object Lbl105: TLabel
     Left = 10
-    Top = 660
-    Width = 189
+    Top = 674
+    Width = 229
     Height = 16
     Alignment = taLeftJustify
     Caption = 'Resteinsparung durch Zeitstudiensystem'
@@ -1259,9 +1259,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Edt106: TEdit
-    Left = 214
-    Top = 659
-    Width = 77
+    Left = 254
+    Top = 674
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1270,9 +1270,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt107: TEdit
-    Left = 312
-    Top = 659
-    Width = 77
+    Left = 344
+    Top = 674
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1281,9 +1281,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt108: TEdit
-    Left = 410
-    Top = 659
-    Width = 77
+    Left = 434
+    Top = 674
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1292,9 +1292,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt109: TEdit
-    Left = 508
-    Top = 659
-    Width = 77
+    Left = 524
+    Top = 674
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1303,9 +1303,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt110: TEdit
-    Left = 606
-    Top = 659
-    Width = 77
+    Left = 614
+    Top = 674
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1315,8 +1315,8 @@ object Blatt1: TBlatt1
   end
   object Lbl111: TLabel
     Left = 10
-    Top = 684
-    Width = 189
+    Top = 698
+    Width = 229
     Height = 16
     Alignment = taLeftJustify
     Caption = 'Gesamteinsparung beider Systeme'
@@ -1328,9 +1328,9 @@ object Blatt1: TBlatt1
     ParentFont = False
   end
   object Edt112: TEdit
-    Left = 214
-    Top = 683
-    Width = 77
+    Left = 254
+    Top = 698
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1339,9 +1339,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt113: TEdit
-    Left = 312
-    Top = 683
-    Width = 77
+    Left = 344
+    Top = 698
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1350,9 +1350,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt114: TEdit
-    Left = 410
-    Top = 683
-    Width = 77
+    Left = 434
+    Top = 698
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1361,9 +1361,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt115: TEdit
-    Left = 508
-    Top = 683
-    Width = 77
+    Left = 524
+    Top = 698
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1372,9 +1372,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt116: TEdit
-    Left = 606
-    Top = 683
-    Width = 77
+    Left = 614
+    Top = 698
+    Width = 71
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1384,7 +1384,7 @@ object Blatt1: TBlatt1
   end
   object Lbl117: TLabel
     Left = 0
-    Top = 728
+    Top = 742
     Width = 701
     Height = 15
     Alignment = taLeftJustify

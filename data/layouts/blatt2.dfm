@@ -8,7 +8,7 @@ object Blatt2: TBlatt2
   TextHeight = 13
   object Lbl1: TLabel
     Left = 0
-    Top = 0
+    Top = 14
     Width = 701
     Height = 22
     Alignment = taLeftJustify
@@ -22,14 +22,14 @@ object Blatt2: TBlatt2
   end
   object Shp2: TShape
     Left = 0
-    Top = 40
+    Top = 54
     Width = 703
     Height = 461
     Brush.Style = bsClear
   end
   object Lbl3: TLabel
     Left = 8
-    Top = 46
+    Top = 60
     Width = 685
     Height = 18
     Alignment = taLeftJustify
@@ -43,14 +43,14 @@ object Blatt2: TBlatt2
   end
   object Lin4: TShape
     Left = 0
-    Top = 68
+    Top = 82
     Width = 703
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl5: TLabel
     Left = 10
-    Top = 76
+    Top = 90
     Width = 419
     Height = 16
     Alignment = taLeftJustify
@@ -64,7 +64,7 @@ object Blatt2: TBlatt2
   end
   object Lbl6: TLabel
     Left = 470
-    Top = 76
+    Top = 90
     Width = 119
     Height = 16
     Alignment = taRightJustify
@@ -78,7 +78,7 @@ object Blatt2: TBlatt2
   end
   object Edt7: TEdit
     Left = 596
-    Top = 75
+    Top = 90
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -89,7 +89,7 @@ object Blatt2: TBlatt2
   end
   object Lbl8: TLabel
     Left = 662
-    Top = 76
+    Top = 90
     Width = 29
     Height = 16
     Alignment = taLeftJustify
@@ -103,7 +103,7 @@ object Blatt2: TBlatt2
   end
   object Edt9: TEdit
     Left = 20
-    Top = 98
+    Top = 112
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -114,7 +114,7 @@ object Blatt2: TBlatt2
   end
   object Edt10: TEdit
     Left = 20
-    Top = 117
+    Top = 131
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -125,7 +125,7 @@ object Blatt2: TBlatt2
   end
   object Edt11: TEdit
     Left = 20
-    Top = 136
+    Top = 150
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -136,7 +136,7 @@ object Blatt2: TBlatt2
   end
   object Edt12: TEdit
     Left = 20
-    Top = 155
+    Top = 169
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -147,7 +147,7 @@ object Blatt2: TBlatt2
   end
   object Lbl13: TLabel
     Left = 10
-    Top = 182
+    Top = 196
     Width = 419
     Height = 16
     Alignment = taLeftJustify
@@ -161,7 +161,7 @@ object Blatt2: TBlatt2
   end
   object Lbl14: TLabel
     Left = 470
-    Top = 182
+    Top = 196
     Width = 119
     Height = 16
     Alignment = taRightJustify
@@ -175,7 +175,7 @@ object Blatt2: TBlatt2
   end
   object Edt15: TEdit
     Left = 596
-    Top = 181
+    Top = 196
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -186,7 +186,7 @@ object Blatt2: TBlatt2
   end
   object Lbl16: TLabel
     Left = 662
-    Top = 182
+    Top = 196
     Width = 29
     Height = 16
     Alignment = taLeftJustify
@@ -200,7 +200,7 @@ object Blatt2: TBlatt2
   end
   object Edt17: TEdit
     Left = 20
-    Top = 204
+    Top = 218
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -211,7 +211,7 @@ object Blatt2: TBlatt2
   end
   object Edt18: TEdit
     Left = 20
-    Top = 223
+    Top = 237
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -222,7 +222,7 @@ object Blatt2: TBlatt2
   end
   object Edt19: TEdit
     Left = 20
-    Top = 242
+    Top = 256
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -233,7 +233,7 @@ object Blatt2: TBlatt2
   end
   object Edt20: TEdit
     Left = 20
-    Top = 261
+    Top = 275
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -244,7 +244,7 @@ object Blatt2: TBlatt2
   end
   object Lbl21: TLabel
     Left = 10
-    Top = 288
+    Top = 302
     Width = 419
     Height = 16
     Alignment = taLeftJustify
@@ -258,7 +258,7 @@ object Blatt2: TBlatt2
   end
   object Lbl22: TLabel
     Left = 470
-    Top = 288
+    Top = 302
     Width = 119
     Height = 16
     Alignment = taRightJustify
@@ -272,7 +272,7 @@ object Blatt2: TBlatt2
   end
   object Edt23: TEdit
     Left = 596
-    Top = 287
+    Top = 302
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -283,7 +283,7 @@ object Blatt2: TBlatt2
   end
   object Lbl24: TLabel
     Left = 662
-    Top = 288
+    Top = 302
     Width = 29
     Height = 16
     Alignment = taLeftJustify
@@ -297,7 +297,7 @@ object Blatt2: TBlatt2
   end
   object Edt25: TEdit
     Left = 20
-    Top = 310
+    Top = 324
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -308,7 +308,7 @@ object Blatt2: TBlatt2
   end
   object Edt26: TEdit
     Left = 20
-    Top = 329
+    Top = 343
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -319,7 +319,7 @@ object Blatt2: TBlatt2
   end
   object Edt27: TEdit
     Left = 20
-    Top = 348
+    Top = 362
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -330,7 +330,7 @@ object Blatt2: TBlatt2
   end
   object Edt28: TEdit
     Left = 20
-    Top = 367
+    Top = 381
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -341,7 +341,7 @@ object Blatt2: TBlatt2
   end
   object Lbl29: TLabel
     Left = 10
-    Top = 394
+    Top = 408
     Width = 419
     Height = 16
     Alignment = taLeftJustify
@@ -355,7 +355,7 @@ object Blatt2: TBlatt2
   end
   object Lbl30: TLabel
     Left = 470
-    Top = 394
+    Top = 408
     Width = 119
     Height = 16
     Alignment = taRightJustify
@@ -369,7 +369,7 @@ object Blatt2: TBlatt2
   end
   object Edt31: TEdit
     Left = 596
-    Top = 393
+    Top = 408
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -380,7 +380,7 @@ object Blatt2: TBlatt2
   end
   object Lbl32: TLabel
     Left = 662
-    Top = 394
+    Top = 408
     Width = 29
     Height = 16
     Alignment = taLeftJustify
@@ -394,7 +394,7 @@ object Blatt2: TBlatt2
   end
   object Edt33: TEdit
     Left = 20
-    Top = 416
+    Top = 430
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -405,7 +405,7 @@ object Blatt2: TBlatt2
   end
   object Edt34: TEdit
     Left = 20
-    Top = 435
+    Top = 449
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -416,7 +416,7 @@ object Blatt2: TBlatt2
   end
   object Edt35: TEdit
     Left = 20
-    Top = 454
+    Top = 468
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -427,7 +427,7 @@ object Blatt2: TBlatt2
   end
   object Edt36: TEdit
     Left = 20
-    Top = 473
+    Top = 487
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -438,14 +438,14 @@ object Blatt2: TBlatt2
   end
   object Shp37: TShape
     Left = 0
-    Top = 516
+    Top = 530
     Width = 346
     Height = 163
     Brush.Style = bsClear
   end
   object Lbl38: TLabel
     Left = 8
-    Top = 522
+    Top = 536
     Width = 328
     Height = 18
     Alignment = taLeftJustify
@@ -459,14 +459,14 @@ object Blatt2: TBlatt2
   end
   object Lin39: TShape
     Left = 0
-    Top = 544
+    Top = 558
     Width = 346
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl40: TLabel
     Left = 10
-    Top = 554
+    Top = 568
     Width = 209
     Height = 16
     Alignment = taLeftJustify
@@ -480,7 +480,7 @@ object Blatt2: TBlatt2
   end
   object Edt41: TEdit
     Left = 222
-    Top = 553
+    Top = 568
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -491,7 +491,7 @@ object Blatt2: TBlatt2
   end
   object Lbl42: TLabel
     Left = 288
-    Top = 554
+    Top = 568
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -505,7 +505,7 @@ object Blatt2: TBlatt2
   end
   object Lbl43: TLabel
     Left = 10
-    Top = 578
+    Top = 592
     Width = 209
     Height = 16
     Alignment = taLeftJustify
@@ -519,7 +519,7 @@ object Blatt2: TBlatt2
   end
   object Edt44: TEdit
     Left = 222
-    Top = 577
+    Top = 592
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -530,7 +530,7 @@ object Blatt2: TBlatt2
   end
   object Lbl45: TLabel
     Left = 288
-    Top = 578
+    Top = 592
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -544,7 +544,7 @@ object Blatt2: TBlatt2
   end
   object Lbl46: TLabel
     Left = 10
-    Top = 602
+    Top = 616
     Width = 209
     Height = 16
     Alignment = taLeftJustify
@@ -558,7 +558,7 @@ object Blatt2: TBlatt2
   end
   object Edt47: TEdit
     Left = 222
-    Top = 601
+    Top = 616
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -569,7 +569,7 @@ object Blatt2: TBlatt2
   end
   object Lbl48: TLabel
     Left = 288
-    Top = 602
+    Top = 616
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -583,14 +583,14 @@ object Blatt2: TBlatt2
   end
   object Lin49: TShape
     Left = 10
-    Top = 622
+    Top = 636
     Width = 326
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl50: TLabel
     Left = 10
-    Top = 626
+    Top = 640
     Width = 209
     Height = 16
     Alignment = taLeftJustify
@@ -604,7 +604,7 @@ object Blatt2: TBlatt2
   end
   object Edt51: TEdit
     Left = 222
-    Top = 625
+    Top = 640
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -615,7 +615,7 @@ object Blatt2: TBlatt2
   end
   object Lbl52: TLabel
     Left = 288
-    Top = 626
+    Top = 640
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -629,14 +629,14 @@ object Blatt2: TBlatt2
   end
   object Shp53: TShape
     Left = 357
-    Top = 516
+    Top = 530
     Width = 346
     Height = 163
     Brush.Style = bsClear
   end
   object Lbl54: TLabel
     Left = 365
-    Top = 522
+    Top = 536
     Width = 328
     Height = 18
     Alignment = taLeftJustify
@@ -650,14 +650,14 @@ object Blatt2: TBlatt2
   end
   object Lin55: TShape
     Left = 357
-    Top = 544
+    Top = 558
     Width = 346
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl56: TLabel
     Left = 367
-    Top = 554
+    Top = 568
     Width = 189
     Height = 16
     Alignment = taLeftJustify
@@ -671,7 +671,7 @@ object Blatt2: TBlatt2
   end
   object Edt57: TEdit
     Left = 559
-    Top = 553
+    Top = 568
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -682,7 +682,7 @@ object Blatt2: TBlatt2
   end
   object Lbl58: TLabel
     Left = 625
-    Top = 554
+    Top = 568
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -696,7 +696,7 @@ object Blatt2: TBlatt2
   end
   object Lbl59: TLabel
     Left = 367
-    Top = 578
+    Top = 592
     Width = 189
     Height = 16
     Alignment = taLeftJustify
@@ -710,7 +710,7 @@ object Blatt2: TBlatt2
   end
   object Edt60: TEdit
     Left = 559
-    Top = 577
+    Top = 592
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -721,7 +721,7 @@ object Blatt2: TBlatt2
   end
   object Lbl61: TLabel
     Left = 625
-    Top = 578
+    Top = 592
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -735,7 +735,7 @@ object Blatt2: TBlatt2
   end
   object Lbl62: TLabel
     Left = 367
-    Top = 602
+    Top = 616
     Width = 189
     Height = 16
     Alignment = taLeftJustify
@@ -749,7 +749,7 @@ object Blatt2: TBlatt2
   end
   object Edt63: TEdit
     Left = 559
-    Top = 601
+    Top = 616
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -760,7 +760,7 @@ object Blatt2: TBlatt2
   end
   object Lbl64: TLabel
     Left = 625
-    Top = 602
+    Top = 616
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -774,7 +774,7 @@ object Blatt2: TBlatt2
   end
   object Lbl65: TLabel
     Left = 367
-    Top = 626
+    Top = 640
     Width = 189
     Height = 16
     Alignment = taLeftJustify
@@ -788,7 +788,7 @@ object Blatt2: TBlatt2
   end
   object Edt66: TEdit
     Left = 559
-    Top = 625
+    Top = 640
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -799,7 +799,7 @@ object Blatt2: TBlatt2
   end
   object Lbl67: TLabel
     Left = 625
-    Top = 626
+    Top = 640
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -813,7 +813,7 @@ object Blatt2: TBlatt2
   end
   object Lbl68: TLabel
     Left = 367
-    Top = 650
+    Top = 664
     Width = 189
     Height = 16
     Alignment = taLeftJustify
@@ -827,7 +827,7 @@ object Blatt2: TBlatt2
   end
   object Edt69: TEdit
     Left = 559
-    Top = 649
+    Top = 664
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -838,7 +838,7 @@ object Blatt2: TBlatt2
   end
   object Lbl70: TLabel
     Left = 625
-    Top = 650
+    Top = 664
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -852,7 +852,7 @@ object Blatt2: TBlatt2
   end
   object Lbl71: TLabel
     Left = 0
-    Top = 694
+    Top = 708
     Width = 701
     Height = 15
     Alignment = taLeftJustify

@@ -8,7 +8,7 @@ object Blatt3: TBlatt3
   TextHeight = 13
   object Lbl1: TLabel
     Left = 0
-    Top = 0
+    Top = 14
     Width = 701
     Height = 22
     Alignment = taLeftJustify
@@ -22,14 +22,14 @@ object Blatt3: TBlatt3
   end
   object Shp2: TShape
     Left = 0
-    Top = 40
+    Top = 54
     Width = 346
     Height = 163
     Brush.Style = bsClear
   end
   object Lbl3: TLabel
     Left = 8
-    Top = 46
+    Top = 60
     Width = 328
     Height = 18
     Alignment = taLeftJustify
@@ -43,14 +43,14 @@ object Blatt3: TBlatt3
   end
   object Lin4: TShape
     Left = 0
-    Top = 68
+    Top = 82
     Width = 346
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl5: TLabel
     Left = 10
-    Top = 78
+    Top = 92
     Width = 209
     Height = 16
     Alignment = taLeftJustify
@@ -64,7 +64,7 @@ object Blatt3: TBlatt3
   end
   object Edt6: TEdit
     Left = 222
-    Top = 77
+    Top = 92
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -75,7 +75,7 @@ object Blatt3: TBlatt3
   end
   object Lbl7: TLabel
     Left = 288
-    Top = 78
+    Top = 92
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -89,7 +89,7 @@ object Blatt3: TBlatt3
   end
   object Lbl8: TLabel
     Left = 10
-    Top = 102
+    Top = 116
     Width = 209
     Height = 16
     Alignment = taLeftJustify
@@ -103,7 +103,7 @@ object Blatt3: TBlatt3
   end
   object Edt9: TEdit
     Left = 222
-    Top = 101
+    Top = 116
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -114,7 +114,7 @@ object Blatt3: TBlatt3
   end
   object Lbl10: TLabel
     Left = 288
-    Top = 102
+    Top = 116
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -128,7 +128,7 @@ object Blatt3: TBlatt3
   end
   object Lbl11: TLabel
     Left = 10
-    Top = 126
+    Top = 140
     Width = 209
     Height = 16
     Alignment = taLeftJustify
@@ -142,7 +142,7 @@ object Blatt3: TBlatt3
   end
   object Edt12: TEdit
     Left = 222
-    Top = 125
+    Top = 140
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -153,7 +153,7 @@ object Blatt3: TBlatt3
   end
   object Lbl13: TLabel
     Left = 288
-    Top = 126
+    Top = 140
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -167,14 +167,14 @@ object Blatt3: TBlatt3
   end
   object Lin14: TShape
     Left = 10
-    Top = 146
+    Top = 160
     Width = 326
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl15: TLabel
     Left = 10
-    Top = 150
+    Top = 164
     Width = 209
     Height = 16
     Alignment = taLeftJustify
@@ -188,7 +188,7 @@ object Blatt3: TBlatt3
   end
   object Edt16: TEdit
     Left = 222
-    Top = 149
+    Top = 164
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -199,7 +199,7 @@ object Blatt3: TBlatt3
   end
   object Lbl17: TLabel
     Left = 288
-    Top = 150
+    Top = 164
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -213,14 +213,14 @@ object Blatt3: TBlatt3
   end
   object Shp18: TShape
     Left = 357
-    Top = 40
+    Top = 54
     Width = 346
     Height = 163
     Brush.Style = bsClear
   end
   object Lbl19: TLabel
     Left = 365
-    Top = 46
+    Top = 60
     Width = 328
     Height = 18
     Alignment = taLeftJustify
@@ -234,14 +234,14 @@ object Blatt3: TBlatt3
   end
   object Lin20: TShape
     Left = 357
-    Top = 68
+    Top = 82
     Width = 346
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl21: TLabel
     Left = 367
-    Top = 78
+    Top = 92
     Width = 189
     Height = 16
     Alignment = taLeftJustify
@@ -255,7 +255,7 @@ object Blatt3: TBlatt3
   end
   object Edt22: TEdit
     Left = 559
-    Top = 77
+    Top = 92
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -266,11 +266,11 @@ object Blatt3: TBlatt3
   end
   object Lbl23: TLabel
     Left = 625
-    Top = 78
+    Top = 92
     Width = 59
     Height = 16
     Alignment = taLeftJustify
-    Caption = 'Monaten'
+    Caption = 'Monat(en)'
     Font.Charset = DEFAULT_CHARSET
     Font.Color = clBlack
     Font.Height = -12
@@ -280,7 +280,7 @@ object Blatt3: TBlatt3
   end
   object Lbl24: TLabel
     Left = 367
-    Top = 102
+    Top = 116
     Width = 189
     Height = 16
     Alignment = taLeftJustify
@@ -294,7 +294,7 @@ object Blatt3: TBlatt3
   end
   object Edt25: TEdit
     Left = 559
-    Top = 101
+    Top = 116
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -305,11 +305,11 @@ object Blatt3: TBlatt3
   end
   object Lbl26: TLabel
     Left = 625
-    Top = 102
+    Top = 116
     Width = 59
     Height = 16
     Alignment = taLeftJustify
-    Caption = 'Monaten'
+    Caption = 'Monat(en)'
     Font.Charset = DEFAULT_CHARSET
     Font.Color = clBlack
     Font.Height = -12
@@ -319,7 +319,7 @@ object Blatt3: TBlatt3
   end
   object Lbl27: TLabel
     Left = 367
-    Top = 126
+    Top = 140
     Width = 189
     Height = 16
     Alignment = taLeftJustify
@@ -333,7 +333,7 @@ object Blatt3: TBlatt3
   end
   object Edt28: TEdit
     Left = 559
-    Top = 125
+    Top = 140
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -344,7 +344,7 @@ object Blatt3: TBlatt3
   end
   object Lbl29: TLabel
     Left = 625
-    Top = 126
+    Top = 140
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -358,7 +358,7 @@ object Blatt3: TBlatt3
   end
   object Lbl30: TLabel
     Left = 367
-    Top = 150
+    Top = 164
     Width = 189
     Height = 16
     Alignment = taLeftJustify
@@ -372,7 +372,7 @@ object Blatt3: TBlatt3
   end
   object Edt31: TEdit
     Left = 559
-    Top = 149
+    Top = 164
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -383,7 +383,7 @@ object Blatt3: TBlatt3
   end
   object Lbl32: TLabel
     Left = 625
-    Top = 150
+    Top = 164
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -397,14 +397,14 @@ object Blatt3: TBlatt3
   end
   object Shp33: TShape
     Left = 0
-    Top = 218
+    Top = 232
     Width = 346
     Height = 163
     Brush.Style = bsClear
   end
   object Lbl34: TLabel
     Left = 8
-    Top = 224
+    Top = 238
     Width = 328
     Height = 18
     Alignment = taLeftJustify
@@ -418,14 +418,14 @@ object Blatt3: TBlatt3
   end
   object Lin35: TShape
     Left = 0
-    Top = 246
+    Top = 260
     Width = 346
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl36: TLabel
     Left = 10
-    Top = 256
+    Top = 270
     Width = 209
     Height = 16
     Alignment = taLeftJustify
@@ -439,7 +439,7 @@ object Blatt3: TBlatt3
   end
   object Edt37: TEdit
     Left = 222
-    Top = 255
+    Top = 270
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -450,7 +450,7 @@ object Blatt3: TBlatt3
   end
   object Lbl38: TLabel
     Left = 288
-    Top = 256
+    Top = 270
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -464,7 +464,7 @@ object Blatt3: TBlatt3
   end
   object Lbl39: TLabel
     Left = 10
-    Top = 280
+    Top = 294
     Width = 209
     Height = 16
     Alignment = taLeftJustify
@@ -478,7 +478,7 @@ object Blatt3: TBlatt3
   end
   object Edt40: TEdit
     Left = 222
-    Top = 279
+    Top = 294
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -489,7 +489,7 @@ object Blatt3: TBlatt3
   end
   object Lbl41: TLabel
     Left = 288
-    Top = 280
+    Top = 294
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -503,7 +503,7 @@ object Blatt3: TBlatt3
   end
   object Lbl42: TLabel
     Left = 10
-    Top = 304
+    Top = 318
     Width = 209
     Height = 16
     Alignment = taLeftJustify
@@ -517,7 +517,7 @@ object Blatt3: TBlatt3
   end
   object Edt43: TEdit
     Left = 222
-    Top = 303
+    Top = 318
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -528,7 +528,7 @@ object Blatt3: TBlatt3
   end
   object Lbl44: TLabel
     Left = 288
-    Top = 304
+    Top = 318
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -542,7 +542,7 @@ object Blatt3: TBlatt3
   end
   object Lbl45: TLabel
     Left = 10
-    Top = 328
+    Top = 342
     Width = 209
     Height = 16
     Alignment = taLeftJustify
@@ -556,7 +556,7 @@ object Blatt3: TBlatt3
   end
   object Edt46: TEdit
     Left = 222
-    Top = 327
+    Top = 342
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -567,7 +567,7 @@ object Blatt3: TBlatt3
   end
   object Lbl47: TLabel
     Left = 288
-    Top = 328
+    Top = 342
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -581,7 +581,7 @@ object Blatt3: TBlatt3
   end
   object Lbl48: TLabel
     Left = 10
-    Top = 352
+    Top = 366
     Width = 209
     Height = 16
     Alignment = taLeftJustify
@@ -595,7 +595,7 @@ object Blatt3: TBlatt3
   end
   object Edt49: TEdit
     Left = 222
-    Top = 351
+    Top = 366
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -606,7 +606,7 @@ object Blatt3: TBlatt3
   end
   object Lbl50: TLabel
     Left = 288
-    Top = 352
+    Top = 366
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -620,14 +620,14 @@ object Blatt3: TBlatt3
   end
   object Shp51: TShape
     Left = 357
-    Top = 218
+    Top = 232
     Width = 346
     Height = 163
     Brush.Style = bsClear
   end
   object Lbl52: TLabel
     Left = 365
-    Top = 224
+    Top = 238
     Width = 328
     Height = 18
     Alignment = taLeftJustify
@@ -641,14 +641,14 @@ object Blatt3: TBlatt3
   end
   object Lin53: TShape
     Left = 357
-    Top = 246
+    Top = 260
     Width = 346
     Height = 1
     Brush.Style = bsClear
   end
   object Lbl54: TLabel
     Left = 367
-    Top = 256
+    Top = 270
     Width = 189
     Height = 16
     Alignment = taLeftJustify
@@ -662,7 +662,7 @@ object Blatt3: TBlatt3
   end
   object Edt55: TEdit
     Left = 559
-    Top = 255
+    Top = 270
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -673,7 +673,7 @@ object Blatt3: TBlatt3
   end
   object Lbl56: TLabel
     Left = 625
-    Top = 256
+    Top = 270
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -687,7 +687,7 @@ object Blatt3: TBlatt3
   end
   object Lbl57: TLabel
     Left = 367
-    Top = 280
+    Top = 294
     Width = 189
     Height = 16
     Alignment = taLeftJustify
@@ -701,7 +701,7 @@ object Blatt3: TBlatt3
   end
   object Edt58: TEdit
     Left = 559
-    Top = 279
+    Top = 294
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -712,7 +712,7 @@ object Blatt3: TBlatt3
   end
   object Lbl59: TLabel
     Left = 625
-    Top = 280
+    Top = 294
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -726,7 +726,7 @@ object Blatt3: TBlatt3
   end
   object Lbl60: TLabel
     Left = 367
-    Top = 304
+    Top = 318
     Width = 189
     Height = 16
     Alignment = taLeftJustify
@@ -740,7 +740,7 @@ object Blatt3: TBlatt3
   end
   object Edt61: TEdit
     Left = 559
-    Top = 303
+    Top = 318
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -751,7 +751,7 @@ object Blatt3: TBlatt3
   end
   object Lbl62: TLabel
     Left = 625
-    Top = 304
+    Top = 318
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -765,7 +765,7 @@ object Blatt3: TBlatt3
   end
   object Lbl63: TLabel
     Left = 367
-    Top = 328
+    Top = 342
     Width = 189
     Height = 16
     Alignment = taLeftJustify
@@ -779,7 +779,7 @@ object Blatt3: TBlatt3
   end
   object Edt64: TEdit
     Left = 559
-    Top = 327
+    Top = 342
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -790,7 +790,7 @@ object Blatt3: TBlatt3
   end
   object Lbl65: TLabel
     Left = 625
-    Top = 328
+    Top = 342
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -804,7 +804,7 @@ object Blatt3: TBlatt3
   end
   object Lbl66: TLabel
     Left = 367
-    Top = 352
+    Top = 366
     Width = 189
     Height = 16
     Alignment = taLeftJustify
@@ -818,7 +818,7 @@ object Blatt3: TBlatt3
   end
   object Edt67: TEdit
     Left = 559
-    Top = 351
+    Top = 366
     Width = 59
     Height = 13
     Font.Name = 'Arial'
@@ -829,7 +829,7 @@ object Blatt3: TBlatt3
   end
   object Lbl68: TLabel
     Left = 625
-    Top = 352
+    Top = 366
     Width = 59
     Height = 16
     Alignment = taLeftJustify
@@ -843,14 +843,14 @@ object Blatt3: TBlatt3
   end
   object Shp69: TShape
     Left = 0
-    Top = 396
+    Top = 410
     Width = 703
     Height = 142
     Brush.Style = bsClear
   end
   object Lbl70: TLabel
     Left = 8
-    Top = 402
+    Top = 416
     Width = 685
     Height = 18
     Alignment = taLeftJustify
@@ -864,14 +864,14 @@ object Blatt3: TBlatt3
   end
   object Lin71: TShape
     Left = 0
-    Top = 424
+    Top = 438
     Width = 703
     Height = 1
     Brush.Style = bsClear
   end
   object Edt72: TEdit
     Left = 20
-    Top = 434
+    Top = 448
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -882,7 +882,7 @@ object Blatt3: TBlatt3
   end
   object Edt73: TEdit
     Left = 20
-    Top = 453
+    Top = 467
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -893,7 +893,7 @@ object Blatt3: TBlatt3
   end
   object Edt74: TEdit
     Left = 20
-    Top = 472
+    Top = 486
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -904,7 +904,7 @@ object Blatt3: TBlatt3
   end
   object Edt75: TEdit
     Left = 20
-    Top = 491
+    Top = 505
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -915,7 +915,7 @@ object Blatt3: TBlatt3
   end
   object Edt76: TEdit
     Left = 20
-    Top = 510
+    Top = 524
     Width = 668
     Height = 14
     Font.Name = 'Arial'
@@ -926,7 +926,7 @@ object Blatt3: TBlatt3
   end
   object Lbl77: TLabel
     Left = 0
-    Top = 553
+    Top = 567
     Width = 701
     Height = 15
     Alignment = taLeftJustify

@@ -26,6 +26,12 @@ StreamMessageHandler& MessageHandler() {
 
 void SetStreamMessageHandler(StreamMessageHandler handler) { MessageHandler() = std::move(handler); }
 
+StreamMessageHandler ExchangeStreamMessageHandler(StreamMessageHandler handler) {
+  StreamMessageHandler previous = std::move(MessageHandler());
+  MessageHandler() = std::move(handler);
+  return previous;
+}
+
 void ShowStreamMessage(const std::string& text) {
   if (MessageHandler())
     MessageHandler()(text);

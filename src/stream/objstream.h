@@ -57,6 +57,8 @@ class ERegistrationError : public EStreamLibError {  // id registered twice
 // its error dialog here; without one the text goes to standard error.
 using StreamMessageHandler = std::function<void(const std::string& utf8Text)>;
 void SetStreamMessageHandler(StreamMessageHandler handler);
+// Installs a handler and answers the one it replaces (to put it back).
+StreamMessageHandler ExchangeStreamMessageHandler(StreamMessageHandler handler);
 void ShowStreamMessage(const std::string& utf8Text);
 
 class tObjStream {

@@ -43,7 +43,8 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
       help.Kind = tKind::Help;
       return help;
     }
-  if (arguments.isEmpty()) return Usage(QStringLiteral("Bitte geben Sie an, was gedruckt wird: table oder graph."));
+  if (arguments.isEmpty())
+    return Usage(QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph oder overview."));
 
   tReportCommand command;
   const QString& what = arguments.first();
@@ -51,11 +52,14 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
     command.Kind = tKind::Table;
   else if (what == QStringLiteral("graph"))
     command.Kind = tKind::Graph;
+  else if (what == QStringLiteral("overview"))
+    command.Kind = tKind::Overview;
   else if (what.startsWith(QStringLiteral("-")))
-    return Usage(QStringLiteral("Bitte geben Sie zuerst an, was gedruckt wird: table oder graph."));
+    return Usage(QStringLiteral("Bitte geben Sie zuerst an, was gedruckt wird: table, graph oder overview."));
   else
-    return Usage(QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table und graph.").arg(what));
+    return Usage(QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table, graph und overview.").arg(what));
   const bool table = command.Kind == tKind::Table;
+  const bool overview = command.Kind == tKind::Overview;
 
   std::set<QString> seen;
   for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -83,6 +87,8 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
       const tYearCount years = ParseYearCount(value);
       if (!years.Ok()) return Usage(QStringLiteral("--years: ") + years.Message);
       command.Years = years.Years;
+    } else if (overview && (option == QStringLiteral("--months") || option == QStringLiteral("--max-cost"))) {
+      return Usage(QStringLiteral("Die Option %1 gilt nur für graph.").arg(option));
     } else if (option == QStringLiteral("--months")) {
       if (table) return Usage(QStringLiteral("Die Option --months gilt nur für graph; die Tabelle nimmt --years."));
       const QString problem = ReadAxis(option, value, TimeAxisProblem, command.Months);
@@ -99,7 +105,8 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
         return Usage(table ? QStringLiteral("Bitte geben Sie nur eines von --pdf, --csv und --printer an.")
                            : QStringLiteral("Bitte geben Sie nur eines von --pdf und --printer an."));
       if (option == QStringLiteral("--csv") && !table)
-        return Usage(QStringLiteral("Die Option --csv gilt nur für table; die Grafik gibt es als --pdf."));
+        return Usage(overview ? QStringLiteral("Die Option --csv gilt nur für table; die Gesamtübersicht gibt es als --pdf.")
+                              : QStringLiteral("Die Option --csv gilt nur für table; die Grafik gibt es als --pdf."));
       if (value.isEmpty())
         return Usage(option == QStringLiteral("--printer") ? QStringLiteral("Bei --printer fehlt der Druckername.")
                                                             : QStringLiteral("Bei %1 fehlt der Dateiname.").arg(option));
@@ -122,11 +129,12 @@ QString HelpText() {
       "Aufruf:\n"
       "  tavi-report table [--years N] (--pdf DATEI | --csv DATEI | --printer DRUCKER) [--data DATEI]\n"
       "  tavi-report graph [--months N] [--max-cost EUR] (--pdf DATEI | --printer DRUCKER) [--data DATEI]\n"
+      "  tavi-report overview (--pdf DATEI | --printer DRUCKER) [--data DATEI]\n"
       "  tavi-report --help\n"
       "\n"
-      "Druckt die Amortisations-Tabelle oder die Amortisations-Grafik von TAVI ohne Fenster: als PDF-Datei\n"
-      "(A4, mit den Rändern aus TAVI.INI), auf einen CUPS-Drucker oder, nur die Tabelle, als CSV-Datei\n"
-      "für eine Tabellenkalkulation.\n"
+      "Druckt die Amortisations-Tabelle, die Amortisations-Grafik oder die Gesamtübersicht von TAVI ohne\n"
+      "Fenster: als PDF-Datei (A4, mit den Rändern aus TAVI.INI), auf einen CUPS-Drucker oder, nur die\n"
+      "Tabelle, als CSV-Datei für eine Tabellenkalkulation.\n"
       "\n"
       "Die Daten kommen aus TAVI.DAT im Programmverzeichnis. Berechnet wird, was das Fenster\n"
       "\"Amortisationsrechnung\" beim Öffnen zeigt; bei Standardpreisen kommen Investitions- und\n"
@@ -134,6 +142,7 @@ QString HelpText() {
       "\n"
       "  table             Tabellarischer Kostenverlauf, Monat für Monat (Hochformat)\n"
       "  graph             Grafischer Kostenverlauf, eine Seite im Querformat\n"
+      "  overview          Gesamtübersicht, drei Seiten im Hochformat (Formulare BLATT1.CFM bis BLATT3.CFM)\n"
       "  --years N         Jahre der Tabelle, 0 bis 178956970 (Vorgabe 1); 0 zeigt nur Monat 0\n"
       "  --months N        Laufzeit der Grafik in Monaten, 1 bis 999\n"
       "  --max-cost EUR    Maximale Ausgaben der Kostenachse in EUR, 1000 bis 1000000\n"

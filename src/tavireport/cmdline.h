@@ -2,6 +2,7 @@
 //
 //   tavi-report table [--years N] (--pdf FILE | --csv FILE | --printer QUEUE) [--data FILE]
 //   tavi-report graph [--months N] [--max-cost EUR] (--pdf FILE | --printer QUEUE) [--data FILE]
+//   tavi-report overview (--pdf FILE | --printer QUEUE) [--data FILE]
 //   tavi-report --help
 //
 // Options take their value as the next argument or after "=" (--years=3).
@@ -16,7 +17,7 @@
 #include <optional>
 
 struct tReportCommand {
-  enum class tKind { Usage, Help, Table, Graph };
+  enum class tKind { Usage, Help, Table, Graph, Overview };
   enum class tOutput { None, Pdf, Csv, Printer };
 
   tKind Kind = tKind::Usage;

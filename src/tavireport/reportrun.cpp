@@ -8,6 +8,7 @@
 #include <memory>
 #include <sstream>
 
+#include "deckblattprinting.h"
 #include "edevexception.h"
 #include "graphaxes.h"
 #include "graphprinting.h"
@@ -86,8 +87,14 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
     host.SelectPrinter(pdf ? tExtendedPrinter::PdfDestinationName() : command.Target, [&err](const QString& side) {
       Say(err, QStringLiteral("Warnung: Der %1 Rand aus TAVI.INI passt nicht auf das Papier und bleibt frei.").arg(side));
     });
-    std::unique_ptr<tTaviPrinting> job;
-    if (command.Kind == tKind::Table) {
+    std::unique_ptr<tPrinting> job;
+    if (command.Kind == tKind::Overview) {
+      // A sheet that cannot be drawn ends the run: nothing is written.
+      job = std::make_unique<tDeckBlattPrinting>(daten, calc, programDir, [](const QString& message) {
+        QString text = message;
+        throw EDevException(text.replace(QStringLiteral("\n\r"), QStringLiteral(" ")));
+      });
+    } else if (command.Kind == tKind::Table) {
       job = std::make_unique<tTaviPrinting>(command.Years * 12, daten, calc);
     } else {
       const tGraphAxes proposal = ProposedGraphAxes(calc);

@@ -1,10 +1,11 @@
 // What tavi-report does with a command line it could read: read the data
 // file, compute what the payback dialog computes when it opens, and write
-// the table or the graph as PDF, CSV or to a CUPS queue.
+// the table, the graph or the overview as PDF, CSV (table) or to a CUPS queue.
 //
 // Messages (German) go to `err`; the answer is the exit status: 0 done,
 // 1 failure (data file missing or unreadable, unknown option code in it,
-// unknown printer, a report the page cannot hold, output not writable).
+// unknown printer, a report the page cannot hold, a cover sheet whose layout
+// file is missing or damaged, output not writable).
 // Files are written whole or not at all: the output goes to a temporary
 // file beside the target, which replaces the target only when complete.
 // TAVI.DAT and TAVI.INI are only read.

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,6 +29,7 @@
 #include "amorticons.h"
 #include "amortupdown.h"
 #include "appimages.h"
+#include "deckblattprinting.h"
 #include "dlggraph.h"
 #include "edevexception.h"
 #include "help.h"
@@ -238,11 +240,9 @@ void tDlgAmortisation::BuildActions() {
   fActionPrintOverview->setIcon(AmortIcon(tAmortIcon::PrintOverview));
   fActionHelp->setIcon(AppIcon(QStringLiteral("TBHELP")));
 
-  // The overview printout comes with its cover sheets.
-  fActionPrintOverview->setEnabled(false);
-
   connect(fActionPrintTable, &QAction::triggered, this, &tDlgAmortisation::ActionPrintTableExecute);
   connect(fActionPrintGraphic, &QAction::triggered, this, &tDlgAmortisation::ActionPrintGraphicExecute);
+  connect(fActionPrintOverview, &QAction::triggered, this, &tDlgAmortisation::ActionPrintOverviewExecute);
   connect(fActionSystem, &QAction::triggered, this, &tDlgAmortisation::ActionSystemExecute);
   connect(fActionResults, &QAction::triggered, this, &tDlgAmortisation::ActionResultsExecute);
   connect(fActionHelp, &QAction::triggered, this, &tDlgAmortisation::ActionHelpExecute);
@@ -813,6 +813,20 @@ void tDlgAmortisation::ActionPrintGraphicExecute() {
     dialog.exec();
   } catch (const std::exception& e) {
     ShowError(QStringLiteral("Fehler beim Anzeigen des Dialogs.\n\r") + ExceptionMessage(e));
+  }
+}
+
+void tDlgAmortisation::ActionPrintOverviewExecute() {
+  try {
+    // As for the table: what the screen shows is printed.
+    StoreFields();
+    Calculate();
+    ShowResults();
+    const QString layoutDir = MorlakApp() ? MorlakApp()->ProgramDir() : QCoreApplication::applicationDirPath();
+    tDeckBlattPrinting job(fDaten, fCalc, layoutDir);
+    job.Preview();
+  } catch (const std::exception& e) {
+    ShowError(QStringLiteral("Fehler bei der Druckaufbereitung.\n\r") + ExceptionMessage(e));
   }
 }
 

@@ -113,6 +113,8 @@ class tDlgAmortisation : public QDialog {
   // "Ausdruck Amortisations-Grafik": recalculates and opens the graph
   // dialog, which previews the graph.
   void ActionPrintGraphicExecute();
+  // The overview "Gesamtübersicht": its three cover sheets in the preview.
+  void ActionPrintOverviewExecute();
 
   void UpdateInputStates();
   void ApplyStandardPrices();

@@ -10,6 +10,7 @@
 #           "PDF-Datei" and read the PDF back (pdfinfo, pdftotext)
 #   graph   the same with the graph: the graph dialog's proposals, its
 #           "Drucken", the preview, "PDF-Datei"
+#   overview  the same with "Ausdruck Gesamtübersicht": three cover sheets
 #
 # BIN_DIR holds the built program and its side files; each case copies them
 # into a fresh program directory. The program sees no CUPS printer (its
@@ -45,6 +46,7 @@ PROG="$WORK/prog"
 mkdir -p "$PROG" "$WORK/home"
 cp "$BIN_DIR/tavi" "$BIN_DIR/TAVI.049" "$PROG/" || die "cannot copy the program"
 cp -r "$BIN_DIR/TAVI.HLP" "$PROG/" || die "cannot copy the help"
+cp "$BIN_DIR"/BLATT*.CFM "$PROG/" || die "cannot copy the layout files"
 PDF="$WORK/home/Amortisationsrechnung.pdf"
 
 # The id of the visible window whose name matches (an extended regex).
@@ -89,6 +91,9 @@ case "$CASE" in
     window '^Amortisations - Grafik$' >/dev/null
     key Return  # "Drucken" is the default button
     ;;
+  overview)
+    click "$payback" 64 35  # tool bar: "Ausdruck Gesamtübersicht"
+    ;;
   *) die "unknown case $CASE" ;;
 esac
 
@@ -108,7 +113,11 @@ done
 xdotool search --onlyvisible --name '^Seitenvorschau$' >/dev/null 2>&1 && die "the preview stayed open"
 pages=$(pdfinfo "$PDF" | awk '/^Pages:/ { print $2 }')
 size=$(pdfinfo "$PDF" | awk '/^Page size:/ { print $3 "x" $5 }')
-[ "$pages" = 1 ] || fail "$pages pages"
+if [ "$CASE" = overview ]; then
+  [ "$pages" = 3 ] || fail "$pages pages"
+else
+  [ "$pages" = 1 ] || fail "$pages pages"
+fi
 
 case "$CASE" in
   table)
@@ -128,6 +137,15 @@ case "$CASE" in
     for word in "Grafischer Kostenverlauf" Monate "Kosten in EUR" Manuell Zeitstudiensystem Planzeitsystem \
                 2.92 3.61 7.21 40000; do
       case "$text" in *"$word"*) ;; *) fail "graph lacks \"$word\"" ;; esac
+    done
+    ;;
+  overview)
+    [ "$size" = 595x842 ] || fail "page size $size, not A4 portrait"
+    text=$(pdftotext "$PDF" - | tr -s ' \n' '  ')
+    case "$text" in *OnData*) fail "a data field kept its default text" ;; esac
+    for word in "Gesamtübersicht" "Grunddaten und Einsparungen" 45000 3562 "Seite 2 / 3" 5480 62020 \
+                "Zeitstudien- und Planzeitsystem" 100870 0.39 "Seite 3 / 3"; do
+      case "$text" in *"$word"*) ;; *) fail "overview lacks \"$word\"" ;; esac
     done
     ;;
 esac

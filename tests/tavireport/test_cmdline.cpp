@@ -37,6 +37,8 @@ TEST(CommandLine, CommandsThatCanRun) {
        tOutput::Printer, "Q", ""},
       {{"graph", "--max-cost=1000", "--months=999", "--pdf=g.pdf"}, tKind::Graph, 1, 999, 1000, tOutput::Pdf, "g.pdf",
        ""},
+      {{"overview", "--pdf", "o.pdf"}, tKind::Overview, 1, {}, {}, tOutput::Pdf, "o.pdf", ""},
+      {{"overview", "--data", "x.dat", "--printer", "Q"}, tKind::Overview, 1, {}, {}, tOutput::Printer, "Q", "x.dat"},
   };
   for (const auto& c : cases) {
     const QStringList args = Args(c.args);
@@ -58,7 +60,7 @@ TEST(CommandLine, HelpWinsWherever) {
                            Args({"nonsense", "--help"})})
     EXPECT_EQ(ParseCommandLine(args).Kind, tKind::Help) << args.join(u' ').toStdString();
   const QString help = HelpText();
-  for (const char* part : {"tavi-report table", "tavi-report graph", "--years N", "--months N", "--max-cost EUR",
+  for (const char* part : {"tavi-report table", "tavi-report graph", "tavi-report overview", "--years N", "--months N", "--max-cost EUR",
                            "--pdf DATEI", "--csv DATEI", "--printer DRUCKER", "--data DATEI", "Rückgabewert"})
     EXPECT_TRUE(help.contains(QString::fromUtf8(part))) << part;
 }
@@ -68,9 +70,14 @@ TEST(CommandLine, CommandsThatCannotRunSayWhy) {
     std::initializer_list<const char*> args;
     const char* message;
   } cases[] = {
-      {{}, "Bitte geben Sie an, was gedruckt wird: table oder graph."},
-      {{"print", "--pdf", "a"}, "Unbekannter Ausdruck \"print\": möglich sind table und graph."},
-      {{"--pdf", "a", "table"}, "Bitte geben Sie zuerst an, was gedruckt wird: table oder graph."},
+      {{}, "Bitte geben Sie an, was gedruckt wird: table, graph oder overview."},
+      {{"print", "--pdf", "a"}, "Unbekannter Ausdruck \"print\": möglich sind table, graph und overview."},
+      {{"--pdf", "a", "table"}, "Bitte geben Sie zuerst an, was gedruckt wird: table, graph oder overview."},
+      {{"overview"}, "Bitte geben Sie an, wohin gedruckt wird: --pdf oder --printer."},
+      {{"overview", "--csv", "a"}, "Die Option --csv gilt nur für table; die Gesamtübersicht gibt es als --pdf."},
+      {{"overview", "--years", "2", "--pdf", "a"}, "Die Option --years gilt nur für table."},
+      {{"overview", "--months", "2", "--pdf", "a"}, "Die Option --months gilt nur für graph."},
+      {{"overview", "--max-cost", "2000", "--pdf", "a"}, "Die Option --max-cost gilt nur für graph."},
       {{"table"}, "Bitte geben Sie an, wohin gedruckt wird: --pdf, --csv oder --printer."},
       {{"graph", "--months", "5"}, "Bitte geben Sie an, wohin gedruckt wird: --pdf oder --printer."},
       {{"table", "--pdf", "a", "--csv", "b"}, "Bitte geben Sie nur eines von --pdf, --csv und --printer an."},

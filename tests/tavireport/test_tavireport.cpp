@@ -244,7 +244,7 @@ TEST_F(TaviReport, FailuresSayWhyAndWriteNothing) {
   WriteData(badOption, QStringLiteral("option.dat"));
   ASSERT_TRUE(fDir.Write(QStringLiteral("kurz.dat"), QByteArray("\x05Muster", 7)));
   ASSERT_TRUE(fDir.MakeDir(QStringLiteral("sub")));
-  const QString usage = QStringLiteral("\nAufruf: tavi-report table|graph ...; \"tavi-report --help\" zeigt alle Möglichkeiten.\n");
+  const QString usage = QStringLiteral("\nAufruf: tavi-report table|graph|overview ...; \"tavi-report --help\" zeigt alle Möglichkeiten.\n");
   const QString dir = QDir::toNativeSeparators(fDir.Path());
 
   const struct {
@@ -253,7 +253,7 @@ TEST_F(TaviReport, FailuresSayWhyAndWriteNothing) {
     QString message;  // standard error starts with "tavi-report: " and this
     QString ini;      // TAVI.INI for this case
   } cases[] = {
-      {{}, 2, QStringLiteral("Bitte geben Sie an, was gedruckt wird: table oder graph.") + usage, {}},
+      {{}, 2, QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph oder overview.") + usage, {}},
       {{QStringLiteral("table"), QStringLiteral("--years"), QStringLiteral("-2"), QStringLiteral("--pdf"),
         QStringLiteral("out")},
        2, QStringLiteral("--years: Die Anzahl der Jahre darf nicht negativ sein.") + usage, {}},
@@ -308,6 +308,30 @@ TEST_F(TaviReport, FailuresSayWhyAndWriteNothing) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, QStringLiteral("tavi-report: Die Datendatei \"%1/TAVI.DAT\" gibt es nicht.\n").arg(dir));
   EXPECT_FALSE(fDir.Exists(QStringLiteral("out")));
+}
+
+TEST_F(TaviReport, OverviewAsPdfHasItsThreeSheets) {
+  for (int n = 1; n <= 3; ++n)
+    ASSERT_TRUE(fDir.CopyIn(QFileInfo(QStringLiteral(TAVI_REPORT_PROGRAM)).dir().filePath(QStringLiteral("BLATT%1.CFM").arg(n))));
+  const tRun run = Run({QStringLiteral("overview"), QStringLiteral("--pdf"), QStringLiteral("gesamt.pdf")});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.err.isEmpty()) << qPrintable(run.err);
+  const tPdfFacts pdf = InspectPdf(File(QStringLiteral("gesamt.pdf")));
+  EXPECT_EQ(pdf.pages, 3);
+  EXPECT_FALSE(pdf.text.contains(QStringLiteral("OnData")));
+  for (const char* text : {"Gesamtübersicht", "Muster GmbH", "45000", "3562"})
+    EXPECT_TRUE(pdf.pageTexts.value(0).contains(QString::fromUtf8(text))) << text;
+  for (const char* text : {"5480", "2.9", "62020"}) EXPECT_TRUE(pdf.pageTexts.value(1).contains(QString::fromUtf8(text))) << text;
+  for (const char* text : {"7130", "0.39", "100870"})
+    EXPECT_TRUE(pdf.pageTexts.value(2).contains(QString::fromUtf8(text))) << text;
+
+  // A sheet that cannot be drawn: a failure, and no file.
+  ASSERT_TRUE(QFile::remove(File(QStringLiteral("BLATT2.CFM"))));
+  const tRun missing = Run({QStringLiteral("overview"), QStringLiteral("--pdf"), QStringLiteral("ohne.pdf")});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err, QStringLiteral("tavi-report: Fehler bei der Druckaufbereitung. Fehler (-1) beim Laden des "
+                                        "Formular \"BLATT2.CFM\".\n"));
+  EXPECT_FALSE(fDir.Exists(QStringLiteral("ohne.pdf")));
 }
 
 TEST_F(TaviReport, FailedReportLeavesAnOlderFileAsItWas) {

@@ -401,10 +401,10 @@ TEST_F(Amortisation, MenusToolBarAndPages) {
             QStringList({"ActionPrintTable", "ActionPrintGraphic", "ActionPrintOverview", "-", "ActionHelp"}));
   EXPECT_EQ(names(Ctl<QMenu>(dlg, "PopupMenu")->actions()), QStringList({"ActionSystem", "ActionResults"}));
 
-  // The table and the graph can be printed; the overview cannot yet.
+  // Every printout can be made.
   EXPECT_TRUE(dlg.ActionPrintTable()->isEnabled());
   EXPECT_TRUE(dlg.ActionPrintGraphic()->isEnabled());
-  EXPECT_FALSE(dlg.ActionPrintOverview()->isEnabled());
+  EXPECT_TRUE(dlg.ActionPrintOverview()->isEnabled());
 
   auto* pages = Ctl<QTabWidget>(dlg, "PageControl");
   EXPECT_EQ(pages->tabText(0), QStringLiteral("Systemauswahl"));

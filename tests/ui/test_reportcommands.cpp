@@ -1,10 +1,11 @@
-// The payback dialog's two print commands and the graph dialog: the input
+// The payback dialog's three print commands and the graph dialog: the input
 // box for the years, the graph dialog's form and proposals, and that each
 // opens the right report in the preview (portrait table, landscape graph)
 // or says why not.
 #include <gtest/gtest.h>
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QImage>
 #include <QInputDialog>
@@ -15,6 +16,7 @@
 #include <memory>
 
 #include "dlgamortisation.h"
+#include "deckblattprinting.h"
 #include "dlggraph.h"
 #include "dlgpreview.h"
 #include "graphprinting.h"
@@ -376,6 +378,38 @@ TEST_F(ReportCommands, GraphDialogCancelPrintsNothingAndHelpOpensTopic1200) {
   EXPECT_EQ(driver.Seen().size(), 1);
   EXPECT_TRUE(driver.Unexpected().isEmpty()) << qPrintable(driver.Unexpected().join(u'|'));
   EXPECT_TRUE(HelpWindowSource().endsWith(QStringLiteral("1200.html"))) << HelpWindowSource().toStdString();
+}
+
+TEST_F(ReportCommands, OverviewCommandPreviewsTheThreeSheetsOfTheProgramsDirectory) {
+  for (int n = 1; n <= 3; ++n) ASSERT_TRUE(fDir.CopyIn(BuiltProgramDir() + QStringLiteral("/BLATT%1.CFM").arg(n)));
+  tDlgAmortisation dlg(fDaten);
+  dlg.show();
+  // A value typed but not yet confirmed counts, as on the screen.
+  Type(Ctl<tNumField>(&dlg, QStringLiteral("Zusatzkosten_PL_Feld")), QStringLiteral("750"));
+  ASSERT_TRUE(dlg.ActionPrintOverview()->isEnabled());
+
+  int32_t pages = 0;
+  bool portrait = false;
+  QString layoutDir, costs;
+  tModalDriver driver;
+  driver.Then([&](QWidget* w) {
+    if (auto* job = PreviewJob<tDeckBlattPrinting>(w)) {
+      pages = job->PageCount();
+      portrait = !Printer().IsLandscape();
+      layoutDir = job->LayoutDir;
+      QString text = QStringLiteral("default");
+      dynamic_cast<tTaviPrintingPage*>(job->FindPrintingPage(3))->GetData({}, 3, text);
+      costs = text;
+    }
+    tModalDriver::Dismiss(w);
+  });
+  dlg.ActionPrintOverview()->trigger();
+  EXPECT_EQ(pages, 3);
+  EXPECT_TRUE(portrait);
+  EXPECT_EQ(QDir(layoutDir).canonicalPath(), QDir(fDir.Path()).canonicalPath());
+  EXPECT_EQ(costs, QStringLiteral("  7630"));  // 5600 + 1280 + 750
+  EXPECT_EQ(driver.Seen().size(), 1);
+  EXPECT_TRUE(driver.Unexpected().isEmpty()) << qPrintable(driver.Unexpected().join(u'|'));
 }
 
 }  // namespace

@@ -1,0 +1,314 @@
+// The overview printout: its three designed cover sheets, filled from the
+// calculation, recorded as data and printed.
+//
+// The sheets are the layout files the build makes (BLATT1.CFM to
+// BLATT3.CFM in the program's directory); recorded pages are read back as
+// texts, printed documents with pdfinfo and pdftotext.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QWidget>
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <set>
+
+#include "commandlist.h"
+#include "cupsfixture.h"
+#include "cupsmain.h"
+#include "datacommand.h"
+#include "deckblattprinting.h"
+#include "drawobjectcommand.h"
+#include "mainfont.h"
+#include "numfmt.h"
+#include "objstream.h"
+#include "payback.h"
+#include "pdfcheck.h"
+#include "printer.h"
+#include "printtesthost.h"
+#include "reporttest.h"
+#include "tempdir.h"
+#include "workedexample.h"
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+bool gCups = false;
+QString gNoCups;
+
+const QString kBin = QStringLiteral(TAVI_TEST_BIN_DIR);
+const QString kPreparation = QStringLiteral("Fehler bei der Druckaufbereitung.\n\r");
+// The highest data field number of each sheet.
+constexpr std::array<int, 3> kLastField = {56, 28, 22};
+
+std::unique_ptr<TCommandList> LoadSheet(const QString& file) {
+  tObjFileStream stream(QFile::encodeName(file).toStdString(), 32);
+  auto list = GetCommandList(stream);
+  EXPECT_EQ(stream.GetStatus(), stOk) << file.toStdString();
+  return list;
+}
+
+class Overview : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetDecimalSeparator(".");
+    ASSERT_TRUE(fDir.CopyIn(kBin + QStringLiteral("/TAVI.049")));
+    for (int n = 1; n <= 3; ++n) ASSERT_TRUE(fDir.CopyIn(kBin + QStringLiteral("/BLATT%1.CFM").arg(n)));
+    fMain = std::make_unique<QWidget>();
+    SetMainWindow(fMain.get());
+    fHost = std::make_unique<tPrintTestHost>(fDir.Path());
+    ASSERT_NE(fHost->Printer(), nullptr);
+    Printer().SetPrinterName(tExtendedPrinter::PdfDestinationName());
+    Printer().SetOutputFileName(fDir.File(QStringLiteral("ausgabe.pdf")));
+    fDaten = WorkedExampleStandardPrices();
+    fDaten.SetFirmenname("Muster GmbH");
+    fDaten.SetAnwendername("Erika Muster");
+    fCalc.Calculate(fDaten);
+  }
+  void TearDown() override {
+    fHost.reset();
+    SetMainWindow(nullptr);
+    fMain.reset();
+  }
+  tExtendedPrinter& Printer() { return *fHost->Printer(); }
+  std::unique_ptr<tDeckBlattPrinting> Job() {
+    return std::make_unique<tDeckBlattPrinting>(fDaten, fCalc, fDir.Path(),
+                                                [this](const QString& message) { fMessages << message; });
+  }
+  static std::vector<tPageText> Texts(tPrinting& job, int32_t page) {
+    job.Recorder.Clear();
+    job.RecordPage(page);
+    return PageTexts(*job.Recorder.FindPage(page));
+  }
+  static bool Has(const std::vector<tPageText>& texts, const QString& text) {
+    return std::any_of(texts.begin(), texts.end(), [&](const tPageText& t) { return t.Text == text; });
+  }
+
+  tTempDir fDir;
+  std::unique_ptr<QWidget> fMain;
+  std::unique_ptr<tPrintTestHost> fHost;
+  tTaviDaten fDaten;
+  tPaybackCalc fCalc;
+  QStringList fMessages;
+};
+
+// ------------------------------------------------------------ the sheets
+
+TEST_F(Overview, EverySheetShowsEachOfItsFieldsOnceInsideTheUsableArea) {
+  // A4 with the default margins (20 / 20 / 10 / 20 mm), as the job scales.
+  const int32_t width = Printer().UsableWidth();
+  const int32_t height = Printer().UsableHeight();
+  ASSERT_EQ(width, 1800);
+  ASSERT_EQ(height, 2570);
+  const std::array<int32_t, 2> sizes = {width, Printer().PrintableHeight()};
+  for (int n = 1; n <= 3; ++n) {
+    SCOPED_TRACE(n);
+    std::unique_ptr<TCommandList> list = LoadSheet(fDir.File(QStringLiteral("BLATT%1.CFM").arg(n)));
+    ASSERT_NE(list, nullptr);
+    list->MoveOrigin(0, 260);
+    list->ScaleTo(2, sizes, 1);
+    list->MoveOrigin(0, 260);
+
+    std::multiset<int> fields;
+    for (int i = 0; i < list->Count(); ++i) {
+      TCommand& c = *list->At(i);
+      SCOPED_TRACE(c.GetName());
+      // The two drawing objects only mark the canvas; they draw nothing.
+      if (dynamic_cast<TDrawObjectCommand*>(&c)) continue;
+      EXPECT_GE(c.Left, 0);
+      EXPECT_LE(c.Left + c.Width, width);
+      EXPECT_GE(c.Top, 260);  // below the page header
+      EXPECT_LE(c.Top + c.Height, height);
+      if (const int16_t* font = c.ScaledFontHeight()) {
+        EXPECT_LE(*font, -25);  // at least 2.5 mm
+      }
+      if (auto* data = dynamic_cast<TDataCommand*>(&c)) {
+        fields.insert(data->Order);
+        const bool justification = (n == 2 && data->Order < 20 && data->Order % 5 != 0) || (n == 3 && data->Order >= 18);
+        if (justification) {
+          EXPECT_GE(c.Width, 1700) << data->Order;     // a line wrapped at 170 mm fits
+          EXPECT_GE(data->FontHeight, -40) << data->Order;  // not larger than it was wrapped with
+        }
+      }
+    }
+    std::multiset<int> expected;
+    for (int order = 0; order <= kLastField[static_cast<size_t>(n - 1)]; ++order) expected.insert(order);
+    EXPECT_EQ(fields, expected);
+  }
+}
+
+TEST_F(Overview, WorkedExampleFillsEveryFieldOfTheThreePages) {
+  const auto job = Job();
+  EXPECT_EQ(job->PageCount(), 3);
+  EXPECT_EQ(job->JobTitle, QStringLiteral("Amortisationsrechnung"));
+  EXPECT_EQ(job->ReportTitle, QStringLiteral("Gesamtübersicht"));
+  EXPECT_EQ(job->HeaderTitle, QStringLiteral("Muster GmbH"));
+  EXPECT_EQ(job->ReportInfo, QStringLiteral("Bearbeitet von Erika Muster"));
+  EXPECT_TRUE(Printer().IsLandscape() == false);
+
+  const auto* sheet2 = dynamic_cast<tTaviDeckblatt2*>(job->FindPrintingPage(2));
+  const auto* sheet3 = dynamic_cast<tTaviDeckblatt3*>(job->FindPrintingPage(3));
+  ASSERT_NE(sheet2, nullptr);
+  ASSERT_NE(sheet3, nullptr);
+  for (int n = 1; n <= 3; ++n) {
+    SCOPED_TRACE(n);
+    const std::vector<tPageText> texts = Texts(*job, n);
+    EXPECT_TRUE(Has(texts, QStringLiteral("Seite %1 / 3").arg(n)));
+    for (const tPageText& t : texts) EXPECT_FALSE(t.Text.contains(QStringLiteral("OnData"))) << t.Text.toStdString();
+    for (int order = 0; order <= kLastField[static_cast<size_t>(n - 1)]; ++order) {
+      std::optional<std::string> text = n == 1   ? CoverSheet1Text(order, fDaten)
+                                        : n == 2 ? CoverSheet2Text(order, fDaten, fCalc, sheet2->Lines)
+                                                 : CoverSheet3Text(order, fDaten, fCalc, sheet3->LinesInvestition);
+      ASSERT_TRUE(text.has_value()) << order;
+      if (!text->empty()) {
+        EXPECT_TRUE(Has(texts, QString::fromStdString(*text))) << order << " " << *text;
+      }
+    }
+  }
+  // A few figures as the sheets show them.
+  EXPECT_TRUE(Has(Texts(*job, 1), QStringLiteral("  120")));
+  EXPECT_TRUE(Has(Texts(*job, 2), QStringLiteral("  2.9")));
+  EXPECT_TRUE(Has(Texts(*job, 3), QStringLiteral("  0.39")));
+  EXPECT_TRUE(fMessages.isEmpty()) << fMessages.join(u'|').toStdString();
+}
+
+TEST_F(Overview, JustificationsAreWrappedAt170MillimetresOnceWhenThePagesAreBuilt) {
+  // The default texts are long: four lines each, the last cut with " …".
+  const auto job = Job();
+  const auto* sheet2 = dynamic_cast<tTaviDeckblatt2*>(job->FindPrintingPage(2));
+  ASSERT_NE(sheet2, nullptr);
+  job->Recorder.StartTestPage();
+  tFont& font = job->Recorder.Font();
+  font.Name = QStringLiteral("Arial");
+  font.Height = -40;
+  font.Style = 0;
+  for (const tWrappedLines& lines : sheet2->Lines) {
+    EXPECT_GE(lines.size(), 4u);
+    for (const std::string& line : lines)
+      EXPECT_LE(job->Recorder.TextWidth(QString::fromStdString(line)), 1700) << line;
+  }
+  job->Recorder.EndTestPage();
+
+  // A short text of one line, and two paragraphs: each line on its own.
+  fDaten.BegruendungVorbereitung.SetText("Kurz.");
+  fDaten.BegruendungAuswertung.SetText("Erster Absatz.\r\nZweiter Absatz.");
+  const std::string word(200, 'W');  // wider than 170 mm, no place to break
+  fDaten.BegruendungInvestition.SetText(word);
+  const auto again = Job();
+  const std::vector<tPageText> texts = Texts(*again, 2);
+  const auto* page2 = dynamic_cast<tTaviDeckblatt2*>(again->FindPrintingPage(2));
+  EXPECT_EQ(page2->Lines[0], tWrappedLines{"Kurz."});
+  EXPECT_EQ(page2->Lines[2], (tWrappedLines{"Erster Absatz.", "Zweiter Absatz."}));
+  EXPECT_TRUE(Has(texts, QStringLiteral("Kurz.")));
+  EXPECT_TRUE(Has(texts, QStringLiteral("Zweiter Absatz.")));
+  const auto* page3 = dynamic_cast<tTaviDeckblatt3*>(again->FindPrintingPage(3));
+  ASSERT_GE(page3->LinesInvestition.size(), 2u);
+  std::string joined;
+  for (const std::string& line : page3->LinesInvestition) joined += line;
+  EXPECT_EQ(joined, word);  // cut at the width, nothing lost
+}
+
+// ------------------------------------------------------------ failures
+
+TEST_F(Overview, MissingSheetKeepsItsHeaderAndIsReportedOnce) {
+  ASSERT_TRUE(QFile::remove(fDir.File(QStringLiteral("BLATT2.CFM"))));
+  const auto job = Job();
+  EXPECT_EQ(job->PageCount(), 3);
+  const std::vector<tPageText> page2 = Texts(*job, 2);
+  Texts(*job, 2);  // recorded again: no second message
+  EXPECT_TRUE(Has(page2, QStringLiteral("Seite 2 / 3")));
+  EXPECT_TRUE(Has(page2, QStringLiteral("Gesamtübersicht")));
+  EXPECT_FALSE(Has(page2, QStringLiteral("   50")));
+  EXPECT_EQ(fMessages, QStringList{kPreparation + QStringLiteral("Fehler (-1) beim Laden des Formular \"BLATT2.CFM\".")});
+  // The other pages are complete.
+  EXPECT_TRUE(Has(Texts(*job, 1), QStringLiteral("  120")));
+  EXPECT_TRUE(Has(Texts(*job, 3), QStringLiteral("  0.39")));
+  EXPECT_EQ(fMessages.size(), 1);
+}
+
+TEST_F(Overview, DamagedOrEmptySheetsAreReportedNotDrawn) {
+  const QString file = fDir.File(QStringLiteral("BLATT1.CFM"));
+  auto write = [&file](const QByteArray& bytes) {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+  };
+  QFile original(kBin + QStringLiteral("/BLATT1.CFM"));
+  ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+  const QByteArray bytes = original.readAll();
+
+  const struct {
+    QByteArray bytes;
+    QString reason;
+  } cases[] = {
+      {bytes.left(bytes.size() / 2), QStringLiteral("Fehler (-3) beim Laden des Formular \"BLATT1.CFM\".")},
+      // An unknown class: the stream's message joins the page's one.
+      {QByteArray("\x39\x30", 2) + bytes.mid(2),
+       QStringLiteral("Fehler (-5) beim Laden des Formular \"BLATT1.CFM\".\nGet mit nicht registriertem Object "
+                      "(ID:12345)!")},
+      // A list without commands: nothing would be drawn, silently.
+      {QByteArray("\xC1\x5D\x00\x00\x0A\x00\x0A\x00\x00\x00\x00\x00\x00\x00", 14),
+       QStringLiteral("Das Formular \"BLATT1.CFM\" enthält keine Felder.")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reason.toStdString());
+    write(c.bytes);
+    fMessages.clear();
+    const auto job = Job();
+    const std::vector<tPageText> texts = Texts(*job, 1);
+    EXPECT_TRUE(Has(texts, QStringLiteral("Seite 1 / 3")));
+    EXPECT_FALSE(Has(texts, QStringLiteral("  120")));
+    EXPECT_EQ(fMessages, QStringList{kPreparation + c.reason});
+  }
+}
+
+// ------------------------------------------------------ on paper and PDF
+
+QString UniqueTitle() {
+  static int counter = 0;
+  return QStringLiteral("TAVI_Gesamt_%1_%2").arg(::getpid()).arg(++counter);
+}
+
+void ExpectOverview(const tPdfFacts& pdf) {
+  EXPECT_EQ(pdf.pages, 3);
+  EXPECT_NEAR(pdf.widthPt, 595, 1);
+  EXPECT_NEAR(pdf.heightPt, 842, 1);
+  EXPECT_FALSE(pdf.text.contains(QStringLiteral("OnData")));
+  const char* expected[3][6] = {
+      {"Grunddaten und Einsparungen", "45000", "3562", "42750", "Seite 1 / 3", "Muster GmbH"},
+      {"Einsparungspotentiale", "5480", "2.9", "62020", "Standardtexten", "Seite 2 / 3"},
+      {"Planzeitsystem", "100870", "0.39", "38850", "QUANTORIX", "Seite 3 / 3"},
+  };
+  for (int n = 0; n < 3; ++n)
+    for (const char* text : expected[n])
+      EXPECT_TRUE(pdf.pageTexts.value(n).contains(QString::fromUtf8(text))) << n + 1 << " " << text;
+}
+
+TEST_F(Overview, ReachesTheQueueAndThePdfFile) {
+  if (gCups) {
+    const auto job = Job();
+    Printer().SetPrinterName(tCupsFixture::PdfQueue());
+    job->JobTitle = UniqueTitle();
+    Printer().SetTitle(job->JobTitle);
+    EXPECT_TRUE(job->PrintAll());
+    QString error;
+    const QString file = tCupsFixture::WaitForPdf(job->JobTitle, 60000, &error);
+    ASSERT_FALSE(file.isEmpty()) << qPrintable(error);
+    SCOPED_TRACE("queue");
+    ExpectOverview(InspectPdf(file));
+    QFile::remove(file);
+    Printer().SetPrinterName(tExtendedPrinter::PdfDestinationName());
+  }
+  const auto job = Job();
+  EXPECT_TRUE(job->PrintAll());
+  ExpectOverview(InspectPdf(fDir.File(QStringLiteral("ausgabe.pdf"))));
+  EXPECT_TRUE(fMessages.isEmpty());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return RunTestsWithCups(argc, argv, QStringLiteral(TAVI_PRINT_TEST_DIR "/tavi-rand.ppd"), true, gCups, gNoCups);
+}
