@@ -662,16 +662,12 @@ void tDlgMain::Alle_Eingabefelder() {
 
 namespace {
 
-// A field in error (outside its range, or too wide to show) gives nothing:
-// the record keeps its value. The ranges fit the record fields.
+// Each field answers its value in use: a rejected entry gives the value the
+// field had before, which came from the record; the ranges fit the record
+// fields.
 template <class T>
 void Take(const tNumField* field, T& target) {
-  if (!field->InError()) target = static_cast<T>(field->IntValue());
-}
-
-void Put(tNumField* field, long double value) {
-  // The user's wrong entry stays visible in the error colours.
-  if (!field->InError()) field->SetExtValue(value);
+  target = static_cast<T>(field->IntValue());
 }
 
 }  // namespace
@@ -680,7 +676,7 @@ void tDlgMain::FelderLesen() {
   if (!fDaten) return;
   tTaviDaten& d = *fDaten;
   Take(fAnzZS, d.AnzZS);
-  if (!fDauerZS->InError()) d.DauerZS = fDauerZS->ExtValue();
+  d.DauerZS = fDauerZS->ExtValue();
   Take(fAnteilVorb, d.AnteilVorb);
   Take(fAnteilDurchf, d.AnteilDurchf);
   Take(fStundensatz, d.Stundensatz);
@@ -693,11 +689,13 @@ void tDlgMain::FelderLesen() {
 void tDlgMain::Anzeigen() {
   if (!fDaten) return;
   const tTaviDaten& d = *fDaten;
-  Put(fAnzZS, d.AnzZS);
-  Put(fDauerZS, d.DauerZS);
-  Put(fAnteilVorb, d.AnteilVorb);
-  Put(fAnteilDurchf, d.AnteilDurchf);
-  Put(fStundensatz, d.Stundensatz);
+  // A rejected entry stays in view in the error colours; its tooltip names
+  // the value written back here, which the figures below use.
+  fAnzZS->SetIntValue(d.AnzZS);
+  fDauerZS->SetExtValue(d.DauerZS);
+  fAnteilVorb->SetIntValue(d.AnteilVorb);
+  fAnteilDurchf->SetIntValue(d.AnteilDurchf);
+  fStundensatz->SetIntValue(d.Stundensatz);
   fAnteilAuswert->SetIntValue(d.AnteilAuswert());
   fPotentialGesamt->SetExtValue(d.PotentialGesamt());
   fGesamteinsparung->SetExtValue(d.Gesamteinsparung());

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -204,6 +205,92 @@ TEST_F(Amortisation, IndividualInputKeepsValuesAndLocksTheChoices) {
   EXPECT_EQ(Value(dlg, "NFieldCosts2"), 4190 + 2910 + 1280 + 250);
   EXPECT_EQ(fDaten.SchulungskostenPL, 1280);
   for (const char* name : kSelection) EXPECT_TRUE(Ctl<QWidget>(dlg, name)->isEnabled()) << name;
+}
+
+// Every entry field of the dialog, at both ends of its range and one
+// beyond: the limits are taken, a value beyond is rejected (black on red,
+// the range and the value in use in the tooltip) and never reaches the
+// record, nor does a number typed on the way to it.
+TEST_F(Amortisation, EveryFieldTakesItsLimitsAndRejectsWhatLiesBeyond) {
+  struct tCase {
+    const char* field;
+    int32_t tTaviDaten::*member;
+    int max;
+  };
+  const tCase cases[] = {
+      {"Invest_ZS_System_Feld", &tTaviDaten::InvestZSSystem, 99999},
+      {"Schulungskosten_ZS_Feld", &tTaviDaten::SchulungskostenZS, 10000},
+      {"Zusatzkosten_ZS_Feld", &tTaviDaten::ZusatzkostenZS, 10000},
+      {"Invest_PL_System_Feld", &tTaviDaten::InvestPLSystem, 99999},
+      {"Schulungskosten_PL_Feld", &tTaviDaten::SchulungskostenPL, 10000},
+      {"Zusatzkosten_PL_Feld", &tTaviDaten::ZusatzkostenPL, 10000},
+      {"BeginnReduzierung_Feld", &tTaviDaten::BeginnReduzierung, 99},
+      {"Aufwand_PL_Syst_Feld", &tTaviDaten::AufwandPLSyst, 99},
+  };
+  fDaten.ManuelleEingabe = 1;  // every field editable
+  tDlgAmortisation dlg(fDaten);
+  for (const tCase& c : cases) {
+    SCOPED_TRACE(c.field);
+    tNumField* field = Field(dlg, c.field);
+    ASSERT_TRUE(field->Editable());
+    const auto enter = [field](const QString& text) {
+      Type(field, text);
+      Leave(field);
+    };
+    enter(QString::number(c.max));
+    EXPECT_EQ(fDaten.*c.member, c.max);
+    EXPECT_FALSE(field->InError());
+    enter(QStringLiteral("0"));
+    EXPECT_EQ(fDaten.*c.member, 0);
+    EXPECT_FALSE(field->InError());
+
+    // Below the lowest: the sign is refused where it is typed.
+    QSignalSpy refused(field, &QLineEdit::inputRejected);
+    enter(QStringLiteral("-7"));
+    EXPECT_EQ(refused.count(), 1);
+    EXPECT_EQ(fDaten.*c.member, 7);
+    enter(QString::number(c.max));
+
+    const QString beyond = QString::number(c.max + 1);
+    if (beyond.size() > field->Mask().size()) {
+      // The mask has no place for it: the extra digit is refused.
+      QSignalSpy extra(field, &QLineEdit::inputRejected);
+      Type(field, beyond);
+      EXPECT_EQ(extra.count(), 1);
+      EXPECT_EQ(field->text(), beyond.left(field->Mask().size()));
+      Leave(field);
+      EXPECT_EQ(QString::number(fDaten.*c.member), field->text());  // what is shown is used
+      continue;
+    }
+    // 10001 and 12000: the record keeps 10000, not 1000 or 1200.
+    for (const QString& wrong : {beyond, QStringLiteral("12000")}) {
+      SCOPED_TRACE(wrong.toStdString());
+      enter(wrong);
+      EXPECT_EQ(fDaten.*c.member, c.max);
+      EXPECT_EQ(field->IntValue(), c.max);
+      EXPECT_EQ(field->text(), wrong);
+      EXPECT_TRUE(field->InError());
+      EXPECT_EQ(field->palette().color(QPalette::Base), QColor(Qt::red));
+      EXPECT_EQ(field->toolTip(), QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis %1. "
+                                                 "Die Berechnung verwendet %1.")
+                                      .arg(c.max));
+    }
+    enter(QString::number(c.max));
+    EXPECT_FALSE(field->InError());
+  }
+}
+
+TEST_F(Amortisation, TotalsUseTheValueInUseWhileAWrongEntryIsShown) {
+  tDlgAmortisation dlg(fDaten);  // standard prices: 4690 + 640 + 150
+  Type(Field(dlg, "Zusatzkosten_ZS_Feld"), QStringLiteral("12000"));
+  Leave(Field(dlg, "Zusatzkosten_ZS_Feld"));
+  EXPECT_EQ(Value(dlg, "NFieldCosts1"), 4690 + 640 + 150);
+  EXPECT_EQ(Text(dlg, "LblCostsZS"), QStringLiteral("5480"));
+  // Recalculations from other controls leave the wrong entry in view.
+  StepDays(dlg, "UpDownTrainingDaysZS", +1);
+  EXPECT_EQ(Field(dlg, "Zusatzkosten_ZS_Feld")->text(), QStringLiteral("12000"));
+  EXPECT_EQ(Value(dlg, "NFieldCosts1"), 4690 + 1280 + 150);
+  EXPECT_EQ(fDaten.ZusatzkostenZS, 150);
 }
 
 TEST_F(Amortisation, TrainingDaysSetTheTrainingCost) {
