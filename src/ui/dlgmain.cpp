@@ -635,7 +635,11 @@ void tDlgMain::RequestClose() {
   for (int i = 0; i < 16; ++i) {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || modal == this) break;
-    if (auto* dialog = qobject_cast<QDialog*>(modal))
+    // Company data keep what was typed, as OK would; the payback dialog
+    // writes its fields back anyway when it goes.
+    if (auto* userData = qobject_cast<tDlgUserData*>(modal))
+      userData->EndAsOk();
+    else if (auto* dialog = qobject_cast<QDialog*>(modal))
       dialog->reject();
     else
       modal->close();
@@ -738,6 +742,14 @@ bool tDlgMain::SaveData() {
   if (!fDaten) return false;
   FelderLesen();
   TexteLesen();
+  // The session may end right after this: an open company data dialog's
+  // entries go into the file as OK would put them, but the record itself
+  // takes them only if the dialog is closed with OK (it may still be
+  // cancelled).
+  if (const tDlgUserData* userData = gDlgUserData.data()) {
+    tTaviDaten withEntries = *fDaten;
+    if (userData->StoreInto(withEntries)) return withEntries.SaveToFile(QFile::encodeName(fDataFileName).toStdString());
+  }
   return fDaten->SaveToFile(QFile::encodeName(fDataFileName).toStdString());
 }
 

@@ -11,6 +11,11 @@
 #   sigterm     SIGTERM to the running program still writes TAVI.DAT
 #   screenshots the four pages with the worked example, as PNG files in
 #               OUT_DIR (for looking at the layout; not a test)
+#   userdata_signals
+#               "Firmendaten" opened from the keyboard (F10, the menu), a
+#               company name and a justification typed, then SIGTERM, SIGINT
+#               and SIGHUP (one run each): the typed texts are kept as OK
+#               would keep them and reach TAVI.DAT
 #
 # BIN_DIR holds the built program and its side files. Each case copies them
 # into a fresh program directory. Without DISPLAY the script runs itself
@@ -205,6 +210,39 @@ case_screenshots() {
   done
   click_exit "$win"
   wait_exit || die "program did not end"
+}
+
+# Opens "Firmendaten" from the keyboard: F10 drops down "Datei", Right
+# steps to "Bearbeiten", Down passes "Seite" and the separator.
+open_userdata() {
+  xdotool key F10
+  sleep 0.3
+  xdotool key Right
+  sleep 0.3
+  xdotool key Down Return
+}
+
+case_userdata_signals() {
+  local sig win dlg
+  for sig in TERM INT HUP; do
+    prepare
+    start
+    win=$(wait_window "$TITLE") || die "main window did not appear ($sig)"
+    focus "$win"
+    open_userdata
+    dlg=$(wait_window '^Firmendaten$') || die "Firmendaten did not open from the keyboard ($sig)"
+    focus "$dlg"
+    xdotool type --delay 30 "Firma $sig"
+    xdotool key Tab Tab
+    xdotool type --delay 30 "Grund $sig"
+    sleep 0.3
+    kill -"$sig" "$PID"
+    wait_exit || die "program did not end on SIG$sig with Firmendaten open"
+    [ "$RC" = 0 ] || fail "exit code $RC after SIG$sig"
+    [ -f "$PROG/TAVI.DAT" ] || die "TAVI.DAT not written on SIG$sig"
+    grep -q "Firma $sig" "$PROG/TAVI.DAT" || fail "company name typed before SIG$sig was lost"
+    grep -q "Grund $sig" "$PROG/TAVI.DAT" || fail "justification typed before SIG$sig was lost"
+  done
 }
 
 "case_$CASE" || FAILED=1

@@ -598,7 +598,7 @@ TEST_F(MainWindowTest, TerminationSignalClosesTheWindowAndTheDataIsWritten) {
   EXPECT_EQ(stored.AnzZS, 42);
 }
 
-TEST_F(MainWindowTest, TerminationSignalEndsAnOpenDialogAsCancel) {
+TEST_F(MainWindowTest, TerminationSignalKeepsWhatWasTypedInCompanyDataAsOk) {
   Open();
   tSessionEnd end([this] { fWindow->RequestClose(); }, [this] { fWindow->SaveData(); });
   QSignalSpy closed(fWindow.get(), &tDlgMain::Closed);
@@ -606,14 +606,38 @@ TEST_F(MainWindowTest, TerminationSignalEndsAnOpenDialogAsCancel) {
   driver.Then([](QWidget* dialog) {
     auto* dlg = qobject_cast<tDlgUserData*>(dialog);
     ASSERT_NE(dlg, nullptr);
-    dlg->EditFirmName()->setText(QStringLiteral("Nicht gespeichert"));
+    dlg->EditFirmName()->setText(QStringLiteral("Müller GmbH"));
+    dlg->MemoInfo()->setPlainText(QStringLiteral("Erste Zeile\nZweite Zeile"));
     std::raise(SIGTERM);  // the dialog is left open: the signal must end it
   });
   Ctl<QAction>(fWindow.get(), QStringLiteral("ActionUserData"))->trigger();
   EXPECT_EQ(closed.count(), 1);
   EXPECT_TRUE(driver.Unexpected().isEmpty()) << driver.Unexpected().join(';').toStdString();
-  EXPECT_EQ(fWindow->Daten().GetFirmenname(), "");
+  EXPECT_EQ(fWindow->Daten().GetFirmenname(), "Müller GmbH");
+  EXPECT_EQ(fWindow->Daten().BegruendungInvestition.Text(), "Erste Zeile\r\nZweite Zeile\r\n");
   EXPECT_EQ(DlgUserData(), nullptr);
+  fWindow.reset();
+  tTaviDaten stored;
+  ASSERT_TRUE(stored.LoadFromFile(QFile::encodeName(fDir.File(QStringLiteral("TAVI.DAT"))).toStdString()));
+  EXPECT_EQ(stored.GetFirmenname(), "Müller GmbH");
+}
+
+TEST_F(MainWindowTest, CommitDataWithCompanyDataOpenWritesTheEntriesButCancelStillCancels) {
+  Open();
+  tModalDriver driver;
+  driver.Then([this](QWidget* dialog) {
+    auto* dlg = qobject_cast<tDlgUserData*>(dialog);
+    ASSERT_NE(dlg, nullptr);
+    dlg->EditUserName()->setText(QStringLiteral("Frau Schmidt"));
+    EXPECT_TRUE(fWindow->SaveData());  // the session manager asks to save
+    tTaviDaten stored;
+    EXPECT_TRUE(stored.LoadFromFile(QFile::encodeName(fDir.File(QStringLiteral("TAVI.DAT"))).toStdString()));
+    EXPECT_EQ(stored.GetAnwendername(), "Frau Schmidt");
+    tModalDriver::Click(dialog, QStringLiteral("BtnCancel"));  // the session went on
+  });
+  Ctl<QAction>(fWindow.get(), QStringLiteral("ActionUserData"))->trigger();
+  EXPECT_TRUE(driver.Unexpected().isEmpty()) << driver.Unexpected().join(';').toStdString();
+  EXPECT_EQ(fWindow->Daten().GetAnwendername(), "");
 }
 
 TEST_F(MainWindowTest, CommitDataWritesAtOnce) {
