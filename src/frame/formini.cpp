@@ -35,7 +35,7 @@ TFormIni::TFormIni(QWidget* form, const QString& keyPrefix, const QString& setti
       fSection(SectionFor(fScreen)) {
   setObjectName(QStringLiteral("FormIni"));
   if (form) {
-    fNormal = QRect(form->x(), form->y(), form->width(), form->height());
+    fNormal = form->geometry();
     form->installEventFilter(this);
   }
 }
@@ -88,15 +88,15 @@ bool TFormIni::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormIni::TrackNormal() {
-  if (IsNormal(fForm)) fNormal = QRect(fForm->x(), fForm->y(), fForm->width(), fForm->height());
+  if (IsNormal(fForm)) fNormal = fForm->geometry();
 }
 
 void TFormIni::Restore() {
   QWidget* form = fForm;
-  fNormal = QRect(form->x(), form->y(), form->width(), form->height());
+  fNormal = form->geometry();
   try {
     const TMORLAKIniFile file(SettingsFile());
-    int width = form->width(), height = form->height(), top = form->y(), left = form->x();
+    int width = form->width(), height = form->height(), top = fNormal.y(), left = fNormal.x();
     if (WhatToSave & Size) {
       width = file.ReadInteger(fSection, Key("_Width"), width);
       height = file.ReadInteger(fSection, Key("_Height"), height);
@@ -110,9 +110,10 @@ void TFormIni::Restore() {
       left = (fScreen.width() - width) / 2;
       top = (fScreen.height() - height) / 2;
     }
-    form->move(left, top);
-    form->resize(width, height);
-    fNormal = QRect(form->x(), form->y(), form->width(), form->height());
+    // The client area's geometry, as it was saved: the window manager puts
+    // its frame around it, so the window reopens exactly where it was.
+    form->setGeometry(left, top, width, height);
+    fNormal = form->geometry();
   } catch (const std::exception& e) {
     ShowError(QStringLiteral("Fehler beim Lesen der Einstellungen. Fensterposition konnte nicht restauriert werden.\n\r") +
               ExceptionMessage(e));
@@ -131,7 +132,7 @@ void TFormIni::ApplyState() {
 
 void TFormIni::Save() {
   QWidget* form = fForm;
-  if (IsNormal(form)) fNormal.moveTo(form->x(), form->y());
+  if (IsNormal(form)) fNormal.moveTo(form->geometry().topLeft());
   const int state = (form->windowState() & Qt::WindowMinimized) ? 1 : (form->windowState() & Qt::WindowMaximized) ? 3 : 2;
   try {
     TMORLAKIniFile file(SettingsFile());

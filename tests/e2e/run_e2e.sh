@@ -16,6 +16,10 @@
 #               company name and a justification typed, then SIGTERM, SIGINT
 #               and SIGHUP (one run each): the typed texts are kept as OK
 #               would keep them and reach TAVI.DAT
+#   userdata_geometry
+#               under a window manager (openbox, which draws frames),
+#               "Firmendaten" opened and closed ten times at scale factors 1
+#               and 2: it reopens where it was, and TAVI.INI keeps one place
 #
 # BIN_DIR holds the built program and its side files. Each case copies them
 # into a fresh program directory. Without DISPLAY the script runs itself
@@ -243,6 +247,54 @@ case_userdata_signals() {
     grep -q "Firma $sig" "$PROG/TAVI.DAT" || fail "company name typed before SIG$sig was lost"
     grep -q "Grund $sig" "$PROG/TAVI.DAT" || fail "justification typed before SIG$sig was lost"
   done
+}
+
+# The stored place of "Firmendaten": "Left,Top,Width,Height".
+userdata_place() {
+  local key out=""
+  for key in Left Top Width Height; do
+    out="$out$(sed -n "s/^tDlgUserData_$key=\([0-9-]*\).*/\1/p" "$PROG/TAVI.INI" | head -1),"
+  done
+  echo "${out%,}"
+}
+
+case_userdata_geometry() {
+  command -v openbox >/dev/null || die "openbox is needed (scripts/install-deps.sh)"
+  openbox >/dev/null 2>&1 &
+  local wm=$! scale win dlg i first place where firstwhere
+  sleep 1
+  for scale in 1 2; do
+    prepare
+    QT_SCALE_FACTOR=$scale "$PROG/tavi" >"$WORK/tavi.log" 2>&1 &
+    PID=$!
+    win=$(wait_window "$TITLE") || die "main window did not appear (scale $scale)"
+    first=""
+    firstwhere=""
+    for ((i = 1; i <= 10; i++)); do
+      xdotool windowactivate --sync "$win" 2>/dev/null || focus "$win"
+      open_userdata
+      dlg=$(wait_window '^Firmendaten$') || die "Firmendaten did not open (scale $scale, cycle $i)"
+      sleep 0.3
+      where=$(xdotool getwindowgeometry "$dlg" | tail -n +2 | tr -s " \n" " ")
+      xdotool key Escape
+      for ((n = 0; n < 50; n++)); do
+        xdotool search --onlyvisible --name '^Firmendaten$' >/dev/null 2>&1 || break
+        sleep 0.1
+      done
+      place=$(userdata_place)
+      if [ -z "$first" ]; then
+        first=$place
+        firstwhere=$where
+      else
+        [ "$place" = "$first" ] || fail "scale $scale, cycle $i: stored $place, first $first"
+        [ "$where" = "$firstwhere" ] || fail "scale $scale, cycle $i: shown at $where, first at $firstwhere"
+      fi
+    done
+    click_exit "$win" 2>/dev/null
+    kill -TERM "$PID" 2>/dev/null
+    wait_exit || die "program did not end (scale $scale)"
+  done
+  kill "$wm" 2>/dev/null
 }
 
 "case_$CASE" || FAILED=1
