@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -34,6 +35,8 @@
 #include "numfield.h"
 #include "numfmt.h"
 #include "pricetable.h"
+#include "radiogroup.h"
+#include "tabstops.h"
 #include "tavidaten.h"
 
 namespace {
@@ -173,7 +176,14 @@ tDlgAmortisation::tDlgAmortisation(tTaviDaten& daten, QWidget* parent)
   frame->addWidget(client);
   frame->setSizeConstraint(QLayout::SetFixedSize);
 
+  SetTabOrder();
+
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  // The menu bar from the keyboard, as in the main window.
+  auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(menuKey, &QShortcut::activated, menuBar, [menuBar] {
+    if (!menuBar->actions().isEmpty()) menuBar->setActiveAction(menuBar->actions().first());
+  });
   connect(help, &QShortcut::activated, this, &tDlgAmortisation::ActionHelpExecute);
 
   UpdateMetrics();
@@ -375,6 +385,13 @@ QWidget* tDlgAmortisation::BuildSystemPage() {
   fRBtnTOMVILAP = Choice<QRadioButton>(QStringLiteral("RBtnTOMVILAP"), QStringLiteral("TOMVIL Arbeitsplanung"), tomvil);
   StackIn(tomvil, {karuPlus, fRBtnTOMVILReg, fRBtnTOMVILKalk, fRBtnTOMVILAP});
 
+  // Each group of choices is one stop of the tab order; the arrow keys
+  // move within it.
+  new tRadioGroup({fRBtnManualInput, fRBtnStandardValues}, page);
+  new tRadioGroup({fRBtnQUANTORIX, fRBtnBELTORIX}, page);
+  new tRadioGroup({fRBtnKARUBasic, fRBtnKARUFull}, page);
+  new tRadioGroup({fRBtnTOMVILReg, fRBtnTOMVILKalk, fRBtnTOMVILAP}, page);
+
   auto* panelLayout = new QVBoxLayout(panel);
   panelLayout->setContentsMargins(6, 6, 6, 6);
   panelLayout->setSpacing(4);
@@ -541,6 +558,26 @@ void tDlgAmortisation::UpdateMetrics() {
     else if (label->property("amortUnit").toBool())
       label->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Monate")));
   }
+}
+
+// Top left to bottom right: the tabs, the cost groups (time-study system,
+// then the planned-time system), the settings panel, then the results
+// page's two month counts, then "Schließen". Fields that are read-only in
+// the current price mode take no Tab stop.
+void tDlgAmortisation::SetTabOrder() {
+  const QList<QWidget*> chain = {fPageControl->tabBar(), fInvestZS,     fSchulungZS,         fEditDaysZS,
+                                 fZusatzZS,              fInvestPL,     fSchulungPL,         fEditDaysPL,
+                                 fZusatzPL,              fRBtnManualInput, fRBtnStandardValues, fRBtnQUANTORIX,
+                                 fRBtnBELTORIX,          fCBoxColorDisplay, fRBtnKARUBasic,     fRBtnKARUFull,
+                                 fRBtnTOMVILReg,         fRBtnTOMVILKalk, fRBtnTOMVILAP,      fBeginnReduzierung,
+                                 fAufwandPLSyst,         fBtnClose};
+  for (int i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+  fTabStops = new tTabStops(this, chain);
+}
+
+bool tDlgAmortisation::focusNextPrevChild(bool next) {
+  if (fTabStops && fTabStops->Move(next)) return true;
+  return QDialog::focusNextPrevChild(next);
 }
 
 void tDlgAmortisation::ConnectHandlers() {

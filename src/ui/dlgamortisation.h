@@ -44,6 +44,7 @@ class QToolBar;
 class tNumField;
 class tTaviDaten;
 class tAmortUpDown;
+class tTabStops;
 
 class tDlgAmortisation : public QDialog {
  public:
@@ -80,6 +81,7 @@ class tDlgAmortisation : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   // Building the form.
@@ -88,6 +90,7 @@ class tDlgAmortisation : public QDialog {
   QWidget* BuildSystemPage();
   QWidget* BuildResultsPage();
   void ConnectHandlers();
+  void SetTabOrder();
   void DetachHandlers();
   void UpdateMetrics();
 
@@ -125,6 +128,7 @@ class tDlgAmortisation : public QDialog {
   QWidget* fSheetSystem = nullptr;
   QWidget* fSheetResults = nullptr;
   QPushButton* fBtnClose = nullptr;
+  tTabStops* fTabStops = nullptr;
 
   // Page "Systemauswahl".
   tNumField* fInvestZS = nullptr;

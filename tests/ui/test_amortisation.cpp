@@ -1,6 +1,7 @@
 // Tests of the payback dialog: prices, recalculation, the way values go
 // back into the record, the option errors and the form itself.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -25,6 +26,7 @@
 #include "dlgamortisation.h"
 #include "edevexception.h"
 #include "help.h"
+#include "keyboard.h"
 #include "modaldriver.h"
 #include "morlakapp.h"
 #include "msgdlg.h"
@@ -291,6 +293,86 @@ TEST_F(Amortisation, TotalsUseTheValueInUseWhileAWrongEntryIsShown) {
   EXPECT_EQ(Field(dlg, "Zusatzkosten_ZS_Feld")->text(), QStringLiteral("12000"));
   EXPECT_EQ(Value(dlg, "NFieldCosts1"), 4690 + 1280 + 150);
   EXPECT_EQ(fDaten.ZusatzkostenZS, 150);
+}
+
+// ------------------------------------------------------------ keyboard
+
+std::string Joined(const QStringList& names) { return names.join(QLatin1Char(' ')).toStdString(); }
+
+bool ShowActiveDialog(QWidget& dialog) {
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  return QTest::qWaitForWindowActive(&dialog);
+}
+
+// Top left to bottom right; each group of choices one stop on its checked
+// button; read-only and disabled controls are passed.
+TEST_F(Amortisation, TabOrderFollowsThePageAndStopsOnceInEachGroup) {
+  {
+    tDlgAmortisation dlg(fDaten);  // standard prices: investment and training read-only
+    ASSERT_TRUE(ShowActiveDialog(dlg));
+    EXPECT_EQ(Joined(TabChain(Ctl<QWidget>(dlg, "EditTrainingDaysZS"))),
+              "EditTrainingDaysZS Zusatzkosten_ZS_Feld EditTrainingDaysPL Zusatzkosten_PL_Feld RBtnStandardValues "
+              "RBtnQUANTORIX CBoxColorDisplay RBtnKARUFull RBtnTOMVILReg BtnClose qt_tabwidget_tabbar");
+    EXPECT_EQ(Joined(TabChain(Ctl<QWidget>(dlg, "RBtnTOMVILReg"), true)),
+              "RBtnTOMVILReg RBtnKARUFull CBoxColorDisplay RBtnQUANTORIX RBtnStandardValues Zusatzkosten_PL_Feld "
+              "EditTrainingDaysPL Zusatzkosten_ZS_Feld EditTrainingDaysZS qt_tabwidget_tabbar BtnClose");
+    // Another choice moves the stop with it.
+    Click(dlg, "RBtnKARUBasic");
+    EXPECT_EQ(Joined(TabChain(Ctl<QWidget>(dlg, "CBoxColorDisplay")).mid(0, 3)),
+              "CBoxColorDisplay RBtnKARUBasic RBtnTOMVILReg");
+    Ctl<QAction>(dlg, "ActionResults")->trigger();
+    EXPECT_EQ(Joined(TabChain(Field(dlg, "BeginnReduzierung_Feld"))),
+              "BeginnReduzierung_Feld Aufwand_PL_Syst_Feld BtnClose qt_tabwidget_tabbar");
+  }
+  fDaten.ManuelleEingabe = 1;  // every price typed, the choices locked
+  tDlgAmortisation dlg(fDaten);
+  ASSERT_TRUE(ShowActiveDialog(dlg));
+  EXPECT_EQ(Joined(TabChain(Field(dlg, "Invest_ZS_System_Feld"))),
+            "Invest_ZS_System_Feld Schulungskosten_ZS_Feld EditTrainingDaysZS Zusatzkosten_ZS_Feld "
+            "Invest_PL_System_Feld Schulungskosten_PL_Feld EditTrainingDaysPL Zusatzkosten_PL_Feld RBtnManualInput "
+            "BtnClose qt_tabwidget_tabbar");
+}
+
+TEST_F(Amortisation, ArrowKeysChooseWithinTheirGroupOnly) {
+  tDlgAmortisation dlg(fDaten);
+  ASSERT_TRUE(ShowActiveDialog(dlg));
+  const auto key = [](QWidget* w, Qt::Key k) { QTest::keyClick(w, k); };
+  auto* reg = Ctl<QRadioButton>(dlg, "RBtnTOMVILReg");
+  reg->setFocus();
+  key(reg, Qt::Key_Down);
+  auto* kalk = Ctl<QRadioButton>(dlg, "RBtnTOMVILKalk");
+  EXPECT_TRUE(kalk->isChecked());
+  EXPECT_TRUE(kalk->hasFocus());
+  EXPECT_EQ(Value(dlg, "Invest_PL_System_Feld"), 4690 + 1460);  // priced as a click would
+  key(kalk, Qt::Key_Right);
+  key(Ctl<QWidget>(dlg, "RBtnTOMVILAP"), Qt::Key_Down);  // wraps inside the group
+  EXPECT_TRUE(reg->isChecked());
+  EXPECT_TRUE(reg->hasFocus());
+  key(reg, Qt::Key_Up);
+  EXPECT_TRUE(Ctl<QRadioButton>(dlg, "RBtnTOMVILAP")->isChecked());
+  EXPECT_EQ(Value(dlg, "Invest_PL_System_Feld"), 4690 + 2910);
+
+  // The two-button groups: the device and KARU; the check box is no part.
+  auto* full = Ctl<QRadioButton>(dlg, "RBtnKARUFull");
+  full->setFocus();
+  key(full, Qt::Key_Down);
+  EXPECT_TRUE(Ctl<QRadioButton>(dlg, "RBtnKARUBasic")->isChecked());
+  EXPECT_TRUE(Ctl<QWidget>(dlg, "RBtnKARUBasic")->hasFocus());
+  EXPECT_EQ(Value(dlg, "Invest_ZS_System_Feld"), 4020);
+  auto* quantorix = Ctl<QRadioButton>(dlg, "RBtnQUANTORIX");
+  quantorix->setFocus();
+  key(quantorix, Qt::Key_Up);
+  EXPECT_TRUE(Ctl<QRadioButton>(dlg, "RBtnBELTORIX")->isChecked());
+  EXPECT_TRUE(Ctl<QWidget>(dlg, "RBtnBELTORIX")->hasFocus());
+
+  // The price mode: to individual input and back, by keys.
+  auto* standard = Ctl<QRadioButton>(dlg, "RBtnStandardValues");
+  standard->setFocus();
+  key(standard, Qt::Key_Up);
+  EXPECT_TRUE(Ctl<QRadioButton>(dlg, "RBtnManualInput")->isChecked());
+  EXPECT_TRUE(Field(dlg, "Invest_ZS_System_Feld")->Editable());
+  EXPECT_FALSE(Ctl<QWidget>(dlg, "RBtnKARUFull")->isEnabled());
 }
 
 TEST_F(Amortisation, TrainingDaysSetTheTrainingCost) {

@@ -24,6 +24,7 @@
 
 #include "dlgmain.h"
 #include "dlguserdata.h"
+#include "keyboard.h"
 #include "menubar.h"
 #include "modaldriver.h"
 #include "msgdlg.h"
@@ -295,6 +296,22 @@ TEST_F(MainWindowTest, WrongEntryNamesTheValueTheFiguresUse) {
   EXPECT_EQ(Field("AnteilVorb_Feld")->text(), QStringLiteral("101"));
   EXPECT_EQ(Label("Label47"), QStringLiteral("16200"));
   EXPECT_EQ(fWindow->Daten().AnteilVorb, 30);
+}
+
+// Each page top left to bottom right, then "Beenden" and the tabs; the
+// read-only share fields are passed.
+TEST_F(MainWindowTest, TabOrderFollowsEachPage) {
+  Open();
+  const auto chain = [this](const char* start) {
+    QWidget* field = Ctl<QWidget>(fWindow.get(), QLatin1String(start));
+    ShowFieldPage(field);
+    return TabChain(field).join(QLatin1Char(' ')).toStdString();
+  };
+  EXPECT_EQ(chain("AnzZS_Feld"),
+            "AnzZS_Feld DauerZS_Feld AnteilVorb_Feld AnteilDurchf_Feld Stundensatz_Feld BtnExit qt_tabwidget_tabbar");
+  EXPECT_EQ(chain("PotentialVorb_Feld"),
+            "PotentialVorb_Feld PotentialDurchf_Feld PotentialAuswert_Feld BtnExit qt_tabwidget_tabbar");
+  EXPECT_EQ(chain("PotentialAnzZS_Feld"), "PotentialAnzZS_Feld BtnExit qt_tabwidget_tabbar");
 }
 
 TEST_F(MainWindowTest, SharesAboveOneHundredPercentAreFlaggedOnBothFields) {
