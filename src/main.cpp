@@ -13,6 +13,7 @@
 #include "msgdlg.h"
 #include "sessionend.h"
 #include "splash.h"
+#include "toolkittexts.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
   // must keep the point. The user's decimal separator is taken from QLocale
   // by the application object and used for every number shown.
   std::setlocale(LC_NUMERIC, "C");
+  // Context menus and standard dialogs in German, like everything else.
+  InstallToolkitTexts(app);
 
   ShowSplash(4, 100, 1000);
   QCoreApplication::setApplicationName(QStringLiteral("TAVI"));
