@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <clocale>
 
+#include "appimages.h"
 #include "dlgmain.h"
 #include "help.h"
 #include "msgdlg.h"
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   // Context menus and standard dialogs in German, like everything else.
   InstallToolkitTexts(app);
+  // Every window carries the program's icon.
+  QApplication::setWindowIcon(ProgramIcon());
 
   ShowSplash(4, 100, 1000);
   QCoreApplication::setApplicationName(QStringLiteral("TAVI"));

@@ -15,7 +15,8 @@
 #               "Firmendaten" opened from the keyboard (F10, the menu), a
 #               company name and a justification typed, then SIGTERM, SIGINT
 #               and SIGHUP (one run each): the typed texts are kept as OK
-#               would keep them and reach TAVI.DAT
+#               would keep them and reach TAVI.DAT; both windows carry the
+#               program's icon
 #   userdata_geometry
 #               under a window manager (openbox, which draws frames),
 #               "Firmendaten" opened and closed ten times at scale factors 1
@@ -24,7 +25,8 @@
 # BIN_DIR holds the built program and its side files. Each case copies them
 # into a fresh program directory. Without DISPLAY the script runs itself
 # under xvfb-run (1024 x 768, 96 dpi). Needs: Xvfb/xvfb-run, xdotool, od,
-# and ImageMagick's import for the screenshots.
+# xprop, openbox (userdata_geometry) and ImageMagick's import for the
+# screenshots.
 set -u
 
 CASE=${1:?case}
@@ -235,6 +237,11 @@ case_userdata_signals() {
     focus "$win"
     open_userdata
     dlg=$(wait_window '^Firmendaten$') || die "Firmendaten did not open from the keyboard ($sig)"
+    # Both windows carry the program's own icon.
+    local w
+    for w in "$win" "$dlg"; do
+      xprop -id "$w" _NET_WM_ICON 2>/dev/null | grep -q '_NET_WM_ICON(CARDINAL) =' || fail "window $w has no icon"
+    done
     focus "$dlg"
     xdotool type --delay 30 "Firma $sig"
     xdotool key Tab Tab
