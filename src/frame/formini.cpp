@@ -5,11 +5,13 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "edevexception.h"
 #include "inifile.h"
 #include "framehost.h"
 #include "msgdlg.h"
+#include "onscreen.h"
 
 namespace {
 
@@ -32,7 +34,8 @@ TFormIni::TFormIni(QWidget* form, const QString& keyPrefix, const QString& setti
       fPrefix(keyPrefix.isEmpty() && form ? form->objectName() : keyPrefix),
       fFile(settingsFile),
       fScreen(screenSize.isEmpty() ? PrimarySize() : screenSize),
-      fSection(SectionFor(fScreen)) {
+      fSection(SectionFor(fScreen)),
+      fArea(screenSize.isEmpty() ? AvailableArea(nullptr) : QRect(QPoint(0, 0), screenSize)) {
   setObjectName(QStringLiteral("FormIni"));
   if (form) {
     fNormal = form->geometry();
@@ -110,6 +113,15 @@ void TFormIni::Restore() {
       left = (fScreen.width() - width) / 2;
       top = (fScreen.height() - height) / 2;
     }
+    // A place beyond the screen (a panel that grew, a setting edited by
+    // hand) comes back onto it: nothing larger than the screen, nothing off
+    // its edges.
+    const QMargins frame = FrameMargins(form);
+    width = std::min(width, fArea.width() - frame.left() - frame.right());
+    height = std::min(height, fArea.height() - frame.top() - frame.bottom());
+    const QRect kept = KeepWithin(QRect(left, top, width, height), frame, fArea);
+    left = kept.left();
+    top = kept.top();
     // The client area's geometry, as it was saved: the window manager puts
     // its frame around it, so the window reopens exactly where it was.
     form->setGeometry(left, top, width, height);

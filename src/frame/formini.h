@@ -11,7 +11,8 @@
 // the window by the frame's size each time it opens.
 //
 // At show the stored size and position are restored (first run at a
-// resolution: the form is centred with its design size); at the first
+// resolution: the form is centred with its design size), kept on the
+// screen (its available area, or screenSize when given); at the first
 // activation after a show the stored window state follows. Closing saves;
 // a form that is only hidden saves on hide.
 #pragma once
@@ -63,6 +64,7 @@ class TFormIni : public QObject {
   QString fFile;
   QSize fScreen;
   QString fSection;
+  QRect fArea;  // where the form may lie
   QRect fNormal;
   int fStoredState = 0;
   bool fClosed = false;

@@ -1,11 +1,11 @@
 #include "dlgamortisation.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
@@ -34,6 +34,7 @@
 #include "msgdlg.h"
 #include "numfield.h"
 #include "numfmt.h"
+#include "onscreen.h"
 #include "pricetable.h"
 #include "radiogroup.h"
 #include "tabstops.h"
@@ -173,8 +174,17 @@ tDlgAmortisation::tDlgAmortisation(tTaviDaten& daten, QWidget* parent)
   frame->setContentsMargins(0, 0, 0, 0);
   frame->setSpacing(0);
   frame->setMenuBar(menuBar);
-  frame->addWidget(client);
+  // The client area keeps its design size; on a screen too small for it (a
+  // scale factor of 2 on 1280 x 1024) the dialog shrinks to the screen and
+  // the area scrolls.
+  fClientScroll = new QScrollArea(this);
+  fClientScroll->setObjectName(QStringLiteral("ClientScroll"));
+  fClientScroll->setFrameShape(QFrame::NoFrame);
+  fClientScroll->setWidgetResizable(false);
+  fClientScroll->setWidget(client);
+  frame->addWidget(fClientScroll);
   frame->setSizeConstraint(QLayout::SetFixedSize);
+  fMenuBar = menuBar;
 
   SetTabOrder();
 
@@ -195,11 +205,7 @@ tDlgAmortisation::tDlgAmortisation(tTaviDaten& daten, QWidget* parent)
     throw;
   }
 
-  adjustSize();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect g = screen->availableGeometry();
-    move(g.x() + (g.width() - width()) / 2, g.y() + (g.height() - height()) / 2);
-  }
+  FitToScreen();
   gPaybackDialog = this;
 }
 
@@ -576,8 +582,11 @@ void tDlgAmortisation::SetTabOrder() {
 }
 
 bool tDlgAmortisation::focusNextPrevChild(bool next) {
-  if (fTabStops && fTabStops->Move(next)) return true;
-  return QDialog::focusNextPrevChild(next);
+  if (!fTabStops || !fTabStops->Move(next)) return QDialog::focusNextPrevChild(next);
+  // On a small screen the area scrolls to where the focus went.
+  if (QWidget* focus = QApplication::focusWidget(); focus && fClientScroll->widget()->isAncestorOf(focus))
+    fClientScroll->ensureWidgetVisible(focus);
+  return true;
 }
 
 void tDlgAmortisation::ConnectHandlers() {
@@ -646,6 +655,23 @@ void tDlgAmortisation::FormCreate() {
 void tDlgAmortisation::FormShow() {
   if (tMorlakApp* app = MorlakApp()) app->ApplyMainFont(this);
   UpdateMetrics();
+  FitToScreen();
+}
+
+// The design size if the screen has room for it (with the window frame),
+// else as much as it has; centred on the screen and never beyond it.
+void tDlgAmortisation::FitToScreen() {
+  QWidget* client = fClientScroll->widget();
+  const int menuHeight = fMenuBar->sizeHint().height();
+  const QSize wanted(client->width(), client->height() + menuHeight);
+  const QSize fit = FitOnScreen(this, wanted);
+  const bool scrolls = fit != wanted;
+  const Qt::ScrollBarPolicy policy = scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+  fClientScroll->setHorizontalScrollBarPolicy(policy);
+  fClientScroll->setVerticalScrollBarPolicy(policy);
+  fClientScroll->setFixedSize(fit.width(), fit.height() - menuHeight);
+  adjustSize();
+  setGeometry(CentredOnScreen(this, size()));
 }
 
 void tDlgAmortisation::showEvent(QShowEvent* event) {

@@ -39,6 +39,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTabWidget;
 class QToolBar;
 class tNumField;
@@ -91,6 +92,7 @@ class tDlgAmortisation : public QDialog {
   QWidget* BuildResultsPage();
   void ConnectHandlers();
   void SetTabOrder();
+  void FitToScreen();
   void DetachHandlers();
   void UpdateMetrics();
 
@@ -129,6 +131,8 @@ class tDlgAmortisation : public QDialog {
   QWidget* fSheetResults = nullptr;
   QPushButton* fBtnClose = nullptr;
   tTabStops* fTabStops = nullptr;
+  QMenuBar* fMenuBar = nullptr;
+  QScrollArea* fClientScroll = nullptr;
 
   // Page "Systemauswahl".
   tNumField* fInvestZS = nullptr;

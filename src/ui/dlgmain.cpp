@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QToolBar>
 #include <algorithm>
@@ -32,6 +31,7 @@
 #include "msgdlg.h"
 #include "numfield.h"
 #include "numfmt.h"
+#include "onscreen.h"
 #include "printer.h"
 #include "tavidaten.h"
 #include "textentry.h"
@@ -151,10 +151,8 @@ tDlgMain::tDlgMain(const QString& programDir) : QWidget(nullptr) {
   root->addLayout(body, 1);
 
   setFixedSize(kClientWidth, kClientHeight);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    move(area.x() + (area.width() - kClientWidth) / 2, area.y() + (area.height() - kClientHeight) / 2);
-  }
+  // Centred on the screen, frame and all, and never beyond it.
+  setGeometry(CentredOnScreen(this, size()));
 
   FormCreate(programDir);
 }

@@ -21,6 +21,11 @@
 #               under a window manager (openbox, which draws frames),
 #               "Firmendaten" opened and closed ten times at scale factors 1
 #               and 2: it reopens where it was, and TAVI.INI keeps one place
+#   windows_on_screen
+#               on a 1280 x 1024 screen at scale factor 2, under openbox: the
+#               main window and the payback dialog (opened from the keyboard)
+#               lie wholly on the screen, frames included; with OUT_DIR a
+#               screenshot of each
 #
 # BIN_DIR holds the built program and its side files. Each case copies them
 # into a fresh program directory. Without DISPLAY the script runs itself
@@ -34,7 +39,9 @@ BIN_DIR=${2:?bin dir}
 OUT_DIR=${3:-}
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
+  SCREEN=1024x768x24
+  [ "$CASE" = windows_on_screen ] && SCREEN=1280x1024x24
+  exec xvfb-run -a -s "-screen 0 $SCREEN -dpi 96" "$0" "$@"
 fi
 
 TITLE="MORLAK-Amortisationsrechnung"
@@ -301,6 +308,52 @@ case_userdata_geometry() {
     kill -TERM "$PID" 2>/dev/null
     wait_exit || die "program did not end (scale $scale)"
   done
+  kill "$wm" 2>/dev/null
+}
+
+# Fails unless window $1 lies on the screen with its frame; $2 names it.
+check_on_screen() {
+  local x y w h ext l r t b sw sh
+  x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *\(-*[0-9]*\).*/\1/p')
+  y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *\(-*[0-9]*\).*/\1/p')
+  w=$(xwininfo -id "$1" | sed -n 's/.*Width: *\([0-9]*\).*/\1/p')
+  h=$(xwininfo -id "$1" | sed -n 's/.*Height: *\([0-9]*\).*/\1/p')
+  ext=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ' ')
+  IFS=, read -r l r t b <<<"${ext:-0,0,0,0}"
+  sw=$(xwininfo -root | sed -n 's/.*Width: *\([0-9]*\).*/\1/p')
+  sh=$(xwininfo -root | sed -n 's/.*Height: *\([0-9]*\).*/\1/p')
+  if [ $((x - l)) -lt 0 ] || [ $((y - t)) -lt 0 ] || [ $((x + w + r)) -gt "$sw" ] || [ $((y + h + b)) -gt "$sh" ]; then
+    fail "$2 off the screen: client ${w}x$h at $x,$y, frame $l,$r,$t,$b, screen ${sw}x$sh"
+  fi
+}
+
+case_windows_on_screen() {
+  command -v openbox >/dev/null || die "openbox is needed (scripts/install-deps.sh)"
+  openbox >/dev/null 2>&1 &
+  local wm=$! win dlg
+  sleep 1
+  prepare
+  QT_SCALE_FACTOR=2 "$PROG/tavi" >"$WORK/tavi.log" 2>&1 &
+  PID=$!
+  win=$(wait_window "$TITLE") || die "main window did not appear"
+  sleep 0.5
+  check_on_screen "$win" "main window"
+  xdotool windowactivate --sync "$win" 2>/dev/null || focus "$win"
+  # "Bearbeiten": past "Seite" and "Firmendaten" to "Amortisationsrechnung".
+  xdotool key F10
+  sleep 0.3
+  xdotool key Right
+  sleep 0.3
+  xdotool key Down Down Return
+  dlg=$(wait_window '^Amortisationsrechnung$') || die "the payback dialog did not open from the keyboard"
+  sleep 0.5
+  check_on_screen "$dlg" "payback dialog"
+  if [ -n "$OUT_DIR" ]; then
+    mkdir -p "$OUT_DIR"
+    import -window root "$OUT_DIR/payback-scale2.png"
+  fi
+  kill -TERM "$PID"
+  wait_exit || die "program did not end"
   kill "$wm" 2>/dev/null
 }
 

@@ -94,6 +94,20 @@ TEST_F(FormIni, SavesAndRestoresTheClientAreaSoTheFormNeverCreeps) {
   }
 }
 
+TEST_F(FormIni, StoredPlaceBeyondTheScreenComesBackOntoIt) {
+  {
+    TMORLAKIniFile file(Ini());
+    for (auto [key, value] : {std::pair{"_Width", 2000}, {"_Height", 300}, {"_Top", 700}, {"_Left", -500},
+                              {"_WindowState", 2}})
+      file.WriteInteger(kSection, QString("tDlgUserData") + key, value);
+    file.UpdateFile();
+  }
+  auto form = Form();
+  form->show();
+  // The offscreen platform's frame is 2 pixels all round.
+  EXPECT_EQ(form->geometry(), QRect(2, 768 - 2 - 300, 1024 - 4, 300));
+}
+
 TEST_F(FormIni, WhatToSaveLimitsTheRestoreNotTheSave) {
   {
     TMORLAKIniFile file(Ini());
