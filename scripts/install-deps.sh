@@ -12,6 +12,7 @@ PACKAGES="
   xvfb xauth xdotool x11-utils imagemagick poppler-utils openbox
   qt6-translations-l10n
   cups cups-client cups-bsd printer-driver-cups-pdf
+  desktop-file-utils appstream
 "
 
 missing=""

@@ -1,11 +1,7 @@
 #include "tavidaten.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cstdio>
-
 #include "codepage.h"
+#include "safefile.h"
 
 const char* const tTaviDaten::kDefaultTexts[5] = {
     "Aufgrund der vorgenommenen Berechnungen ergeben sich Einsparungen sowohl durch das Zeitstudiensystem alleine, als auch durch den zusätzlichen Einsatz des Planzeitsystems. Da die Amortisationszeiten in allen Fällen unterhalb der vorgegebenen Grenze liegen, empfehle ich das Gesamtsystem bestehend aus dem Zeitstudiengerät (QUANTORIX oder BELTORIX) und den Programmen KARU und TOMVIL (Vollversionen) zu beschaffen.",
@@ -115,33 +111,18 @@ bool tTaviDaten::LoadFromFile(const std::string& fileName) {
 }
 
 bool tTaviDaten::SaveToFile(const std::string& fileName) const {
-  // Write beside the old file, then replace it in one step, so that a failed
-  // or interrupted save never leaves a truncated data file behind.
-  const std::string tempName = fileName + ".tmp";
-  bool ok = false;
-  {
-    tObjFileStream stream(tempName, tObjFileStream::fmCreate);
-    try {
-      Store(stream);
-      ok = stream.GetStatus() == stOk && stream.Flush() && stream.Close();
-    } catch (const std::exception&) {
-      ok = false;
-    }
-  }
-  if (ok) ok = std::rename(tempName.c_str(), fileName.c_str()) == 0;
-  if (!ok) {
-    std::remove(tempName.c_str());
+  // The record is put together in memory first and then replaces the old
+  // file in one step (see safefile.h): a failed or interrupted save never
+  // leaves a truncated data file behind, and a data file this user may not
+  // write stays exactly as it is.
+  tObjMemoryStream stream;
+  try {
+    Store(stream);
+  } catch (const std::exception&) {
     return false;
   }
-  // Make the rename itself durable: flush the folder entry.
-  const auto slash = fileName.find_last_of('/');
-  const std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : fileName.substr(0, slash));
-  const int folder = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder >= 0) {
-    ::fsync(folder);
-    ::close(folder);
-  }
-  return true;
+  if (stream.GetStatus() != stOk) return false;
+  return static_cast<bool>(safefile::ReplaceFileContents(fileName, stream.Bytes()));
 }
 
 // ------------------------------------------------------------ computations

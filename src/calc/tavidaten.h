@@ -37,13 +37,15 @@ class tTaviDaten : public tStreamable {
   // failed read the remaining fields keep the values they had.
   void Load(tObjStream& stream) override;
 
-  // Reads the data file. False when it cannot be opened or a read fails;
-  // what was read stays in the record, the rest keeps its values.
+  // Reads the data file. False when it cannot be opened, is not a regular
+  // file (a folder, FIFO, device or socket is refused without waiting on
+  // it) or a read fails; what was read stays in the record, the rest keeps
+  // its values.
   bool LoadFromFile(const std::string& fileName);
-  // Writes the data file. The record goes to a temporary file in the same
-  // folder, which replaces the old file only after everything was written
-  // and flushed to disk; on any failure the old file stays untouched, the
-  // temporary file is removed and the answer is false.
+  // Writes the data file by replacing it (safefile.h): through symbolic
+  // links to the file they end at, only when this user may write the
+  // existing file, keeping its permission bits. On any failure the old file
+  // stays untouched, no temporary file is left and the answer is false.
   bool SaveToFile(const std::string& fileName) const;
 
   // Company data (UTF-8). A setter keeps the first 255 characters; it

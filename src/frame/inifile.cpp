@@ -1,88 +1,309 @@
 #include "inifile.h"
 
-#include <QDateTime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSettings>
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
+#include "codepage.h"
 #include "edevexception.h"
+#include "safefile.h"
 
 namespace {
 
-std::filesystem::path FsPath(const QString& name) {
-  return std::filesystem::path(QFile::encodeName(name).toStdString());
-}
-
 QString Native(const QString& name) { return QDir::toNativeSeparators(name); }
 
-// A value as text: lists (unquoted commas in a hand-edited file) are joined
-// again the way they were written.
-QString ValueText(const QVariant& value) {
-  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QStringLiteral(", "));
-  return value.toString();
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trimmed(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+bool ValidUtf8(std::string_view bytes) {
+  size_t pos = 0;
+  while (pos < bytes.size())
+    if (!codepage::NextCodePoint(bytes, pos)) return false;
+  return true;
+}
+
+[[noreturn]] void Unreadable(const QString& fileName) {
+  throw EDevException(QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(Native(fileName)),
+                      QStringLiteral("TMORLAKIniFile.Create"));
+}
+
+// The whole file; nullopt when there is none. Anything but a regular file
+// is refused before a byte is read, and the open never waits (a FIFO
+// without writer would block an ordinary one for ever).
+std::optional<std::string> ReadWholeFile(const QString& fileName) {
+  const QByteArray path = QFile::encodeName(fileName);
+  const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT) return std::nullopt;
+    Unreadable(fileName);
+  }
+  struct Closer {
+    int fd;
+    ~Closer() { ::close(fd); }
+  } closer{fd};
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) Unreadable(fileName);
+  std::string bytes;
+  char buffer[8192];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) Unreadable(fileName);
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<size_t>(n));
+  }
+  return bytes;
+}
+
+// Why a replace failed, for the message (with its leading blank).
+QString Reason(const safefile::tReplaceResult& r) {
+  using safefile::tReplaceError;
+  const bool noSpace = r.sysError == ENOSPC || r.sysError == EDQUOT || r.sysError == EFBIG;
+  switch (r.error) {
+    case tReplaceError::None: break;
+    case tReplaceError::LinkLoop: return QStringLiteral(" (zu viele symbolische Verknüpfungen)");
+    case tReplaceError::NotRegularFile: return QStringLiteral(" (keine gewöhnliche Datei)");
+    case tReplaceError::NotWritable:
+    case tReplaceError::TempFile:
+      if (r.sysError == EROFS) return QStringLiteral(" (schreibgeschützter Datenträger)");
+      if (r.sysError == ENOENT || r.sysError == ENOTDIR) return QStringLiteral(" (Ordner nicht gefunden)");
+      if (noSpace) return QStringLiteral(" (kein Platz auf dem Datenträger)");
+      if (r.error == tReplaceError::NotWritable) return QStringLiteral(" (keine Schreibberechtigung)");
+      if (r.sysError == EACCES || r.sysError == EPERM) return QStringLiteral(" (keine Schreibberechtigung im Ordner)");
+      return QStringLiteral(" (keine Hilfsdatei im Ordner möglich)");
+    case tReplaceError::Write:
+      return noSpace ? QStringLiteral(" (kein Platz auf dem Datenträger)") : QStringLiteral(" (Schreibfehler)");
+    case tReplaceError::Replace: return QStringLiteral(" (die Datei kann nicht ersetzt werden)");
+  }
+  return QString();
 }
 
 }  // namespace
 
+// ------------------------------------------------------------ the document
+
+// The file as a list of lines, each with its own bytes and line end, so
+// that unchanged lines go back exactly as they came.
+struct TMORLAKIniFile::tDocument {
+  enum tKind {
+    Other,   // comment, blank line, anything that is neither header nor key
+    Header,  // "[name]"
+    Key,     // "key=value"
+    Slot,    // where an erased section's first key stood; writes no bytes
+  };
+  struct tLine {
+    std::string text;  // the bytes without the line end
+    std::string end;   // "\r\n", "\n", or "" for a last line without one
+    tKind kind = Other;
+    QString name;         // Header: section name; Key: key; decoded and trimmed
+    bool erased = false;  // Header: its section was erased
+  };
+
+  std::vector<tLine> lines;
+  bool utf8 = true;               // else Windows-1252
+  std::string newline = "\r\n";   // for lines this object adds
+  bool modified = false;
+
+  explicit tDocument(const std::string& bytes) {
+    utf8 = ValidUtf8(bytes);
+    size_t pos = 0;
+    while (pos < bytes.size()) {
+      const size_t lf = bytes.find('\n', pos);
+      tLine line;
+      if (lf == std::string::npos) {
+        line.text = bytes.substr(pos);
+        pos = bytes.size();
+      } else {
+        const bool crlf = lf > pos && bytes[lf - 1] == '\r';
+        line.text = bytes.substr(pos, lf - pos - (crlf ? 1 : 0));
+        line.end = crlf ? "\r\n" : "\n";
+        pos = lf + 1;
+      }
+      Classify(line, lines.empty());
+      lines.push_back(std::move(line));
+    }
+    for (const tLine& line : lines)
+      if (!line.end.empty()) {
+        newline = line.end;
+        break;
+      }
+  }
+
+  QString Decode(std::string_view bytes) const {
+    if (utf8) return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return QString::fromStdString(codepage::Cp1252ToUtf8(bytes));
+  }
+  std::optional<std::string> Encode(const QString& text) const {
+    const std::string u = text.toStdString();
+    return utf8 ? std::optional<std::string>(u) : codepage::Utf8ToCp1252(u);
+  }
+
+  void Classify(tLine& line, bool first) const {
+    std::string_view t = line.text;
+    if (first && t.starts_with("\xEF\xBB\xBF")) t.remove_prefix(3);  // byte order mark
+    t = Trimmed(t);
+    line.kind = Other;
+    if (t.empty() || t[0] == ';' || t[0] == '#') return;
+    if (t[0] == '[') {
+      const size_t close = t.find(']');
+      if (close != std::string_view::npos) {
+        line.kind = Header;
+        line.name = Decode(Trimmed(t.substr(1, close - 1)));
+      }
+      return;
+    }
+    const size_t eq = t.find('=');
+    if (eq == std::string_view::npos || Trimmed(t.substr(0, eq)).empty()) return;
+    line.kind = Key;
+    line.name = Decode(Trimmed(t.substr(0, eq)));
+  }
+
+  // The value of a key line: blanks and one pair of enclosing quotes off.
+  QString Value(const tLine& line) const {
+    std::string_view v = Trimmed(std::string_view(line.text).substr(line.text.find('=') + 1));
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+      v = v.substr(1, v.size() - 2);
+    return Decode(v);
+  }
+
+  static bool Same(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+  // Calls visit(index) for every line inside the sections of that name.
+  template <class Visit>
+  void ForEachInSection(const QString& section, Visit visit) const {
+    bool inside = false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+      if (lines[i].kind == Header)
+        inside = Same(lines[i].name, section);
+      else if (inside)
+        visit(i);
+    }
+  }
+
+  // Index of the line that holds the key (its first entry), or -1.
+  ptrdiff_t FindKey(const QString& section, const QString& key) const {
+    ptrdiff_t found = -1;
+    ForEachInSection(section, [&](size_t i) {
+      if (found < 0 && lines[i].kind == Key && Same(lines[i].name, key)) found = static_cast<ptrdiff_t>(i);
+    });
+    return found;
+  }
+
+  ptrdiff_t FindHeader(const QString& section) const {
+    for (size_t i = 0; i < lines.size(); ++i)
+      if (lines[i].kind == Header && Same(lines[i].name, section)) return static_cast<ptrdiff_t>(i);
+    return -1;
+  }
+
+  void Insert(size_t at, tLine line) {
+    if (at > 0 && lines[at - 1].end.empty()) lines[at - 1].end = newline;
+    line.end = newline;
+    lines.insert(lines.begin() + static_cast<ptrdiff_t>(at), std::move(line));
+  }
+
+  void Write(const QString& section, const QString& key, const std::string& keyBytes, const QString& value,
+             const std::string& valueBytes) {
+    modified = true;
+    const ptrdiff_t existing = FindKey(section, key);
+    if (existing >= 0) {
+      tLine& line = lines[static_cast<size_t>(existing)];
+      if (Value(line) == value) return;
+      // Keep the key as spelt and the blanks after "=".
+      size_t start = line.text.find('=') + 1;
+      while (start < line.text.size() && IsBlank(line.text[start])) ++start;
+      line.text = line.text.substr(0, start) + valueBytes;
+      return;
+    }
+    tLine entry{keyBytes + "=" + valueBytes, std::string(), Key, key, false};
+    const ptrdiff_t header = FindHeader(section);
+    if (header >= 0) {
+      // After the section's last key, else where its erased keys stood,
+      // else right below the header.
+      size_t at = static_cast<size_t>(header) + 1;
+      ptrdiff_t lastKey = -1, slot = -1;
+      for (size_t i = at; i < lines.size() && lines[i].kind != Header; ++i) {
+        if (lines[i].kind == Key) lastKey = static_cast<ptrdiff_t>(i);
+        if (lines[i].kind == Slot && slot < 0) slot = static_cast<ptrdiff_t>(i);
+      }
+      if (lastKey >= 0)
+        at = static_cast<size_t>(lastKey) + 1;
+      else if (slot >= 0)
+        at = static_cast<size_t>(slot);
+      lines[static_cast<size_t>(header)].erased = false;
+      Insert(at, std::move(entry));
+      return;
+    }
+    // A new section at the end, a blank line apart from what is there.
+    if (!lines.empty() && !Trimmed(lines.back().text).empty()) Insert(lines.size(), tLine{});
+    Insert(lines.size(), tLine{"[" + *Encode(section) + "]", std::string(), Header, section, false});
+    Insert(lines.size(), std::move(entry));
+  }
+
+  void Erase(const QString& section) {
+    modified = true;
+    std::vector<tLine> kept;
+    bool inside = false, slotPlaced = false;
+    for (tLine& line : lines) {
+      if (line.kind == Header) {
+        inside = Same(line.name, section);
+        slotPlaced = false;
+        if (inside) line.erased = true;
+      } else if (inside && line.kind == Key) {
+        if (slotPlaced) continue;
+        slotPlaced = true;
+        line = tLine{std::string(), line.end, Slot, QString(), false};
+      }
+      kept.push_back(std::move(line));
+    }
+    lines = std::move(kept);
+  }
+
+  std::string Bytes() const {
+    std::string out;
+    for (size_t i = 0; i < lines.size(); ++i) {
+      const tLine& line = lines[i];
+      if (line.kind == Slot) continue;
+      if (line.kind == Header && line.erased) {
+        bool hasKeys = false;
+        for (size_t j = i + 1; j < lines.size() && lines[j].kind != Header; ++j) hasKeys |= lines[j].kind == Key;
+        if (!hasKeys) continue;  // an erased section nobody wrote to again
+      }
+      out += line.text;
+      out += line.end;
+    }
+    return out;
+  }
+};
+
+// ------------------------------------------------------------ the file
+
 TMORLAKIniFile::TMORLAKIniFile(const QString& fileName, const QString& userName)
     : fFileName(fileName), fUserName(userName) {
-  OpenReader();
+  fDoc = std::make_unique<tDocument>(ReadWholeFile(fileName).value_or(std::string()));
 }
 
-TMORLAKIniFile::~TMORLAKIniFile() {
-  if (fWriter) {
-    fWriter.reset();
-    QFile::remove(TempFileName());  // changes not committed are dropped
-  }
-}
-
-void TMORLAKIniFile::OpenReader() {
-  fReader = std::make_unique<QSettings>(fFileName, QSettings::IniFormat);
-  if (fReader->status() == QSettings::AccessError)
-    throw EDevException(QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(Native(fFileName)),
-                        QStringLiteral("TMORLAKIniFile.Create"));
-}
-
-QSettings& TMORLAKIniFile::Current() const { return fWriter ? *fWriter : *fReader; }
+TMORLAKIniFile::~TMORLAKIniFile() = default;
 
 QString TMORLAKIniFile::Section(const QString& section) const {
   return fUserName.isEmpty() ? section : section + u'_' + fUserName;
 }
 
-// "Section/Key" as the file spells it, or as given when the file has none.
-QString TMORLAKIniFile::FindKey(const QString& section, const QString& key) const {
-  QSettings& s = Current();
-  const QString wanted = Section(section);
-  QString group = wanted;
-  if (!s.childGroups().contains(wanted)) {
-    for (const QString& g : s.childGroups())
-      if (g.compare(wanted, Qt::CaseInsensitive) == 0) {
-        group = g;
-        break;
-      }
-  }
-  s.beginGroup(group);
-  QString found = key;
-  const QStringList keys = s.childKeys();
-  if (!keys.contains(key)) {
-    for (const QString& k : keys)
-      if (k.compare(key, Qt::CaseInsensitive) == 0) {
-        found = k;
-        break;
-      }
-  }
-  s.endGroup();
-  return group + u'/' + found;
-}
-
 QString TMORLAKIniFile::ReadString(const QString& section, const QString& key, const QString& def) const {
-  const QString k = FindKey(section, key);
-  QSettings& s = Current();
-  if (!s.contains(k)) return def;
-  return ValueText(s.value(k));
+  const ptrdiff_t i = fDoc->FindKey(Section(section), key.trimmed());
+  return i < 0 ? def : fDoc->Value(fDoc->lines[static_cast<size_t>(i)]);
 }
 
 int TMORLAKIniFile::ReadInteger(const QString& section, const QString& key, int def) const {
@@ -103,36 +324,31 @@ bool TMORLAKIniFile::ReadBool(const QString& section, const QString& key, bool d
 }
 
 QStringList TMORLAKIniFile::ReadSectionValues(const QString& section) const {
-  QSettings& s = Current();
-  QString group = Section(section);
-  for (const QString& g : s.childGroups())
-    if (g.compare(group, Qt::CaseInsensitive) == 0) {
-      group = g;
-      break;
-    }
-  QStringList lines;
-  s.beginGroup(group);
-  for (const QString& k : s.childKeys()) lines << k + u'=' + ValueText(s.value(k));
-  s.endGroup();
+  QStringList lines, seen;
+  fDoc->ForEachInSection(Section(section), [&](size_t i) {
+    const auto& line = fDoc->lines[i];
+    if (line.kind != tDocument::Key) return;
+    for (const QString& k : seen)
+      if (tDocument::Same(k, line.name)) return;  // the first entry counts
+    seen << line.name;
+    lines << line.name + u'=' + fDoc->Value(line);
+  });
   return lines;
 }
 
-void TMORLAKIniFile::BeginWrite() {
-  if (fWriter) return;
-  const QString tmp = TempFileName();
-  const QFileInfo info(tmp);
-  if ((info.exists() || info.isSymLink()) && (info.isDir() || !QFile::remove(tmp)))
-    throw EDevException(QStringLiteral("Die Hilfsdatei %1 kann nicht angelegt werden.").arg(Native(tmp)),
-                        QStringLiteral("TMORLAKIniFile.BeginWrite"));
-  auto writer = std::make_unique<QSettings>(tmp, QSettings::IniFormat);
-  writer->clear();
-  for (const QString& k : fReader->allKeys()) writer->setValue(k, fReader->value(k));
-  fWriter = std::move(writer);
-}
-
 void TMORLAKIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
-  BeginWrite();
-  fWriter->setValue(FindKey(section, key), value);
+  const QString name = Section(section);
+  const QString k = key.trimmed();
+  const auto breaks = [](const QString& s) { return s.contains(u'\n') || s.contains(u'\r'); };
+  const bool badSection = name.trimmed().isEmpty() || name.contains(u']') || breaks(name);
+  const bool badKey = k.isEmpty() || k.contains(u'=') || breaks(k) || k.startsWith(u';') || k.startsWith(u'#') ||
+                      k.startsWith(u'[');
+  const std::optional<std::string> keyBytes = fDoc->Encode(k), valueBytes = fDoc->Encode(value);
+  if (badSection || badKey || breaks(value) || !keyBytes || !valueBytes || !fDoc->Encode(name))
+    throw EDevException(QStringLiteral("Der Eintrag %1 im Abschnitt %2 kann in der Datei %3 nicht gespeichert werden.")
+                            .arg(k, name, Native(fFileName)),
+                        QStringLiteral("TMORLAKIniFile.WriteString"));
+  fDoc->Write(name, k, *keyBytes, value, *valueBytes);
 }
 
 void TMORLAKIniFile::WriteInteger(const QString& section, const QString& key, int value) {
@@ -143,41 +359,17 @@ void TMORLAKIniFile::WriteBool(const QString& section, const QString& key, bool 
   WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void TMORLAKIniFile::EraseSection(const QString& section) {
-  BeginWrite();
-  const QString wanted = Section(section);
-  for (const QString& g : fWriter->childGroups())
-    if (g.compare(wanted, Qt::CaseInsensitive) == 0) fWriter->remove(g);
-}
+void TMORLAKIniFile::EraseSection(const QString& section) { fDoc->Erase(Section(section)); }
+
+bool TMORLAKIniFile::Modified() const { return fDoc->modified; }
 
 void TMORLAKIniFile::UpdateFile() {
-  if (!fWriter) return;
-  const QString tmp = TempFileName();
-  const auto fail = [&](const QString& why) {
-    fWriter.reset();
-    QFile::remove(tmp);
-    throw EDevException(QStringLiteral("Die Datei %1 kann nicht geschrieben werden%2.").arg(Native(fFileName), why),
-                        QStringLiteral("TMORLAKIniFile.UpdateFile"));
-  };
-  fWriter->sync();
-  if (fWriter->status() != QSettings::NoError) fail(QString());
-  if (!QFileInfo::exists(tmp)) {  // nothing left to write: an empty file
-    QFile empty(tmp);
-    if (!empty.open(QIODevice::WriteOnly)) fail(QString());
-  }
-  // Readers of the settings file recognise a new version by its size and
-  // time stamp; two versions written within one clock tick must still
-  // differ, so the new one is dated at least a millisecond after the old.
-  const QFileInfo old(fFileName);
-  if (old.exists()) {
-    const QDateTime oldTime = old.lastModified();
-    QFile f(tmp);
-    if (QFileInfo(tmp).lastModified() <= oldTime && f.open(QIODevice::ReadWrite))
-      f.setFileTime(oldTime.addMSecs(1), QFileDevice::FileModificationTime);
-  }
-  std::error_code ec;
-  std::filesystem::rename(FsPath(tmp), FsPath(fFileName), ec);
-  if (ec) fail(QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(ec.message())));
-  fWriter.reset();
-  OpenReader();
+  if (!fDoc->modified) return;
+  const safefile::tReplaceResult result =
+      safefile::ReplaceFileContents(QFile::encodeName(fFileName).toStdString(), fDoc->Bytes());
+  if (!result)
+    throw EDevException(
+        QStringLiteral("Die Datei %1 kann nicht geschrieben werden%2.").arg(Native(fFileName), Reason(result)),
+        QStringLiteral("TMORLAKIniFile.UpdateFile"));
+  fDoc->modified = false;
 }

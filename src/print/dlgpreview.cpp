@@ -29,6 +29,7 @@
 #include "printhost.h"
 #include "msgdlg.h"
 #include "printer.h"
+#include "previewgeometry.h"
 #include "printing.h"
 #include "updown.h"
 
@@ -39,7 +40,7 @@ constexpr int kClientHeight = 316;
 constexpr int kMinWidth = 540;   // whole window, frame included
 constexpr int kMinHeight = 170;
 constexpr int kPanelHeight = 41;
-constexpr int kShadow = 5;
+constexpr int kShadow = kSheetShadow;
 constexpr int kScrollStep = 35;  // scroll bar arrows
 constexpr int kKeyScroll = 15;   // arrow keys
 const QColor kGround(128, 128, 128);
@@ -287,38 +288,15 @@ int TDlgPreview::Zoom() const {
 
 double TDlgPreview::ScreenDpi() const { return logicalDpiX() > 0 ? logicalDpiX() : 96; }
 
-int TDlgPreview::Pixels(int tenthsOfMm) const {
-  // Trunc(v / 254 * dpi * Z / 100), in whole numbers so that exact values
-  // stay exact.
-  const int64_t dpi = static_cast<int64_t>(ScreenDpi());
-  return static_cast<int>(static_cast<int64_t>(tenthsOfMm) * dpi * Zoom() / 25400);
-}
+int TDlgPreview::Pixels(int tenthsOfMm) const { return PreviewPixels(tenthsOfMm, ScreenDpi(), Zoom()); }
 
 int TDlgPreview::SheetPaperWidth() const { return fPaperWidth >= 0 ? fPaperWidth : fJob->Printer->PaperWidth(); }
 int TDlgPreview::SheetPaperHeight() const { return fPaperHeight >= 0 ? fPaperHeight : fJob->Printer->PaperHeight(); }
 
-QRect TDlgPreview::PageRect() const {
-  const tExtendedPrinter& printer = *fJob->Printer;
-  // The page's top left corner on the paper: at the margins, or at the
-  // corner of the printable area.
-  const bool margins = printer.UseMargins == 1;
-  const int x = margins ? printer.GetLeft() : printer.OffsetLeft();
-  const int y = margins ? printer.GetTop() : printer.OffsetTop();
-  // A page is recorded with the printable area in whole millimetres as its
-  // extent and printed at that size.
-  const int width = printer.PrintableWidth() / 10 * 10;
-  const int height = printer.PrintableHeight() / 10 * 10;
-  const int left = Pixels(x), top = Pixels(y);
-  return QRect(left, top, Pixels(x + width) - left, Pixels(y + height) - top);
-}
+QRect TDlgPreview::PageRect() const { return PreviewPageRect(SheetPaperOf(*fJob->Printer), ScreenDpi(), Zoom()); }
 
 QRect TDlgPreview::PrintableRect() const {
-  const tExtendedPrinter& printer = *fJob->Printer;
-  const int left = Pixels(printer.OffsetLeft());
-  const int top = Pixels(printer.OffsetTop());
-  const int right = Pixels(printer.PaperWidth() - printer.OffsetRight());
-  const int bottom = Pixels(printer.PaperHeight() - printer.OffsetBottom());
-  return QRect(left, top, right - left, bottom - top);
+  return PreviewPrintableRect(SheetPaperOf(*fJob->Printer), ScreenDpi(), Zoom());
 }
 
 bool TDlgPreview::Busy() const { return fJob->IsPrinting; }
@@ -340,18 +318,15 @@ void TDlgPreview::PaperCheck() {
 // ------------------------------------------------------------ the sheet
 
 void TDlgPreview::SizeSheet() {
-  PaintBox->resize(Pixels(SheetPaperWidth()) + kShadow, Pixels(SheetPaperHeight()) + kShadow);
+  PaintBox->resize(SheetBoxSize(SheetPaperWidth(), SheetPaperHeight(), ScreenDpi(), Zoom()));
   ScrollBox->SetRange(PaintBox->width() + 10, PaintBox->height() + 10);
   PositionSheet();
 }
 
 void TDlgPreview::PositionSheet() {
-  const QSize view = ScrollBox->viewport()->size();
-  const int left = PaintBox->width() < view.width() ? (view.width() - PaintBox->width()) / 2
-                                                    : 5 - ScrollBox->horizontalScrollBar()->value();
-  const int top = PaintBox->height() < view.height() ? (view.height() - PaintBox->height()) / 2
-                                                     : 5 - ScrollBox->verticalScrollBar()->value();
-  if (PaintBox->pos() != QPoint(left, top)) PaintBox->move(left, top);
+  const QPoint at = SheetPosition(PaintBox->size(), ScrollBox->viewport()->size(),
+                                  QPoint(ScrollBox->horizontalScrollBar()->value(), ScrollBox->verticalScrollBar()->value()));
+  if (PaintBox->pos() != at) PaintBox->move(at);
 }
 
 void TDlgPreview::RepaintSheet() { PaintBox->update(); }

@@ -99,6 +99,7 @@ tDlgPrinterOptions::tDlgPrinterOptions(tExtendedPrinter& printer, QWidget* paren
   layout->addWidget(paperGroup);
   layout->addWidget(orientationGroup);
   layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);  // a dialog border, nothing to resize
   setMinimumWidth(360);
 
   FillPapers(printer.QtPrinter().pageLayout().pageSize());

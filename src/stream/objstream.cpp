@@ -156,11 +156,15 @@ void tObjStream::WriteExtended(long double value) {
 // ------------------------------------------------------------ tObjFileStream
 
 tObjFileStream::tObjFileStream(const std::string& fileName, uint16_t mode) : fFileName(fileName.substr(0, 255)) {
+  // Reading takes regular files only: opening a FIFO without writer would
+  // wait for ever, and a device delivers endless or changing bytes. The
+  // open itself must not wait, so it is non-blocking until the check.
+  const bool readOnly = mode != fmCreate && (mode & 3) == 0;
   if (mode == fmCreate) {
     fHandle = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   } else {
     const int access = mode & 3;
-    const int flags = access == 1 ? O_WRONLY : (access == 2 ? O_RDWR : O_RDONLY);
+    const int flags = access == 1 ? O_WRONLY : (access == 2 ? O_RDWR : O_RDONLY | O_NONBLOCK | O_NOCTTY);
     fHandle = ::open(fileName.c_str(), flags | O_CLOEXEC);
   }
   if (fHandle < 0) {
@@ -168,10 +172,19 @@ tObjFileStream::tObjFileStream(const std::string& fileName, uint16_t mode) : fFi
     return;
   }
   struct stat st {};
-  if (::fstat(fHandle, &st) == 0 && S_ISDIR(st.st_mode)) {
+  int refused = 0;
+  if (::fstat(fHandle, &st) != 0)
+    refused = errno;
+  else if (S_ISDIR(st.st_mode))
+    refused = EISDIR;
+  else if (readOnly && !S_ISREG(st.st_mode))
+    refused = ENXIO;
+  else if (readOnly && ::fcntl(fHandle, F_SETFL, ::fcntl(fHandle, F_GETFL) & ~O_NONBLOCK) != 0)
+    refused = errno;
+  if (refused != 0) {
     ::close(fHandle);
     fHandle = -1;
-    SetStatus(stOpenError, static_cast<int16_t>(EISDIR));
+    SetStatus(stOpenError, static_cast<int16_t>(refused));
   }
 }
 

@@ -131,7 +131,9 @@ class tObjStream {
 // A file opened for one load or save. Mode 65535 creates the file (or
 // truncates an existing one) for writing; any other mode opens an existing
 // file, with mode & 3 the access (0 read, 1 write, 2 read and write); the
-// sharing bits are accepted and ignored. A failed open gives stOpenError.
+// sharing bits are accepted and ignored. A failed open gives stOpenError,
+// and so does a folder, and for reading anything but a regular file (FIFOs,
+// devices and sockets are refused at once, without waiting on them).
 class tObjFileStream : public tObjStream {
  public:
   static constexpr uint16_t fmCreate = 65535;

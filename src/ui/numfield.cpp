@@ -225,7 +225,8 @@ void tNumField::focusOutEvent(QFocusEvent* event) {
     QApplication::beep();
     // Once the focus has arrived elsewhere: a change of focus hides tips.
     QTimer::singleShot(0, this, [this] {
-      if (fRejected && isVisible()) QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
+      // Beside the field, not over the next one where the focus went.
+      if (fRejected && isVisible()) QToolTip::showText(mapToGlobal(QPoint(width() + 4, 0)), toolTip(), this);
     });
   }
   emit Exited();

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QTimer>
+#include <optional>
 
 #include "edevexception.h"
 #include "help.h"
@@ -20,6 +21,7 @@
 #include "msgdlg.h"
 #include "numfmt.h"
 #include "objstream.h"
+#include "posixtest.h"
 #include "printer.h"
 #include "resfile.h"
 #include "testenv.h"
@@ -159,14 +161,16 @@ TEST_F(AppObject, MissingLanguageFileFailsButTheProgramRuns) {
 TEST_F(AppObject, UnwritableSettingsFileIsReportedAndKeptAsItWas) {
   dir.Write("TAVI.INI", "[Druckereinstellungen]\nLinkerRand=150\n");
   const QByteArray before = dir.Read("TAVI.INI");
-  ASSERT_TRUE(dir.MakeDir("TAVI.INI.tmp"));
   tModalDriver driver;
   driver.ThenClick("Btn2");
   {
+    std::optional<posixtest::tFileSizeLimit> full;  // outlives the application object
     tSimpleApp app("TAVI", "2.0", dir.Path());
     EXPECT_FALSE(app.Failed());
     app.Printer()->SetLeft(300);
     EXPECT_TRUE(driver.Seen().isEmpty());
+    full.emplace(8);  // as on a full disk
+    ASSERT_TRUE(full->Active());
   }
   ASSERT_EQ(driver.Seen().size(), 1);
   EXPECT_EQ(driver.Seen()[0].Text, "Fehler beim Schreiben der Datei " + Ini() +
@@ -175,12 +179,13 @@ TEST_F(AppObject, UnwritableSettingsFileIsReportedAndKeptAsItWas) {
 }
 
 TEST_F(AppObject, UnwritableSettingsWhileTerminatingUsesThePlainBox) {
-  ASSERT_TRUE(dir.MakeDir("TAVI.INI.tmp"));
   tModalDriver driver;
   driver.Then([](QWidget* dialog) { tModalDriver::Dismiss(dialog); });
   {
+    std::optional<posixtest::tFileSizeLimit> full;  // outlives the application object
     tSimpleApp app("TAVI", "2.0", dir.Path());
     SetTerminating(true);
+    full.emplace(8);  // as on a full disk
   }
   SetTerminating(false);
   ASSERT_EQ(driver.Seen().size(), 1);

@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -13,6 +16,7 @@
 #include <thread>
 
 #include "codepage.h"
+#include "posixtest.h"
 #include "tavidaten.h"
 
 namespace fs = std::filesystem;
@@ -252,48 +256,285 @@ TEST(DataFile, RandomRecordsComeBackEqual) {
 
 // ---------------------------------------------------------------- saving
 
-TEST(DataFileSave, UnwritableFolderKeepsTheOldFile) {
-  if (geteuid() == 0) {
-    // root writes anywhere; a missing folder fails the same way.
-    tTaviDaten d;
-    EXPECT_FALSE(d.SaveToFile("/nonexistent-tavi-folder/TAVI.DAT"));
-  }
-  TempDir dir;
-  tTaviDaten old;
-  old.AnzZS = 11;
-  ASSERT_TRUE(old.SaveToFile(dir.File("TAVI.DAT")));
-  const std::string before = ReadAll(dir.File("TAVI.DAT"));
-  // A folder in place of the temporary file makes the save fail for root too.
-  fs::create_directory(dir.File("TAVI.DAT.tmp"));
-  fs::create_directory(dir.File("TAVI.DAT.tmp/x"));
-  tTaviDaten changed;
-  changed.AnzZS = 22;
-  EXPECT_FALSE(changed.SaveToFile(dir.File("TAVI.DAT")));
-  EXPECT_EQ(ReadAll(dir.File("TAVI.DAT")), before);
-  fs::remove_all(dir.File("TAVI.DAT.tmp"));
-  if (geteuid() != 0) {
-    fs::permissions(dir.Path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(changed.SaveToFile(dir.File("TAVI.DAT")));
-    fs::permissions(dir.Path(), fs::perms::owner_all);
-    EXPECT_EQ(ReadAll(dir.File("TAVI.DAT")), before);
+using posixtest::RunInChild;
+
+// The names in a folder, sorted: a save must leave no temporary file
+// behind, whatever happened.
+std::vector<std::string> Entries(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+tTaviDaten Record(int32_t anzZS) {
+  tTaviDaten d;
+  d.AnzZS = anzZS;
+  return d;
+}
+
+std::string RecordBytes(int32_t anzZS) {
+  tObjMemoryStream s;
+  Record(anzZS).Store(s);
+  return s.Bytes();
+}
+
+fs::perms Mode(const std::string& name) { return fs::status(name).permissions(); }
+
+// Hands a file (or folder) to the user the permission cases run as.
+void GiveToTestUser(const std::string& name) {
+  ASSERT_EQ(::lchown(name.c_str(), posixtest::TestUserId(), posixtest::TestGroupId()), 0) << name;
+}
+
+// A child's verdict: 0 when the check held; kCannotDrop skips the test.
+#define EXPECT_CHILD_PASSES(call)                                                 \
+  do {                                                                            \
+    const int verdict = (call);                                                   \
+    if (verdict == posixtest::kCannotDrop) GTEST_SKIP() << "cannot drop to nobody"; \
+    EXPECT_EQ(verdict, 0);                                                        \
+  } while (0)
+
+TEST(DataFileSave, FileThisUserMayNotWriteStaysAsItIs) {
+  // Mode, and whether an in-place write by the file's own (unprivileged)
+  // owner would succeed. Only the file's own bits decide, not the folder's.
+  const struct {
+    fs::perms mode;
+    bool writable;
+  } cases[] = {
+      {fs::perms::none, false},
+      {fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read, false},
+      {fs::perms::owner_read | fs::perms::owner_exec, false},
+      {fs::perms::owner_write, true},  // write-only: the write may go ahead
+      {fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.mode));
+    TempDir dir;
+    const std::string name = dir.File("TAVI.DAT");
+    ASSERT_TRUE(Record(11).SaveToFile(name));
+    GiveToTestUser(dir.Path().string());
+    GiveToTestUser(name);
+    fs::permissions(name, c.mode);
+    const std::string before = ReadAll(name);
+    EXPECT_CHILD_PASSES(RunInChild([&] { return Record(22).SaveToFile(name) == c.writable ? 0 : 1; }, true));
+    EXPECT_EQ(Mode(name), c.mode);
+    EXPECT_EQ(ReadAll(name), c.writable ? RecordBytes(22) : before);
+    EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"TAVI.DAT"});
   }
 }
 
-TEST(DataFileSave, FullDiskKeepsTheOldFileAndAnswersFalse) {
-  // /dev/full fails every write; a symlink makes it the temporary file.
+TEST(DataFileSave, FolderWithoutWritePermissionKeepsTheOldFile) {
   TempDir dir;
-  tTaviDaten old;
-  old.AnzZS = 11;
-  ASSERT_TRUE(old.SaveToFile(dir.File("TAVI.DAT")));
-  const std::string before = ReadAll(dir.File("TAVI.DAT"));
-  fs::create_symlink("/dev/full", dir.File("TAVI.DAT.tmp"));
-  tTaviDaten changed;
-  changed.AnzZS = 22;
-  EXPECT_FALSE(changed.SaveToFile(dir.File("TAVI.DAT")));
-  EXPECT_EQ(ReadAll(dir.File("TAVI.DAT")), before);
+  const std::string name = dir.File("TAVI.DAT");
+  ASSERT_TRUE(Record(11).SaveToFile(name));
+  GiveToTestUser(dir.Path().string());
+  GiveToTestUser(name);
+  fs::permissions(dir.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_CHILD_PASSES(RunInChild([&] { return Record(22).SaveToFile(name) ? 1 : 0; }, true));
+  fs::permissions(dir.Path(), fs::perms::owner_all);
+  EXPECT_EQ(ReadAll(name), RecordBytes(11));
+  EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"TAVI.DAT"});
+}
+
+TEST(DataFileSave, ReplacementKeepsPermissionBitsAndOwner) {
+  const mode_t oldMask = ::umask(022);
+  for (const fs::perms mode : {fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read,
+                               fs::perms::owner_read | fs::perms::owner_write,
+                               fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec &
+                                   ~fs::perms::others_exec}) {
+    SCOPED_TRACE(static_cast<int>(mode));
+    TempDir dir;
+    const std::string name = dir.File("TAVI.DAT");
+    ASSERT_TRUE(Record(11).SaveToFile(name));
+    fs::permissions(name, mode);
+    if (geteuid() == 0) GiveToTestUser(name);  // root saving another user's file
+    struct stat before {};
+    ASSERT_EQ(::stat(name.c_str(), &before), 0);
+    ASSERT_TRUE(Record(22).SaveToFile(name));
+    struct stat after {};
+    ASSERT_EQ(::stat(name.c_str(), &after), 0);
+    EXPECT_EQ(ReadAll(name), RecordBytes(22));
+    EXPECT_NE(after.st_ino, before.st_ino);  // replaced, not written over
+    EXPECT_EQ(Mode(name), mode);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+  }
+  // A new file gets what the user's file-creation mask leaves of rw-rw-rw-.
+  for (const mode_t mask : {022, 077}) {
+    TempDir dir;
+    ::umask(mask);
+    ASSERT_TRUE(Record(1).SaveToFile(dir.File("TAVI.DAT")));
+    EXPECT_EQ(static_cast<mode_t>(Mode(dir.File("TAVI.DAT"))), 0666 & ~mask);
+  }
+  ::umask(oldMask);
+}
+
+TEST(DataFileSave, TemporaryNameCannotBeHijacked) {
+  // Whatever lies under the name a fixed temporary file would have, the
+  // save neither follows it nor fails because of it.
+  enum Kind { Symlink, DanglingSymlink, Folder, Fifo };
+  for (const Kind kind : {Symlink, DanglingSymlink, Folder, Fifo}) {
+    SCOPED_TRACE(kind);
+    TempDir dir, outside;
+    const std::string name = dir.File("TAVI.DAT");
+    const std::string victim = outside.File("victim");
+    ASSERT_TRUE(Record(11).SaveToFile(name));
+    WriteAll(victim, "keep");
+    const std::string trap = dir.File("TAVI.DAT.tmp");
+    switch (kind) {
+      case Symlink: fs::create_symlink(victim, trap); break;
+      case DanglingSymlink: fs::create_symlink(outside.File("created"), trap); break;
+      case Folder:
+        fs::create_directory(trap);
+        fs::create_directory(trap + "/x");
+        break;
+      case Fifo: ASSERT_EQ(::mkfifo(trap.c_str(), 0600), 0); break;
+    }
+    EXPECT_EQ(RunInChild([&] { return Record(22).SaveToFile(name) ? 0 : 1; }, false, 5), 0);
+    EXPECT_FALSE(fs::is_symlink(name));
+    EXPECT_EQ(ReadAll(name), RecordBytes(22));
+    EXPECT_EQ(ReadAll(victim), "keep");
+    EXPECT_EQ(Entries(outside.Path()), std::vector<std::string>{"victim"});
+    EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{"TAVI.DAT", "TAVI.DAT.tmp"}));
+    EXPECT_TRUE(kind == Folder ? fs::is_directory(trap) : fs::exists(fs::symlink_status(trap)));
+  }
+}
+
+TEST(DataFileSave, FullDiskKeepsTheOldFileAndLeavesNoTemporaryFile) {
+  TempDir dir;
+  const std::string name = dir.File("TAVI.DAT");
+  ASSERT_TRUE(Record(11).SaveToFile(name));
+  {
+    posixtest::tFileSizeLimit full(100);  // the record needs 1828 bytes
+    ASSERT_TRUE(full.Active());
+    EXPECT_FALSE(Record(22).SaveToFile(name));
+  }
+  EXPECT_EQ(ReadAll(name), RecordBytes(11));
+  EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"TAVI.DAT"});
   tTaviDaten back;
-  EXPECT_TRUE(back.LoadFromFile(dir.File("TAVI.DAT")));
+  EXPECT_TRUE(back.LoadFromFile(name));
   EXPECT_EQ(back.AnzZS, 11);
+}
+
+TEST(DataFileSave, SymlinkedDataFileIsWrittenThroughTheLink) {
+  // The links from TAVI.DAT on (first one first) and the file they end at,
+  // relative to the test folder; every link stays a link.
+  const struct {
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> links;  // link, what it points to
+    std::string target;
+  } cases[] = {
+      {"relative", {{"TAVI.DAT", "daten/echt.dat"}}, "daten/echt.dat"},
+      {"absolute", {{"TAVI.DAT", "@/daten/echt.dat"}}, "daten/echt.dat"},
+      {"chain", {{"TAVI.DAT", "daten/zwischen"}, {"daten/zwischen", "../ablage/echt.dat"}}, "ablage/echt.dat"},
+      {"link to a folder's file", {{"TAVI.DAT", "ordner/../daten/echt.dat"}}, "daten/echt.dat"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    for (const char* sub : {"daten", "ablage", "ordner"}) fs::create_directory(dir.File(sub));
+    ASSERT_TRUE(Record(11).SaveToFile(dir.File(c.target)));
+    for (const auto& [link, to] : c.links)
+      fs::create_symlink(to[0] == '@' ? dir.Path().string() + to.substr(1) : to, dir.File(link));
+    ASSERT_TRUE(Record(22).SaveToFile(dir.File("TAVI.DAT")));
+    for (const auto& [link, to] : c.links) EXPECT_TRUE(fs::is_symlink(dir.File(link))) << link;
+    EXPECT_EQ(ReadAll(dir.File(c.target)), RecordBytes(22));
+    tTaviDaten back;
+    ASSERT_TRUE(back.LoadFromFile(dir.File("TAVI.DAT")));
+    EXPECT_EQ(back.AnzZS, 22);
+    for (const char* sub : {"daten", "ablage", "ordner"}) {
+      for (const std::string& entry : Entries(dir.Path() / sub))
+        EXPECT_EQ(entry.find(".tmp"), std::string::npos) << sub << "/" << entry;
+    }
+  }
+}
+
+TEST(DataFileSave, DanglingLinkCreatesItsTargetAndLoopsFail) {
+  TempDir dir;
+  fs::create_directory(dir.File("daten"));
+  // A link to a file not there yet: the save creates the file it names.
+  fs::create_symlink("daten/neu.dat", dir.File("TAVI.DAT"));
+  ASSERT_TRUE(Record(22).SaveToFile(dir.File("TAVI.DAT")));
+  EXPECT_TRUE(fs::is_symlink(dir.File("TAVI.DAT")));
+  EXPECT_EQ(ReadAll(dir.File("daten/neu.dat")), RecordBytes(22));
+  // ... but not the folder it names.
+  fs::create_symlink("fehlt/neu.dat", dir.File("ohne.dat"));
+  EXPECT_FALSE(Record(22).SaveToFile(dir.File("ohne.dat")));
+  EXPECT_EQ(fs::read_symlink(dir.File("ohne.dat")), "fehlt/neu.dat");
+  // A loop of links is no file: nothing changes.
+  fs::create_symlink("b.dat", dir.File("a.dat"));
+  fs::create_symlink("a.dat", dir.File("b.dat"));
+  EXPECT_FALSE(Record(22).SaveToFile(dir.File("a.dat")));
+  EXPECT_EQ(fs::read_symlink(dir.File("a.dat")), "b.dat");
+  EXPECT_EQ(fs::read_symlink(dir.File("b.dat")), "a.dat");
+  EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{"TAVI.DAT", "a.dat", "b.dat", "daten", "ohne.dat"}));
+}
+
+// Puts something that is not a regular file under name.
+enum OddKind { OddFifo, OddFolder, OddDevice, OddSocket };
+void MakeOddFile(OddKind kind, const std::string& name) {
+  switch (kind) {
+    case OddFifo: ASSERT_EQ(::mkfifo(name.c_str(), 0666), 0); break;
+    case OddFolder: fs::create_directory(name); break;
+    case OddDevice: fs::create_symlink("/dev/zero", name); break;
+    case OddSocket: {
+      const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+      ASSERT_GE(s, 0);
+      sockaddr_un addr{};
+      addr.sun_family = AF_UNIX;
+      ASSERT_LT(name.size(), sizeof addr.sun_path);
+      std::memcpy(addr.sun_path, name.c_str(), name.size() + 1);
+      ASSERT_EQ(::bind(s, reinterpret_cast<const sockaddr*>(&addr), sizeof addr), 0);
+      ::close(s);
+      break;
+    }
+  }
+}
+
+TEST(DataFileSave, TargetThatIsNotARegularFileIsLeftAlone) {
+  for (const OddKind kind : {OddFifo, OddFolder, OddDevice, OddSocket}) {
+    SCOPED_TRACE(kind);
+    TempDir dir;
+    const std::string name = dir.File("TAVI.DAT");
+    MakeOddFile(kind, name);
+    const fs::file_type type = fs::symlink_status(name).type();
+    EXPECT_EQ(RunInChild([&] { return Record(22).SaveToFile(name) ? 1 : 0; }, false, 5), 0);
+    EXPECT_EQ(fs::symlink_status(name).type(), type);
+    EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"TAVI.DAT"});
+  }
+}
+
+TEST(DataFileLoad, OddFilesFailAtOnceAndChangeNothing) {
+  for (const OddKind kind : {OddFifo, OddFolder, OddDevice, OddSocket}) {
+    SCOPED_TRACE(kind);
+    TempDir dir;
+    const std::string name = dir.File("TAVI.DAT");
+    MakeOddFile(kind, name);
+    // A FIFO without writer would block an ordinary open for ever; the
+    // child's alarm turns that into a failed verdict.
+    EXPECT_EQ(RunInChild(
+                  [&] {
+                    tTaviDaten d;
+                    if (d.LoadFromFile(name)) return 1;
+                    return SameRecord(d, tTaviDaten()) ? 0 : 2;
+                  },
+                  false, 5),
+              0);
+  }
+}
+
+TEST(DataFileLoad, FileThisUserMayNotReadFails) {
+  TempDir dir;
+  const std::string name = dir.File("TAVI.DAT");
+  ASSERT_TRUE(Record(11).SaveToFile(name));
+  GiveToTestUser(name);
+  fs::permissions(name, fs::perms::owner_write);
+  EXPECT_CHILD_PASSES(RunInChild(
+      [&] {
+        tTaviDaten d;
+        return d.LoadFromFile(name) ? 1 : 0;
+      },
+      true));
 }
 
 TEST(DataFileSave, KilledWhileSavingLeavesALoadableFile) {

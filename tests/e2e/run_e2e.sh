@@ -9,6 +9,12 @@
 #   truncated   a truncated TAVI.DAT gives "Fehler beim Einlesen der Daten."
 #               once; after the answer the program runs and ends normally
 #   sigterm     SIGTERM to the running program still writes TAVI.DAT
+#   oddfiles    a FIFO as TAVI.DAT neither hangs the start nor is replaced
+#               (both failures are reported); the lines of TAVI.INI outside
+#               the printer settings keep their bytes
+#   unwritable  a TAVI.DAT of mode 000 keeps its bytes and mode, for a user
+#               the permissions apply to (as root the program runs as
+#               nobody)
 #   screenshots the four pages with the worked example, as PNG files in
 #               OUT_DIR (for looking at the layout; not a test)
 #   userdata_signals
@@ -198,6 +204,78 @@ case_sigterm() {
   [ "$RC" = 0 ] || fail "exit code $RC after SIGTERM"
   [ -f "$PROG/TAVI.DAT" ] || die "TAVI.DAT not written on SIGTERM"
   [ "$(anzzs_bytes "$PROG/TAVI.DAT")" = 4d000000 ] || fail "AnzZS bytes $(anzzs_bytes "$PROG/TAVI.DAT")"
+}
+
+# Answers the next "Fehler" message with Return; $1 says which one.
+answer_error() {
+  local err
+  err=$(wait_window '^Fehler$') || { fail "no message: $1"; return 1; }
+  focus "$err"
+  xdotool key Return
+}
+
+# Lists temporary files left beside TAVI.DAT or TAVI.INI.
+leftovers() { find "$PROG" -maxdepth 1 -name 'TAVI.*.tmp' | sed 's|.*/||'; }
+
+case_oddfiles() {
+  prepare
+  mkfifo "$PROG/TAVI.DAT"
+  # Hand-made lines around the printer settings: comments, a section name
+  # with a blank, Windows-1252 umlauts, backslashes, no last line end.
+  local before="$WORK/ini-before" after="$WORK/ini-after"
+  printf '; von Hand\r\n[Mein Abschnitt]\r\nPfad=C:\\Programme\\TAVI\r\nGr\xf6\xdfe=gro\xdf\r\n\r\n' >"$before"
+  printf '\r\n[Zuletzt]\r\nDatei="C:\\Daten\\TAVI.DAT"' >"$after"
+  { cat "$before"; printf '[Druckereinstellungen]\r\nLinkerRand=150\r\n'; cat "$after"; } >"$PROG/TAVI.INI"
+  start
+  answer_error "reading the FIFO (did the start block?)" || return 1
+  local win
+  win=$(wait_window "$TITLE") || die "main window did not appear"
+  click_exit "$win"
+  answer_error "saving onto the FIFO" || return 1
+  wait_exit || die "program did not end"
+  [ "$RC" = 0 ] || fail "exit code $RC"
+  [ -p "$PROG/TAVI.DAT" ] || fail "TAVI.DAT is no longer the FIFO"
+  head -c "$(stat -c %s "$before")" "$PROG/TAVI.INI" | cmp -s - "$before" || fail "TAVI.INI changed before the printer settings"
+  tail -c "$(stat -c %s "$after")" "$PROG/TAVI.INI" | cmp -s - "$after" || fail "TAVI.INI changed after the printer settings"
+  [ -z "$(leftovers)" ] || fail "temporary files left: $(leftovers)"
+}
+
+case_unwritable() {
+  prepare
+  printf 'meine Daten' >"$PROG/TAVI.DAT"
+  chmod 000 "$PROG/TAVI.DAT"
+  local -a as_user=()
+  if [ "$(id -u)" = 0 ]; then
+    # The program runs as nobody, in a folder that nobody may write (so
+    # only the file's own mode stands in the way), with access to the
+    # virtual display.
+    chmod 755 "$WORK"
+    mkdir -p "$WORK/home"
+    cp "${XAUTHORITY:?}" "$WORK/xauth" && chmod 644 "$WORK/xauth"
+    chown -R 65534:65534 "$PROG" "$WORK/home"
+    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$WORK/home" XAUTHORITY="$WORK/xauth")
+    # A sanitizer build's suppression file may lie where nobody cannot read.
+    local supp
+    supp=$(printf '%s' "${LSAN_OPTIONS:-}" | sed -n 's/.*suppressions=\([^:]*\).*/\1/p')
+    if [ -n "$supp" ] && cp "$supp" "$WORK/lsan.supp"; then
+      chmod 644 "$WORK/lsan.supp"
+      as_user+=(LSAN_OPTIONS="${LSAN_OPTIONS//$supp/$WORK/lsan.supp}")
+    fi
+  fi
+  "${as_user[@]}" "$PROG/tavi" >"$WORK/tavi.log" 2>&1 &
+  PID=$!
+  answer_error "reading the unreadable file" || return 1
+  local win
+  win=$(wait_window "$TITLE") || die "main window did not appear"
+  focus "$win"
+  type_field 120
+  click_exit "$win"
+  answer_error "saving over the unwritable file" || return 1
+  wait_exit || die "program did not end"
+  [ "$RC" = 0 ] || fail "exit code $RC"
+  [ "$(stat -c %a "$PROG/TAVI.DAT")" = 0 ] || fail "mode of TAVI.DAT now $(stat -c %a "$PROG/TAVI.DAT")"
+  [ "$(cat "$PROG/TAVI.DAT")" = "meine Daten" ] || fail "TAVI.DAT lost its bytes"
+  [ -z "$(leftovers)" ] || fail "temporary files left: $(leftovers)"
 }
 
 case_screenshots() {

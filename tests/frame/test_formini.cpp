@@ -10,6 +10,7 @@
 #include "formini.h"
 #include "inifile.h"
 #include "modaldriver.h"
+#include "posixtest.h"
 #include "tempdir.h"
 
 namespace {
@@ -46,8 +47,8 @@ TEST_F(FormIni, FirstShowCentresThenCloseWritesAllKeys) {
   EXPECT_EQ(form->size(), QSize(300, 200));
   form->close();
   EXPECT_EQ(TMORLAKIniFile(Ini()).ReadSectionValues(kSection),
-            (QStringList{"tDlgUserData_Height=200", "tDlgUserData_Left=362", "tDlgUserData_Top=284",
-                         "tDlgUserData_Width=300", "tDlgUserData_WindowState=2"}));
+            (QStringList{"tDlgUserData_Width=300", "tDlgUserData_Height=200", "tDlgUserData_Top=284",
+                         "tDlgUserData_Left=362", "tDlgUserData_WindowState=2"}));
 }
 
 TEST_F(FormIni, StoredGeometryIsRestored) {
@@ -253,13 +254,16 @@ TEST_F(FormIni, WriteErrorKeepsThePreviousValues) {
     form->close();
   }
   const QByteArray before = dir.Read("TAVI.INI");
-  ASSERT_TRUE(dir.MakeDir("TAVI.INI.tmp"));
   auto form = Form();
   tModalDriver driver;
   driver.ThenClick("Btn2");
   form->show();
   Place(*form, 1, 2);
-  form->close();
+  {
+    posixtest::tFileSizeLimit full(8);  // as on a full disk
+    ASSERT_TRUE(full.Active());
+    form->close();
+  }
   ASSERT_EQ(driver.Seen().size(), 1);
   EXPECT_TRUE(driver.Seen()[0].Text.startsWith(
       "Fehler beim Speichern der Einstellungen. Fensterposition konnte nicht gesichert werden.\n"))

@@ -11,16 +11,6 @@
 #include "fuzzutil.h"
 #include "resfile.h"
 
-namespace {
-std::string PutRaw(const tStreamable& object) {
-  tObjMemoryStream out;
-  out.SetTranslate(false);
-  out.Put(&object);
-  if (out.GetStatus() != stOk) std::abort();
-  return out.Bytes();
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool quiet = fuzzutil::SilenceStreamMessages();
   fuzzutil::Keep(quiet);
@@ -34,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   tObjMemoryStream translated;
   translated.Put(object.get());
 
-  const std::string stored = PutRaw(*object);
+  const std::string stored = fuzzutil::PutRaw(*object);
   auto copy = object->Clone();
   if (!copy) std::abort();
-  if (PutRaw(*copy) != stored) std::abort();
+  if (fuzzutil::PutRaw(*copy) != stored) std::abort();
   return 0;
 }

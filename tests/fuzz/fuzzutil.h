@@ -49,6 +49,17 @@ inline bool SilenceStreamMessages() {
   return true;
 }
 
+// What Put writes for an object without character translation, so that
+// stored, loaded and stored again gives the same bytes. A failing Put is a
+// fault of the object.
+inline std::string PutRaw(const tStreamable& object) {
+  tObjMemoryStream out;
+  out.SetTranslate(false);
+  out.Put(&object);
+  if (out.GetStatus() != stOk) std::abort();
+  return out.Bytes();
+}
+
 // Keeps a computed value from being optimised away.
 template <class T>
 void Keep(const T& value) {

@@ -1,0 +1,879 @@
+object Blatt2: TBlatt2
+  Left = 0
+  Top = 0
+  Width = 703
+  Height = 881
+  Caption = 'Gesamtübersicht Blatt 2'
+  PixelsPerInch = 96
+  TextHeight = 13
+  object Lbl1: TLabel
+    Left = 0
+    Top = 0
+    Width = 701
+    Height = 22
+    Alignment = taLeftJustify
+    Caption = 'Einsparungspotentiale und Zeitstudiensystem'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -18
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object Shp2: TShape
+    Left = 0
+    Top = 40
+    Width = 703
+    Height = 461
+    Brush.Style = bsClear
+  end
+  object Lbl3: TLabel
+    Left = 8
+    Top = 46
+    Width = 685
+    Height = 18
+    Alignment = taLeftJustify
+    Caption = 'Einsparungspotentiale und ihre Begründung'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -14
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object Lin4: TShape
+    Left = 0
+    Top = 68
+    Width = 703
+    Height = 1
+    Brush.Style = bsClear
+  end
+  object Lbl5: TLabel
+    Left = 10
+    Top = 76
+    Width = 419
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = 'Vorbereitung'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object Lbl6: TLabel
+    Left = 470
+    Top = 76
+    Width = 119
+    Height = 16
+    Alignment = taRightJustify
+    Caption = 'Einsparung'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Edt7: TEdit
+    Left = 596
+    Top = 75
+    Width = 59
+    Height = 13
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 0
+    Tag = 2
+    Text = ''
+  end
+  object Lbl8: TLabel
+    Left = 662
+    Top = 76
+    Width = 29
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = '%'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Edt9: TEdit
+    Left = 20
+    Top = 98
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 1
+    Tag = 0
+    Text = ''
+  end
+  object Edt10: TEdit
+    Left = 20
+    Top = 117
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 2
+    Tag = 0
+    Text = ''
+  end
+  object Edt11: TEdit
+    Left = 20
+    Top = 136
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 3
+    Tag = 0
+    Text = ''
+  end
+  object Edt12: TEdit
+    Left = 20
+    Top = 155
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 4
+    Tag = 0
+    Text = ''
+  end
+  object Lbl13: TLabel
+    Left = 10
+    Top = 182
+    Width = 419
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = 'Durchführung'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object Lbl14: TLabel
+    Left = 470
+    Top = 182
+    Width = 119
+    Height = 16
+    Alignment = taRightJustify
+    Caption = 'Einsparung'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Edt15: TEdit
+    Left = 596
+    Top = 181
+    Width = 59
+    Height = 13
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 5
+    Tag = 2
+    Text = ''
+  end
+  object Lbl16: TLabel
+    Left = 662
+    Top = 182
+    Width = 29
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = '%'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Edt17: TEdit
+    Left = 20
+    Top = 204
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 6
+    Tag = 0
+    Text = ''
+  end
+  object Edt18: TEdit
+    Left = 20
+    Top = 223
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 7
+    Tag = 0
+    Text = ''
+  end
+  object Edt19: TEdit
+    Left = 20
+    Top = 242
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 8
+    Tag = 0
+    Text = ''
+  end
+  object Edt20: TEdit
+    Left = 20
+    Top = 261
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 9
+    Tag = 0
+    Text = ''
+  end
+  object Lbl21: TLabel
+    Left = 10
+    Top = 288
+    Width = 419
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = 'Auswertung'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object Lbl22: TLabel
+    Left = 470
+    Top = 288
+    Width = 119
+    Height = 16
+    Alignment = taRightJustify
+    Caption = 'Einsparung'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Edt23: TEdit
+    Left = 596
+    Top = 287
+    Width = 59
+    Height = 13
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 10
+    Tag = 2
+    Text = ''
+  end
+  object Lbl24: TLabel
+    Left = 662
+    Top = 288
+    Width = 29
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = '%'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Edt25: TEdit
+    Left = 20
+    Top = 310
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 11
+    Tag = 0
+    Text = ''
+  end
+  object Edt26: TEdit
+    Left = 20
+    Top = 329
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 12
+    Tag = 0
+    Text = ''
+  end
+  object Edt27: TEdit
+    Left = 20
+    Top = 348
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 13
+    Tag = 0
+    Text = ''
+  end
+  object Edt28: TEdit
+    Left = 20
+    Top = 367
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 14
+    Tag = 0
+    Text = ''
+  end
+  object Lbl29: TLabel
+    Left = 10
+    Top = 394
+    Width = 419
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = 'Reduzierung von Zeitstudien durch Planzeiten'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object Lbl30: TLabel
+    Left = 470
+    Top = 394
+    Width = 119
+    Height = 16
+    Alignment = taRightJustify
+    Caption = 'Einsparung'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Edt31: TEdit
+    Left = 596
+    Top = 393
+    Width = 59
+    Height = 13
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 15
+    Tag = 2
+    Text = ''
+  end
+  object Lbl32: TLabel
+    Left = 662
+    Top = 394
+    Width = 29
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = '%'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Edt33: TEdit
+    Left = 20
+    Top = 416
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 16
+    Tag = 0
+    Text = ''
+  end
+  object Edt34: TEdit
+    Left = 20
+    Top = 435
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 17
+    Tag = 0
+    Text = ''
+  end
+  object Edt35: TEdit
+    Left = 20
+    Top = 454
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 18
+    Tag = 0
+    Text = ''
+  end
+  object Edt36: TEdit
+    Left = 20
+    Top = 473
+    Width = 668
+    Height = 14
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 19
+    Tag = 0
+    Text = ''
+  end
+  object Shp37: TShape
+    Left = 0
+    Top = 516
+    Width = 346
+    Height = 163
+    Brush.Style = bsClear
+  end
+  object Lbl38: TLabel
+    Left = 8
+    Top = 522
+    Width = 328
+    Height = 18
+    Alignment = taLeftJustify
+    Caption = 'Kosten des Zeitstudiensystems'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -14
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object Lin39: TShape
+    Left = 0
+    Top = 544
+    Width = 346
+    Height = 1
+    Brush.Style = bsClear
+  end
+  object Lbl40: TLabel
+    Left = 10
+    Top = 554
+    Width = 209
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = 'Investitionskosten System'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Edt41: TEdit
+    Left = 222
+    Top = 553
+    Width = 59
+    Height = 13
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 20
+    Tag = 2
+    Text = ''
+  end
+  object Lbl42: TLabel
+    Left = 288
+    Top = 554
+    Width = 59
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = '€'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Lbl43: TLabel
+    Left = 10
+    Top = 578
+    Width = 209
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = 'Schulungskosten'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Edt44: TEdit
+    Left = 222
+    Top = 577
+    Width = 59
+    Height = 13
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 21
+    Tag = 2
+    Text = ''
+  end
+  object Lbl45: TLabel
+    Left = 288
+    Top = 578
+    Width = 59
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = '€'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Lbl46: TLabel
+    Left = 10
+    Top = 602
+    Width = 209
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = 'Zusatzkosten (Fahrt, Übernachtung)'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Edt47: TEdit
+    Left = 222
+    Top = 601
+    Width = 59
+    Height = 13
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 22
+    Tag = 2
+    Text = ''
+  end
+  object Lbl48: TLabel
+    Left = 288
+    Top = 602
+    Width = 59
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = '€'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Lin49: TShape
+    Left = 10
+    Top = 622
+    Width = 326
+    Height = 1
+    Brush.Style = bsClear
+  end
+  object Lbl50: TLabel
+    Left = 10
+    Top = 626
+    Width = 209
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = 'Gesamtkosten'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object Edt51: TEdit
+    Left = 222
+    Top = 625
+    Width = 59
+    Height = 13
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 23
+    Tag = 2
+    Text = ''
+  end
+  object Lbl52: TLabel
+    Left = 288
+    Top = 626
+    Width = 59
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = '€'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Shp53: TShape
+    Left = 357
+    Top = 516
+    Width = 346
+    Height = 163
+    Brush.Style = bsClear
+  end
+  object Lbl54: TLabel
+    Left = 365
+    Top = 522
+    Width = 328
+    Height = 18
+    Alignment = taLeftJustify
+    Caption = 'Vergleich mit manueller Arbeit'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -14
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object Lin55: TShape
+    Left = 357
+    Top = 544
+    Width = 346
+    Height = 1
+    Brush.Style = bsClear
+  end
+  object Lbl56: TLabel
+    Left = 367
+    Top = 554
+    Width = 189
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = 'Amortisationszeit'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object Edt57: TEdit
+    Left = 559
+    Top = 553
+    Width = 59
+    Height = 13
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 24
+    Tag = 2
+    Text = ''
+  end
+  object Lbl58: TLabel
+    Left = 625
+    Top = 554
+    Width = 59
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = 'Monate'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Lbl59: TLabel
+    Left = 367
+    Top = 578
+    Width = 189
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = 'Einsparung pro Jahr'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Edt60: TEdit
+    Left = 559
+    Top = 577
+    Width = 59
+    Height = 13
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 25
+    Tag = 2
+    Text = ''
+  end
+  object Lbl61: TLabel
+    Left = 625
+    Top = 578
+    Width = 59
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = '€'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Lbl62: TLabel
+    Left = 367
+    Top = 602
+    Width = 189
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = 'Saldo nach 1 Jahr'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Edt63: TEdit
+    Left = 559
+    Top = 601
+    Width = 59
+    Height = 13
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 26
+    Tag = 2
+    Text = ''
+  end
+  object Lbl64: TLabel
+    Left = 625
+    Top = 602
+    Width = 59
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = '€'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Lbl65: TLabel
+    Left = 367
+    Top = 626
+    Width = 189
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = 'Saldo nach 2 Jahren'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Edt66: TEdit
+    Left = 559
+    Top = 625
+    Width = 59
+    Height = 13
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 27
+    Tag = 2
+    Text = ''
+  end
+  object Lbl67: TLabel
+    Left = 625
+    Top = 626
+    Width = 59
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = '€'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Lbl68: TLabel
+    Left = 367
+    Top = 650
+    Width = 189
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = 'Saldo nach 3 Jahren'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Edt69: TEdit
+    Left = 559
+    Top = 649
+    Width = 59
+    Height = 13
+    Font.Name = 'Arial'
+    Font.Style = []
+    TabOrder = 28
+    Tag = 2
+    Text = ''
+  end
+  object Lbl70: TLabel
+    Left = 625
+    Top = 650
+    Width = 59
+    Height = 16
+    Alignment = taLeftJustify
+    Caption = '€'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object Lbl71: TLabel
+    Left = 0
+    Top = 694
+    Width = 701
+    Height = 15
+    Alignment = taLeftJustify
+    Caption = 'Saldo: Einsparung seit Einführung abzüglich der Gesamtkosten des Systems.'
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clBlack
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    ParentFont = False
+  end
+  object PbxBreite72: TPaintBox
+    Left = 702
+    Top = 0
+    Width = 0
+    Height = 0
+  end
+  object PbxHoehe73: TPaintBox
+    Left = 0
+    Top = 880
+    Width = 0
+    Height = 0
+  end
+end

@@ -1,0 +1,41 @@
+# Helpers for driving the real program under a virtual X server (sourced by
+# the end-to-end and install checks). Needs xdotool; expects TIMEOUT
+# (seconds for any one wait) and WORK (a scratch folder) to be set, and
+# keeps the running program's process id in PID.
+
+TITLE="MORLAK-Amortisationsrechnung"
+
+# Starts a program file in the background; its output goes to $WORK/tavi.log.
+start_program() {
+  "$1" >"$WORK/tavi.log" 2>&1 &
+  PID=$!
+}
+
+# Waits for a visible window whose name matches the pattern; prints its id.
+wait_window() {
+  local id
+  id=$(timeout "$TIMEOUT" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1)
+  [ -n "$id" ] || return 1
+  echo "$id"
+}
+
+# Waits until the program has ended; sets RC.
+wait_exit() {
+  local i
+  for ((i = 0; i < TIMEOUT * 10; i++)); do
+    if ! kill -0 "$PID" 2>/dev/null; then
+      wait "$PID"
+      RC=$?
+      PID=""
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Clicks "Beenden" of the main window (75 x 25, 8 pixels from the lower
+# right corner of its 636 x 435 client area).
+click_exit() {
+  xdotool mousemove --window "$1" $((636 - 8 - 37)) $((435 - 8 - 12)) click 1
+}

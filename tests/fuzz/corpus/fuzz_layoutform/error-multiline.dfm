@@ -1,0 +1,6 @@
+object F: TForm
+  object L: TLabel
+    Caption = 
+      'Text'
+  end
+end
