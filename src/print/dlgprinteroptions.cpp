@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "printer.h"
 #include "radiogroup.h"
@@ -48,25 +49,26 @@ tDlgPrinterOptions::tDlgPrinterOptions(tExtendedPrinter& printer, QWidget* paren
   setWindowTitle(QStringLiteral("Druckereinstellungen"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-  auto* printerGroup = new QGroupBox(QStringLiteral(" Drucker "), this);
-  printerGroup->setObjectName(QStringLiteral("GBoxPrinter"));
-  fPrinterBox = new QComboBox(printerGroup);
-  fPrinterBox->setObjectName(QStringLiteral("CBoxPrinter"));
+  // A group holding one labelled choice.
+  const auto choiceGroup = [this](const QString& name, const QString& title, const QString& boxName,
+                                  const QString& label) {
+    auto* group = new QGroupBox(title, this);
+    group->setObjectName(name);
+    auto* box = new QComboBox(group);
+    box->setObjectName(boxName);
+    auto* caption = new QLabel(label, group);
+    caption->setBuddy(box);
+    (new QFormLayout(group))->addRow(caption, box);
+    return std::pair{group, box};
+  };
+  auto [printerGroup, printerBox] = choiceGroup(QStringLiteral("GBoxPrinter"), QStringLiteral(" Drucker "),
+                                                QStringLiteral("CBoxPrinter"), QStringLiteral("&Name:"));
+  fPrinterBox = printerBox;
   fPrinterBox->addItems(printer.Printers());
   fPrinterBox->setCurrentIndex(std::max(0, printer.PrinterIndex()));
-  auto* printerForm = new QFormLayout(printerGroup);
-  auto* printerLabel = new QLabel(QStringLiteral("&Name:"), printerGroup);
-  printerLabel->setBuddy(fPrinterBox);
-  printerForm->addRow(printerLabel, fPrinterBox);
-
-  auto* paperGroup = new QGroupBox(QStringLiteral(" Papier "), this);
-  paperGroup->setObjectName(QStringLiteral("GBoxPaper"));
-  fPaperBox = new QComboBox(paperGroup);
-  fPaperBox->setObjectName(QStringLiteral("CBoxPaper"));
-  auto* paperForm = new QFormLayout(paperGroup);
-  auto* paperLabel = new QLabel(QStringLiteral("&Größe:"), paperGroup);
-  paperLabel->setBuddy(fPaperBox);
-  paperForm->addRow(paperLabel, fPaperBox);
+  auto [paperGroup, paperBox] = choiceGroup(QStringLiteral("GBoxPaper"), QStringLiteral(" Papier "),
+                                            QStringLiteral("CBoxPaper"), QStringLiteral("&Größe:"));
+  fPaperBox = paperBox;
 
   auto* orientationGroup = new QGroupBox(QStringLiteral(" Ausrichtung "), this);
   orientationGroup->setObjectName(QStringLiteral("GBoxOrientation"));
