@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest/QTest>
@@ -373,6 +374,24 @@ TEST_F(Amortisation, ArrowKeysChooseWithinTheirGroupOnly) {
   EXPECT_TRUE(Ctl<QRadioButton>(dlg, "RBtnManualInput")->isChecked());
   EXPECT_TRUE(Field(dlg, "Invest_ZS_System_Feld")->Editable());
   EXPECT_FALSE(Ctl<QWidget>(dlg, "RBtnKARUFull")->isEnabled());
+}
+
+TEST_F(Amortisation, F10OpensTheMenuBar) {
+  tDlgAmortisation dlg(fDaten);
+  ASSERT_TRUE(ShowActiveDialog(dlg));
+  auto* bar = Ctl<QMenuBar>(dlg, "MainMenu");
+  QString opened;
+  QTimer::singleShot(0, [&] {
+    (void)QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; });
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      opened = menu->title();
+      menu->close();
+    }
+  });
+  QTest::keyClick(Field(dlg, "Zusatzkosten_ZS_Feld"), Qt::Key_F10);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !opened.isEmpty(); }));
+  EXPECT_EQ(opened, bar->actions().first()->menu()->title());
+  EXPECT_EQ(opened, QStringLiteral("Bearbeiten"));
 }
 
 TEST_F(Amortisation, TrainingDaysSetTheTrainingCost) {
