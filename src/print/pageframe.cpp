@@ -98,7 +98,9 @@ QString ShortenDirectory(const QString& directory, int maxWidth, const std::func
 
 void DrawMORLAKSymbol(tMetaFileRecorder* recorder, int x, int y) {
   if (!recorder) throw EDevException(QStringLiteral("Ungültiger Rekorder (DrawMORLAKSymbol)."));
-  const QImage logo = AppImage(QStringLiteral("MORLAKLOGO"));
+  // Drawn once for the whole run, in the form the recorder keeps: every page
+  // then holds the same picture, which a PDF embeds only once.
+  static const QImage logo = AppImage(QStringLiteral("MORLAKLOGO")).convertToFormat(QImage::Format_RGB888);
   if (logo.isNull())
     throw EDevException(QStringLiteral("Die Ressource MORLAKLOGO wurde nicht gefunden."),
                         QStringLiteral("DrawMORLAKSymbol"));

@@ -1,5 +1,6 @@
 #include "recorder.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPaintDevice>
@@ -234,7 +235,52 @@ QFont tMetaFileRecorder::ToQFont(const tFont& font) {
   return f;
 }
 
+namespace {
+
+// Laid-out texts by text, font and tab stops. A table page writes the same
+// figures and column heads over and over, and shaping each one again was
+// most of what recording a page cost. Bounded; emptied when the
+// application object goes (the glyph runs hold its fonts). The recorder is
+// used from the GUI thread only.
+struct tLayoutKey {
+  QString Text, Face;
+  int Height, Style, Orientation;
+  double TabStop;
+  bool operator==(const tLayoutKey&) const = default;
+};
+struct tLayoutKeyHash {
+  size_t operator()(const tLayoutKey& k) const {
+    return qHashMulti(0, k.Text, k.Face, k.Height, k.Style, k.Orientation, k.TabStop);
+  }
+};
+struct tLayout {
+  QList<QGlyphRun> Runs;
+  double Width, Ascent, Descent;
+};
+constexpr size_t kMaxLayouts = 4096;
+
+std::unordered_map<tLayoutKey, tLayout, tLayoutKeyHash>& Layouts() {
+  static std::unordered_map<tLayoutKey, tLayout, tLayoutKeyHash> layouts;
+  static const bool cleared = [] {
+    qAddPostRoutine([] { Layouts().clear(); });
+    return true;
+  }();
+  (void)cleared;
+  return layouts;
+}
+
+}  // namespace
+
 void tMetaFileRecorder::LayoutText(tTextCmd& cmd, double tabStop) {
+  auto& layouts = Layouts();
+  const tLayoutKey key{cmd.Text, cmd.Font.Name, cmd.Font.Height, cmd.Font.Style, cmd.Font.Orientation, tabStop};
+  if (const auto it = layouts.find(key); it != layouts.end()) {
+    cmd.Runs = it->second.Runs;
+    cmd.Width = it->second.Width;
+    cmd.Ascent = it->second.Ascent;
+    cmd.Descent = it->second.Descent;
+    return;
+  }
   const QFont font = ToQFont(cmd.Font);
   QTextLayout layout(cmd.Text, font);
   layout.setCacheEnabled(false);
@@ -261,6 +307,8 @@ void tMetaFileRecorder::LayoutText(tTextCmd& cmd, double tabStop) {
     for (QPointF& p : positions) p.ry() -= lineAscent;
     run.setPositions(positions);
   }
+  if (layouts.size() >= kMaxLayouts) layouts.clear();
+  layouts.emplace(key, tLayout{cmd.Runs, cmd.Width, cmd.Ascent, cmd.Descent});
 }
 
 void tMetaFileRecorder::AddText(int x, int y, const QString& text, const tRect* clip, uint16_t align, double tabStop) {

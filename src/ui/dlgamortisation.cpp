@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,6 +29,7 @@
 #include "amorticons.h"
 #include "amortupdown.h"
 #include "appimages.h"
+#include "dlggraph.h"
 #include "edevexception.h"
 #include "help.h"
 #include "morlakapp.h"
@@ -38,7 +40,9 @@
 #include "pricetable.h"
 #include "radiogroup.h"
 #include "tabstops.h"
+#include "taviprinting.h"
 #include "tavidaten.h"
+#include "yearcount.h"
 
 namespace {
 
@@ -250,9 +254,11 @@ void tDlgAmortisation::BuildActions() {
   fActionPrintOverview->setIcon(AmortIcon(tAmortIcon::PrintOverview));
   fActionHelp->setIcon(AppIcon(QStringLiteral("TBHELP")));
 
-  // The printouts come with the reports.
-  for (QAction* a : {fActionPrintTable, fActionPrintGraphic, fActionPrintOverview}) a->setEnabled(false);
+  // The overview printout comes with its cover sheets.
+  fActionPrintOverview->setEnabled(false);
 
+  connect(fActionPrintTable, &QAction::triggered, this, &tDlgAmortisation::ActionPrintTableExecute);
+  connect(fActionPrintGraphic, &QAction::triggered, this, &tDlgAmortisation::ActionPrintGraphicExecute);
   connect(fActionSystem, &QAction::triggered, this, &tDlgAmortisation::ActionSystemExecute);
   connect(fActionResults, &QAction::triggered, this, &tDlgAmortisation::ActionResultsExecute);
   connect(fActionHelp, &QAction::triggered, this, &tDlgAmortisation::ActionHelpExecute);
@@ -827,6 +833,51 @@ void tDlgAmortisation::ActionResultsExecute() {
 }
 
 void tDlgAmortisation::ActionHelpExecute() { ShowHelpTopic(kHelpContext); }
+
+void tDlgAmortisation::ActionPrintTableExecute() {
+  QString answer;
+  {
+    QInputDialog box(this);
+    box.setObjectName(QStringLiteral("InputBox"));
+    box.setWindowTitle(QStringLiteral("Eingabe"));
+    box.setLabelText(QStringLiteral("Anzahl der Jahre"));
+    box.setInputMode(QInputDialog::TextInput);
+    box.setTextValue(QStringLiteral("1"));
+    box.setOkButtonText(QStringLiteral("OK"));
+    box.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (tMorlakApp* app = MorlakApp()) app->ApplyMainFont(&box);
+    if (box.exec() != QDialog::Accepted) return;
+    answer = box.textValue();
+  }
+  try {
+    const tYearCount years = ParseYearCount(answer);
+    if (!years.Ok()) throw EDevException(years.Message);
+    // A value typed into a field that still has the focus counts, as on
+    // the screen.
+    StoreFields();
+    Calculate();
+    ShowResults();
+    tTaviPrinting job(years.Months, fDaten, fCalc);
+    job.Preview();
+  } catch (const std::exception& e) {
+    ShowError(QStringLiteral("Fehler bei der Druckaufbereitung.\n\r") + ExceptionMessage(e));
+  }
+}
+
+void tDlgAmortisation::ActionPrintGraphicExecute() {
+  try {
+    StoreFields();
+    Calculate();
+    ShowResults();
+    tDlgGraph dialog(fDaten, fCalc, [this] {
+      StoreFields();
+      Calculate();
+    }, this);
+    dialog.exec();
+  } catch (const std::exception& e) {
+    ShowError(QStringLiteral("Fehler beim Anzeigen des Dialogs.\n\r") + ExceptionMessage(e));
+  }
+}
 
 // ------------------------------------------------------------ the command
 

@@ -110,6 +110,14 @@ class tDlgAmortisation : public QDialog {
   void ActionSystemExecute();
   void ActionResultsExecute();
   void ActionHelpExecute();
+  // "Ausdruck Amortisations-Tabelle": asks "Anzahl der Jahre" (default 1;
+  // cancel does nothing) and previews the month table of that many years.
+  // A count that is no whole number, negative or too large for the months
+  // is reported as "Fehler bei der Druckaufbereitung.\n\r" and the reason.
+  void ActionPrintTableExecute();
+  // "Ausdruck Amortisations-Grafik": recalculates and opens the graph
+  // dialog, which previews the graph.
+  void ActionPrintGraphicExecute();
 
   void UpdateInputStates();
   void ApplyStandardPrices();

@@ -589,9 +589,10 @@ TEST_F(Amortisation, MenusToolBarAndPages) {
             QStringList({"ActionPrintTable", "ActionPrintGraphic", "ActionPrintOverview", "-", "ActionHelp"}));
   EXPECT_EQ(names(Ctl<QMenu>(dlg, "PopupMenu")->actions()), QStringList({"ActionSystem", "ActionResults"}));
 
-  // The printouts are not available yet.
-  for (QAction* print : {dlg.ActionPrintTable(), dlg.ActionPrintGraphic(), dlg.ActionPrintOverview()})
-    EXPECT_FALSE(print->isEnabled()) << print->objectName().toStdString();
+  // The table and the graph can be printed; the overview cannot yet.
+  EXPECT_TRUE(dlg.ActionPrintTable()->isEnabled());
+  EXPECT_TRUE(dlg.ActionPrintGraphic()->isEnabled());
+  EXPECT_FALSE(dlg.ActionPrintOverview()->isEnabled());
 
   auto* pages = Ctl<QTabWidget>(dlg, "PageControl");
   EXPECT_EQ(pages->tabText(0), QStringLiteral("Systemauswahl"));

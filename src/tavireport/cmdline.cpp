@@ -1,0 +1,151 @@
+#include "cmdline.h"
+
+#include <set>
+
+#include "graphaxes.h"
+#include "printer.h"
+#include "yearcount.h"
+
+namespace {
+
+using tKind = tReportCommand::tKind;
+using tOutput = tReportCommand::tOutput;
+
+tReportCommand Usage(const QString& message) {
+  tReportCommand command;
+  command.Kind = tKind::Usage;
+  command.Message = message;
+  return command;
+}
+
+// The whole number of --months or --max-cost into `axis`; what is wrong
+// with it otherwise, prefixed by the option.
+QString ReadAxis(const QString& option, const QString& value, QString (*problemOf)(int64_t),
+                 std::optional<int32_t>& axis) {
+  bool ok = false;
+  const qlonglong number = value.trimmed().toLongLong(&ok);
+  if (!ok) return QStringLiteral("%1: \"%2\" ist keine gültige ganze Zahl.").arg(option, value);
+  if (const QString problem = problemOf(number); !problem.isEmpty()) return option + QStringLiteral(": ") + problem;
+  axis = static_cast<int32_t>(number);
+  return QString();
+}
+
+const QStringList kOptions = {QStringLiteral("--years"), QStringLiteral("--months"), QStringLiteral("--max-cost"),
+                              QStringLiteral("--pdf"),   QStringLiteral("--csv"),    QStringLiteral("--printer"),
+                              QStringLiteral("--data")};
+
+}  // namespace
+
+tReportCommand ParseCommandLine(const QStringList& arguments) {
+  for (const QString& argument : arguments)
+    if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
+      tReportCommand help;
+      help.Kind = tKind::Help;
+      return help;
+    }
+  if (arguments.isEmpty()) return Usage(QStringLiteral("Bitte geben Sie an, was gedruckt wird: table oder graph."));
+
+  tReportCommand command;
+  const QString& what = arguments.first();
+  if (what == QStringLiteral("table"))
+    command.Kind = tKind::Table;
+  else if (what == QStringLiteral("graph"))
+    command.Kind = tKind::Graph;
+  else if (what.startsWith(QStringLiteral("-")))
+    return Usage(QStringLiteral("Bitte geben Sie zuerst an, was gedruckt wird: table oder graph."));
+  else
+    return Usage(QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table und graph.").arg(what));
+  const bool table = command.Kind == tKind::Table;
+
+  std::set<QString> seen;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    QString option = arguments[i];
+    QString value;
+    bool hasValue = false;
+    if (const qsizetype eq = option.indexOf(u'='); option.startsWith(QStringLiteral("--")) && eq > 0) {
+      value = option.mid(eq + 1);
+      option = option.left(eq);
+      hasValue = true;
+    }
+    if (!kOptions.contains(option)) {
+      if (option.startsWith(u'-')) return Usage(QStringLiteral("Unbekannte Option %1.").arg(option));
+      return Usage(QStringLiteral("Unerwartetes Argument \"%1\".").arg(option));
+    }
+    if (!hasValue) {
+      if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QStringLiteral("--")))
+        return Usage(QStringLiteral("Bei %1 fehlt der Wert.").arg(option));
+      value = arguments[++i];
+    }
+    if (!seen.insert(option).second) return Usage(QStringLiteral("Die Option %1 ist doppelt angegeben.").arg(option));
+
+    if (option == QStringLiteral("--years")) {
+      if (!table) return Usage(QStringLiteral("Die Option --years gilt nur für table."));
+      const tYearCount years = ParseYearCount(value);
+      if (!years.Ok()) return Usage(QStringLiteral("--years: ") + years.Message);
+      command.Years = years.Years;
+    } else if (option == QStringLiteral("--months")) {
+      if (table) return Usage(QStringLiteral("Die Option --months gilt nur für graph; die Tabelle nimmt --years."));
+      const QString problem = ReadAxis(option, value, TimeAxisProblem, command.Months);
+      if (!problem.isEmpty()) return Usage(problem);
+    } else if (option == QStringLiteral("--max-cost")) {
+      if (table) return Usage(QStringLiteral("Die Option --max-cost gilt nur für graph."));
+      const QString problem = ReadAxis(option, value, CostAxisProblem, command.MaxCost);
+      if (!problem.isEmpty()) return Usage(problem);
+    } else if (option == QStringLiteral("--data")) {
+      if (value.isEmpty()) return Usage(QStringLiteral("Bei --data fehlt der Dateiname."));
+      command.DataFile = value;
+    } else {  // the outputs
+      if (command.Output != tOutput::None)
+        return Usage(table ? QStringLiteral("Bitte geben Sie nur eines von --pdf, --csv und --printer an.")
+                           : QStringLiteral("Bitte geben Sie nur eines von --pdf und --printer an."));
+      if (option == QStringLiteral("--csv") && !table)
+        return Usage(QStringLiteral("Die Option --csv gilt nur für table; die Grafik gibt es als --pdf."));
+      if (value.isEmpty())
+        return Usage(option == QStringLiteral("--printer") ? QStringLiteral("Bei --printer fehlt der Druckername.")
+                                                            : QStringLiteral("Bei %1 fehlt der Dateiname.").arg(option));
+      if (option == QStringLiteral("--printer") && value == tExtendedPrinter::PdfDestinationName())
+        return Usage(QStringLiteral("--printer: \"%1\" ist kein CUPS-Drucker; eine PDF-Datei schreibt --pdf.").arg(value));
+      command.Output = option == QStringLiteral("--pdf")   ? tOutput::Pdf
+                       : option == QStringLiteral("--csv") ? tOutput::Csv
+                                                           : tOutput::Printer;
+      command.Target = value;
+    }
+  }
+  if (command.Output == tOutput::None)
+    return Usage(table ? QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf, --csv oder --printer.")
+                       : QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf oder --printer."));
+  return command;
+}
+
+QString HelpText() {
+  return QStringLiteral(
+      "Aufruf:\n"
+      "  tavi-report table [--years N] (--pdf DATEI | --csv DATEI | --printer DRUCKER) [--data DATEI]\n"
+      "  tavi-report graph [--months N] [--max-cost EUR] (--pdf DATEI | --printer DRUCKER) [--data DATEI]\n"
+      "  tavi-report --help\n"
+      "\n"
+      "Druckt die Amortisations-Tabelle oder die Amortisations-Grafik von TAVI ohne Fenster: als PDF-Datei\n"
+      "(A4, mit den Rändern aus TAVI.INI), auf einen CUPS-Drucker oder, nur die Tabelle, als CSV-Datei\n"
+      "für eine Tabellenkalkulation.\n"
+      "\n"
+      "Die Daten kommen aus TAVI.DAT im Programmverzeichnis. Berechnet wird, was das Fenster\n"
+      "\"Amortisationsrechnung\" beim Öffnen zeigt; bei Standardpreisen kommen Investitions- und\n"
+      "Schulungskosten aus der Preisliste und den Schulungstagen. TAVI.DAT und TAVI.INI werden nur gelesen.\n"
+      "\n"
+      "  table             Tabellarischer Kostenverlauf, Monat für Monat (Hochformat)\n"
+      "  graph             Grafischer Kostenverlauf, eine Seite im Querformat\n"
+      "  --years N         Jahre der Tabelle, 0 bis 178956970 (Vorgabe 1); 0 zeigt nur Monat 0\n"
+      "  --months N        Laufzeit der Grafik in Monaten, 1 bis 999\n"
+      "  --max-cost EUR    Maximale Ausgaben der Kostenachse in EUR, 1000 bis 1000000\n"
+      "                    (Vorgabe für beide: der Vorschlag des Fensters \"Amortisations - Grafik\")\n"
+      "  --pdf DATEI       schreibt eine PDF-Datei\n"
+      "  --csv DATEI       schreibt die Zeilen der Tabelle: Monat, die sechs Kostenspalten und die drei\n"
+      "                    Ersparnisse, ungerundet, durch Semikolon getrennt, mit dem Dezimalzeichen der\n"
+      "                    Spracheinstellung (Komma bei Deutsch), UTF-8, mit Kopfzeile\n"
+      "  --printer DRUCKER druckt auf die CUPS-Warteschlange DRUCKER\n"
+      "  --data DATEI      liest die Daten aus DATEI statt aus TAVI.DAT\n"
+      "  --help            zeigt diese Hilfe\n"
+      "\n"
+      "Rückgabewert: 0 gedruckt, 1 Fehler (Daten nicht lesbar, Drucker unbekannt, Datei nicht\n"
+      "schreibbar, Seite zu klein ...), 2 falscher Aufruf. Bei einem Fehler wird keine Datei geschrieben.\n");
+}

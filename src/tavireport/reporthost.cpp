@@ -1,0 +1,45 @@
+#include "reporthost.h"
+
+#include <QDir>
+
+#include "inifile.h"
+#include "printer.h"
+
+namespace {
+const QString kSectionOther = QStringLiteral("Sonstige_Einstellungen");
+const QString kSectionPrinter = QStringLiteral("Druckereinstellungen");
+}  // namespace
+
+tReportHost::tReportHost(const QString& programDir)
+    : fSettingsFile(QDir(programDir).filePath(QStringLiteral("TAVI.INI"))) {
+  {
+    // Read only: the object writes nothing unless asked to.
+    const TMORLAKIniFile file(fSettingsFile);
+    fDebug = file.ReadBool(kSectionOther, QStringLiteral("Debug"), false);
+    // The program's defaults when the file has no printer section.
+    fLeft = file.ReadInteger(kSectionPrinter, QStringLiteral("LinkerRand"), 200);
+    fTop = file.ReadInteger(kSectionPrinter, QStringLiteral("ObererRand"), 200);
+    fRight = file.ReadInteger(kSectionPrinter, QStringLiteral("RechterRand"), 100);
+    fBottom = file.ReadInteger(kSectionPrinter, QStringLiteral("UntererRand"), 200);
+  }
+  SetFrameHost(this);
+  SetPrintHost(this);
+  fPrinter = std::make_unique<tExtendedPrinter>();
+}
+
+tReportHost::~tReportHost() {
+  fPrinter.reset();
+  if (PrintHost() == this) SetPrintHost(nullptr);
+  if (FrameHost() == this) SetFrameHost(nullptr);
+}
+
+void tReportHost::SelectPrinter(const QString& name, const std::function<void(const QString& side)>& onMarginError) {
+  fPrinter->SetPrinterName(name);
+  fPrinter->OnMarginError = [&onMarginError](int side) {
+    static const QString sides[] = {QStringLiteral("linke"), QStringLiteral("obere"), QStringLiteral("rechte"),
+                                    QStringLiteral("untere")};
+    if (onMarginError && side >= 0 && side < 4) onMarginError(sides[side]);
+  };
+  fPrinter->SetMargins(fLeft, fTop, fRight, fBottom);
+  fPrinter->OnMarginError = nullptr;
+}

@@ -1,0 +1,114 @@
+#include "reportrun.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+#include <memory>
+#include <sstream>
+
+#include "edevexception.h"
+#include "graphaxes.h"
+#include "graphprinting.h"
+#include "pageplayer.h"
+#include "payback.h"
+#include "pricetable.h"
+#include "printer.h"
+#include "reporthost.h"
+#include "tablecsv.h"
+#include "taviprinting.h"
+#include "tavidaten.h"
+
+namespace {
+
+using tKind = tReportCommand::tKind;
+using tOutput = tReportCommand::tOutput;
+
+void Say(std::ostream& err, const QString& message) {
+  err << "tavi-report: " << message.toStdString() << '\n';
+}
+
+QString Native(const QString& file) { return QDir::toNativeSeparators(file); }
+
+int WriteCsv(const tReportCommand& command, const tPaybackCalc& calc, std::ostream& err) {
+  const QString decimal = QLocale::system().decimalPoint();
+  const char point = decimal == QStringLiteral(",") ? ',' : '.';
+  std::ostringstream text;
+  WriteTableCsv(text, tCostSeries(calc), command.Years * 12, point);
+  QSaveFile file(command.Target);
+  const std::string bytes = text.str();
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) ||
+      !file.commit()) {
+    Say(err, QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
+                 .arg(Native(command.Target), file.errorString()));
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+QString PrepareRecord(tTaviDaten& daten) {
+  if (daten.Erfassgeraet > 1) return FormatIntegerArg(QStringLiteral("Unbekannte Geräteoption (%D)."), daten.Erfassgeraet);
+  if (daten.ZSSoftwareOption > 1)
+    return FormatIntegerArg(QStringLiteral("Unbekannte KARU-Option (%D)."), daten.ZSSoftwareOption);
+  if (daten.PlanzeitOption > 2)
+    return FormatIntegerArg(QStringLiteral("Unbekannte TOMVIL-Option (%D)."), daten.PlanzeitOption);
+  ApplyStandardPricesToRecord(daten);
+  return QString();
+}
+
+int RunReport(const tReportCommand& command, const QString& programDir, std::ostream& err) {
+  const QString dataFile =
+      command.DataFile.isEmpty() ? QDir(programDir).filePath(QStringLiteral("TAVI.DAT")) : command.DataFile;
+  if (!QFileInfo(dataFile).isFile()) {
+    Say(err, QStringLiteral("Die Datendatei \"%1\" gibt es nicht.").arg(Native(dataFile)));
+    return 1;
+  }
+  tTaviDaten daten;
+  if (!daten.LoadFromFile(QFile::encodeName(dataFile).toStdString())) {
+    Say(err, QStringLiteral("Die Datendatei \"%1\" kann nicht gelesen werden.").arg(Native(dataFile)));
+    return 1;
+  }
+  if (const QString problem = PrepareRecord(daten); !problem.isEmpty()) {
+    Say(err, QStringLiteral("In der Datendatei \"%1\": %2").arg(Native(dataFile), problem));
+    return 1;
+  }
+  tPaybackCalc calc;
+  calc.Calculate(daten);
+
+  if (command.Output == tOutput::Csv) return WriteCsv(command, calc, err);
+
+  try {
+    tReportHost host(programDir);
+    const bool pdf = command.Output == tOutput::Pdf;
+    host.SelectPrinter(pdf ? tExtendedPrinter::PdfDestinationName() : command.Target, [&err](const QString& side) {
+      Say(err, QStringLiteral("Warnung: Der %1 Rand aus TAVI.INI passt nicht auf das Papier und bleibt frei.").arg(side));
+    });
+    std::unique_ptr<tTaviPrinting> job;
+    if (command.Kind == tKind::Table) {
+      job = std::make_unique<tTaviPrinting>(command.Years * 12, daten, calc);
+    } else {
+      const tGraphAxes proposal = ProposedGraphAxes(calc);
+      const int32_t months = command.Months.value_or(proposal.Months);
+      const int32_t maxCost = command.MaxCost.value_or(proposal.MaxCost);
+      if (const QString problem = CostAxisProblem(maxCost); !problem.isEmpty()) {
+        // Only a proposal can come here (the command line was checked): the
+        // record's figures give no cost axis of a thousand euros or more.
+        Say(err, problem + QStringLiteral(" Bitte geben Sie --max-cost an."));
+        return 1;
+      }
+      job = std::make_unique<tGraphPrinting>(
+          months, daten, calc, [maxCost] { return maxCost; }, [&calc, &daten] { calc.Calculate(daten); });
+    }
+    if (pdf)
+      PlayPagesToFile(*job, command.Target);
+    else
+      PlayPages(*job);
+  } catch (const std::exception& e) {
+    Say(err, ExceptionMessage(e));
+    return 1;
+  }
+  return 0;
+}

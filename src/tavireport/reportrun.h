@@ -1,0 +1,27 @@
+// What tavi-report does with a command line it could read: read the data
+// file, compute what the payback dialog computes when it opens, and write
+// the table or the graph as PDF, CSV or to a CUPS queue.
+//
+// Messages (German) go to `err`; the answer is the exit status: 0 done,
+// 1 failure (data file missing or unreadable, unknown option code in it,
+// unknown printer, a report the page cannot hold, output not writable).
+// Files are written whole or not at all: the output goes to a temporary
+// file beside the target, which replaces the target only when complete.
+// TAVI.DAT and TAVI.INI are only read.
+#pragma once
+
+#include <QString>
+#include <ostream>
+
+#include "cmdline.h"
+
+class tTaviDaten;
+
+// programDir: where TAVI.DAT and TAVI.INI lie.
+int RunReport(const tReportCommand& command, const QString& programDir, std::ostream& err);
+
+// The record as the payback dialog has it after opening: in standard-price
+// mode investments and training costs from the price list and the training
+// days. An empty answer, or the dialog's German message for an option code
+// it does not know.
+QString PrepareRecord(tTaviDaten& daten);

@@ -1,0 +1,443 @@
+// The arithmetic of the reports without a page: table pages and columns,
+// the years answer, graph ticks, labels, vertices and positions, the cost
+// series and the CSV rows.
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "costseries.h"
+#include "graphaxes.h"
+#include "graphlayout.h"
+#include "payback.h"
+#include "tablecsv.h"
+#include "tablelayout.h"
+#include "workedexample.h"
+#include "yearcount.h"
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+// ------------------------------------------------------------------ table
+
+// Usable heights that give R rows: 395 + 45 R up to 395 + 45 R + 44.
+TEST(TablePages, RowsPagesAndFirstMonths) {
+  EXPECT_EQ(table::RowsPerPage(395 + 40 * 45), 40);
+  EXPECT_EQ(table::RowsPerPage(395 + 40 * 45 + 44), 40);
+  EXPECT_EQ(table::RowsPerPage(440), 1);
+  EXPECT_EQ(table::RowsPerPage(439), 0);
+  EXPECT_LE(table::RowsPerPage(100), 0);
+
+  const struct {
+    int32_t months, rows;
+    int64_t pages;
+    int64_t lastPageFirstMonth;
+  } cases[] = {
+      {12, 40, 1, 0},    // one year: months 0 to 12 on one page
+      {60, 40, 2, 40},   // page 2: months 40 to 60
+      {80, 40, 3, 80},   // a multiple of R: page 3 holds month 80 alone
+      {79, 40, 2, 40},
+      {0, 40, 1, 0},     // month 0 alone
+      {1200, 48, 26, 1200},
+      {2147483647, 1, 2147483648LL, 2147483647},  // no 32-bit overflow
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.months << " months, " << c.rows << " rows");
+    const int64_t pages = table::PageCount(c.months, c.rows);
+    EXPECT_EQ(pages, c.pages);
+    if (pages <= 2147483647) {
+      EXPECT_EQ(table::FirstMonthOfPage(static_cast<int32_t>(pages), c.rows), c.lastPageFirstMonth);
+    }
+    EXPECT_EQ(table::FirstMonthOfPage(1, c.rows), 0);
+  }
+}
+
+TEST(TablePages, ColumnsFillTheWidthAndTheLastSavingTakesTheRest) {
+  const auto columns = table::Columns(1802);
+  const int32_t d = (1802 - 1180) / 3;  // 207
+  const table::tColumn expected[] = {{0, 130},     {130, 305},         {305, 480},          {480, 655},
+                                     {655, 830},   {830, 1005},        {1005, 1180},        {1180, 1180 + d},
+                                     {1180 + d, 1180 + 2 * d}, {1180 + 2 * d, 1802}};
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_EQ(columns[i].Left, expected[i].Left) << i;
+    EXPECT_EQ(columns[i].Right, expected[i].Right) << i;
+  }
+  EXPECT_EQ(columns[9].Right - columns[9].Left, d + 1);
+  EXPECT_TRUE(table::RowLineBelow(2195, 2195 - 46));
+  EXPECT_FALSE(table::RowLineBelow(2195, 2195 - 45));
+}
+
+TEST(YearCount, AnswersAndRefusals) {
+  using S = tYearCount::tStatus;
+  const struct {
+    const char* text;
+    S status;
+    int32_t months;
+    const char* message;
+  } cases[] = {
+      {"1", S::Ok, 12, ""},
+      {" 2 ", S::Ok, 24, ""},
+      {"+3", S::Ok, 36, ""},
+      {"007", S::Ok, 84, ""},
+      {"0", S::Ok, 0, ""},
+      {"-0", S::Ok, 0, ""},
+      {"178956970", S::Ok, 2147483640, ""},
+      {"abc", S::NotANumber, 0, "\"abc\" ist keine gültige ganze Zahl."},
+      {"", S::NotANumber, 0, "\"\" ist keine gültige ganze Zahl."},
+      {"1.5", S::NotANumber, 0, "\"1.5\" ist keine gültige ganze Zahl."},
+      {"1 2", S::NotANumber, 0, "\"1 2\" ist keine gültige ganze Zahl."},
+      {"--1", S::NotANumber, 0, "\"--1\" ist keine gültige ganze Zahl."},
+      {"-1", S::Negative, 0, "Die Anzahl der Jahre darf nicht negativ sein."},
+      {"-99999999999", S::Negative, 0, "Die Anzahl der Jahre darf nicht negativ sein."},
+      {"178956971", S::TooLarge, 0, "Die Anzahl der Jahre ist zu groß: höchstens 178956970 Jahre sind möglich."},
+      {"99999999999999999999", S::TooLarge, 0,
+       "Die Anzahl der Jahre ist zu groß: höchstens 178956970 Jahre sind möglich."},
+      {"0000000000000000000001", S::Ok, 12, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const tYearCount answer = ParseYearCount(QString::fromUtf8(c.text));
+    EXPECT_EQ(answer.Status, c.status);
+    EXPECT_EQ(answer.Months, c.months);
+    EXPECT_EQ(answer.Message, QString::fromUtf8(c.message));
+  }
+}
+
+// ------------------------------------------------------------------ graph
+
+TEST(GraphTicks, TimeTicksKeepTenMillimetres) {
+  const struct {
+    int32_t width, months;
+    bool possible;
+    graph::tTicks ticks;
+  } cases[] = {
+      {2500, 36, true, {2, 138}},   // 2500 div 36 = 69: two months per tick
+      {2500, 10, true, {1, 250}},
+      {2500, 25, true, {1, 100}},
+      {2500, 26, true, {2, 192}},
+      {2500, 999, true, {39, 100}},  // 999 div 38 = 26 ticks would be 96 apart
+      {2500, 1, true, {1, 2500}},
+      {100, 999, true, {500, 100}},   // one tick over the whole axis
+      {99, 1, false, {}},            // narrower than one tick
+      {2500, 0, false, {}},          // no months
+      {-5, 10, false, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.width << " wide, " << c.months << " months");
+    const auto ticks = graph::TimeTicks(c.width, c.months);
+    ASSERT_EQ(ticks.has_value(), c.possible);
+    if (c.possible) {
+      EXPECT_EQ(*ticks, c.ticks);
+    }
+  }
+}
+
+TEST(GraphTicks, CostTicksKeepALineApart) {
+  const struct {
+    int32_t height, maxCost, textHeight;
+    bool possible;
+    graph::tTicks ticks;
+  } cases[] = {
+      {1220, 40500, 40, true, {2, 61}},      // 40 thousands: 30 apart is too close
+      {1220, 1000000, 40, true, {48, 61}},   // 47 per tick would be 58 apart
+      {1220, 1000, 40, true, {1, 1220}},
+      {1220, 1999, 40, true, {1, 1220}},     // whole thousands only
+      {1220, 999, 40, false, {}},            // no whole thousand
+      {1220, 0, 40, false, {}},
+      {59, 40500, 40, false, {}},            // lower than one tick
+      {60, 40500, 40, true, {21, 60}},    // one tick: 40 div 21 = 1
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.height << " high, up to " << c.maxCost);
+    const auto ticks = graph::CostTicks(c.height, c.maxCost, c.textHeight);
+    ASSERT_EQ(ticks.has_value(), c.possible);
+    if (c.possible) {
+      EXPECT_EQ(*ticks, c.ticks);
+    }
+  }
+}
+
+TEST(GraphTicks, TickOffsetsAreWholeStepsFromTheAxisStart) {
+  const std::vector<int32_t> offsets = graph::TickOffsets(2500, 138);
+  ASSERT_EQ(offsets.size(), 18u);
+  for (size_t k = 0; k < offsets.size(); ++k) EXPECT_EQ(offsets[k], 138 * int32_t(k + 1));
+  EXPECT_EQ(graph::TickOffsets(276, 138), (std::vector<int32_t>{138, 276}));
+  EXPECT_TRUE(graph::TickOffsets(137, 138).empty());
+  EXPECT_TRUE(graph::TickOffsets(100, 0).empty());
+}
+
+TEST(GraphTicks, LabelsCloserThanTwentyToTheLastOneAreLeftOut) {
+  // Time axis from x 100: an edge must lie more than 20 beyond the last
+  // label written.
+  EXPECT_EQ(graph::ShownTimeLabels(100, {110, 121, 150, 171, 172, 192}),
+            (std::vector<bool>{false, true, true, true, false, true}));
+  // Cost axis at y 1000, bottoms going up the page.
+  EXPECT_EQ(graph::ShownCostLabels(1000, {990, 979, 950, 930, 929, 909}),
+            (std::vector<bool>{false, true, true, false, true, false}));
+}
+
+TEST(GraphCurve, HeightsRoundHalfToEvenAndStopAtTheLimits) {
+  EXPECT_EQ(graph::CostScale({2, 61}), 61.0L / 1000 / 2);
+  const struct {
+    extended scale;
+    float value;
+    int32_t height;
+  } cases[] = {
+      {0.0305L, 5480.0f, 167},  // 167.14
+      {1, 2.5f, 2},
+      {1, 3.5f, 4},
+      {1, -2.5f, -2},
+      {0.5L, 0.0f, 0},
+      {1, 1e30f, kInt32Max},
+      {1, -1e30f, kInt32Min},
+      {1, std::numeric_limits<float>::quiet_NaN(), kInt32Max},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << double(c.scale) << " x " << c.value);
+    EXPECT_EQ(graph::CostHeight(c.scale, c.value), c.height);
+  }
+}
+
+TEST(GraphCurve, OneVertexPerTickUpToTheTopOfThePlot) {
+  const graph::tPlotArea plot{100, 2600, 300, 1500};
+  const graph::tTicks ticks{2, 138};
+  // 1000 euros a month, 500 at the start, 0.1 units per euro: month m at
+  // height 100 m + 50.
+  const auto rising = [](int32_t m) { return 1000.0f * m + 500; };
+  const std::vector<graph::tPoint> points = graph::CurveVertices(plot, ticks, 0.1L, rising);
+  // Ticks k = 1.. at months 2k: y = 1450 − 200 k; k = 6 would be at 250,
+  // above the plot, and is not joined.
+  ASSERT_EQ(points.size(), 6u);
+  EXPECT_EQ(points[0], (graph::tPoint{100, 1450}));
+  for (int k = 1; k <= 5; ++k) EXPECT_EQ(points[k], (graph::tPoint{100 + 138 * k, 1450 - 200 * k})) << k;
+
+  // A flat curve runs to the last tick inside the plot (18 × 138 = 2484).
+  const std::vector<graph::tPoint> flat = graph::CurveVertices(plot, ticks, 0.1L, [](int32_t) { return 0.0f; });
+  ASSERT_EQ(flat.size(), 19u);
+  EXPECT_EQ(flat.back(), (graph::tPoint{100 + 2484, 1500}));
+
+  // Already the investment lies above the plot: no curve at all.
+  EXPECT_TRUE(graph::CurveVertices(plot, ticks, 0.1L, [](int32_t) { return 20000.0f; }).empty());
+  // A saturated computation (NaN) counts as above the plot.
+  EXPECT_TRUE(graph::CurveVertices(plot, ticks, 0.1L, [](int32_t) { return std::nanf(""); }).empty());
+}
+
+TEST(GraphCurve, TimesOnTheAxis) {
+  const graph::tTicks ticks{2, 137};
+  EXPECT_EQ(graph::TimeX(100, 0, ticks), 100);
+  EXPECT_EQ(graph::TimeX(100, 1, ticks), 100 + 68);    // 68.5: to the even 68
+  EXPECT_EQ(graph::TimeX(100, 3, ticks), 100 + 206);   // 205.5: to the even 206
+  EXPECT_EQ(graph::TimeX(100, 3, ticks, 2), 100 + 103);  // 102.75
+  EXPECT_EQ(graph::TimeX(156, 7.2127L, {1, 246}), 156 + 1774);
+  EXPECT_FALSE(graph::TimeX(100, std::numeric_limits<extended>::quiet_NaN(), ticks));
+  EXPECT_FALSE(graph::TimeX(100, 1e300L, ticks));
+  EXPECT_FALSE(graph::TimeX(100, 5, {0, 100}));
+}
+
+TEST(GraphCurve, NamesKeepClearOfTheCostAxis) {
+  // Axis at 156; a name 300 wide must end at 156 + 20 + 300 or further right.
+  EXPECT_EQ(graph::NameRightEnd(600, 300, 156), 600);
+  EXPECT_EQ(graph::NameRightEnd(476, 300, 156), 476);
+  EXPECT_EQ(graph::NameRightEnd(475, 300, 156), 476);
+  EXPECT_EQ(graph::NameRightEnd(156, 300, 156), 476);  // a payback of 0
+  EXPECT_EQ(graph::NameRightEnd(kInt32Max, 300, 156), kInt32Max);
+}
+
+TEST(GraphCurve, PaybackValuesTooCloseTogetherGoOnTheSecondLine) {
+  const std::vector<graph::tSpan> first = {{100, 160}, {400, 460}};
+  const struct {
+    graph::tSpan value;
+    int line;
+  } cases[] = {
+      {{180, 240}, 0},  // 20 after the first
+      {{179, 239}, 1},  // 19 after it: too close
+      {{130, 190}, 1},  // overlapping
+      {{320, 380}, 0},  // 20 before the second
+      {{321, 381}, 1},
+      {{0, 80}, 0},
+      {{0, 81}, 1},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(graph::ValueLine(first, c.value), c.line) << c.value.Left << "-" << c.value.Right;
+  EXPECT_EQ(graph::ValueLine({}, {100, 160}), 0);
+}
+
+TEST(GraphAxes, ProposalsAreBroughtIntoTheFieldRanges) {
+  tPaybackCalc calc;
+  calc.Calculate(WorkedExampleStandardPrices());
+  EXPECT_EQ(ProposedGraphAxes(calc), (tGraphAxes{10, 40500}));
+
+  tPaybackCalc empty;
+  empty.Calculate(tTaviDaten());  // no yearly figures: no payback at all
+  EXPECT_EQ(ProposedGraphAxes(empty), (tGraphAxes{3, 2000}));
+
+  const struct {
+    int32_t x, y;
+    tGraphAxes axes;
+  } cases[] = {
+      {1200, 40500, {999, 40500}},
+      {999, 1000000, {999, 1000000}},
+      {10, 1000001, {10, 1000000}},
+      {10, kInt32Max, {10, 1000000}},  // a saturated record
+      {0, 0, {1, 1}},
+  };
+  for (const auto& c : cases) {
+    tGraphProposal proposal;
+    proposal.NFieldX = c.x;
+    proposal.NFieldY = c.y;
+    EXPECT_EQ(ClampToFields(proposal), c.axes) << c.x << ", " << c.y;
+  }
+}
+
+TEST(GraphAxes, ProblemsOfAxisMaxima) {
+  EXPECT_TRUE(TimeAxisProblem(1).isEmpty());
+  EXPECT_TRUE(TimeAxisProblem(999).isEmpty());
+  for (int64_t months : {0LL, -1LL, 1000LL})
+    EXPECT_EQ(TimeAxisProblem(months), QStringLiteral("Die Laufzeit muss zwischen 1 und 999 Monaten liegen."));
+  EXPECT_TRUE(CostAxisProblem(1000).isEmpty());
+  EXPECT_TRUE(CostAxisProblem(1000000).isEmpty());
+  for (int64_t cost : {999LL, 1LL, 1000001LL})
+    EXPECT_EQ(CostAxisProblem(cost),
+              QStringLiteral("Die maximalen Ausgaben müssen zwischen 1000 und 1000000 EUR liegen."));
+}
+
+// ------------------------------------------------------------ cost series
+
+class CostSeries : public ::testing::Test {
+ protected:
+  void SetUp() override { fCalc.Calculate(WorkedExampleStandardPrices()); }
+  tPaybackCalc fCalc;
+  tCostSeries fSeries{fCalc};
+};
+
+TEST_F(CostSeries, MonthZeroHoldsTheInvestments) {
+  for (tSeries k : {tSeries::Manual, tSeries::TimeStudy, tSeries::PlannedTime}) {
+    EXPECT_EQ(fSeries.CostInMonth(k, 0), 0.0f);
+    EXPECT_EQ(fSeries.CostInMonth(k, -3), 0.0f);
+  }
+  EXPECT_EQ(fSeries.CumulatedCost(tSeries::Manual, 0), 0.0f);
+  EXPECT_EQ(fSeries.CumulatedCost(tSeries::TimeStudy, 0), 5480.0f);
+  EXPECT_EQ(fSeries.CumulatedCost(tSeries::PlannedTime, 0), 7130.0f);
+  EXPECT_EQ(fSeries.Saving(tSavingPair::ManualTimeStudy, 0), -5480.0f);
+  EXPECT_EQ(fSeries.Saving(tSavingPair::ManualPlannedTime, 0), -7130.0f);
+  EXPECT_EQ(fSeries.Saving(tSavingPair::TimeStudyPlannedTime, 0), -1650.0f);
+}
+
+TEST_F(CostSeries, MonthTwelveOfTheWorkedExample) {
+  EXPECT_EQ(fSeries.CumulatedCost(tSeries::Manual, 12), 45000.0f);
+  EXPECT_EQ(fSeries.CumulatedCost(tSeries::TimeStudy, 12), 27980.0f);
+  EXPECT_NEAR(fSeries.CumulatedCost(tSeries::PlannedTime, 12), 24788, 0.5);
+  EXPECT_EQ(fSeries.CostInMonth(tSeries::Manual, 12), 3750.0f);
+  EXPECT_EQ(fSeries.CostInMonth(tSeries::TimeStudy, 12), 1875.0f);
+  // Month 12 is month 11 of the reduction: 1875 × (1 − 11 × 90/23 %).
+  EXPECT_NEAR(fSeries.CostInMonth(tSeries::PlannedTime, 12), 1875 * (1 - 11 * 90.0 / 23 / 100), 0.01);
+  EXPECT_EQ(fSeries.Saving(tSavingPair::ManualTimeStudy, 12), 17020.0f);
+  EXPECT_NEAR(fSeries.Saving(tSavingPair::ManualPlannedTime, 12), 20212, 0.5);
+  EXPECT_NEAR(fSeries.Saving(tSavingPair::TimeStudyPlannedTime, 12), 3192, 0.5);
+  // The planned-time curve of the worked example, months 1 to 4.
+  const double pl[] = {9005, 10806.63, 12534.89, 14189.78};
+  for (int m = 1; m <= 4; ++m) EXPECT_NEAR(fSeries.CumulatedCost(tSeries::PlannedTime, m), pl[m - 1], 0.01) << m;
+}
+
+TEST_F(CostSeries, MonthlyCostsStayExactWhenTheSumsGrowLarge) {
+  // After 1000 years the manual sum is 45 million, where single precision
+  // has steps of 4 euros; the cost of a month must still be 3750.
+  for (int32_t m : {2237, 4473, 11999, 12000}) {
+    EXPECT_EQ(fSeries.CostInMonth(tSeries::Manual, m), 3750.0f) << m;
+    EXPECT_EQ(fSeries.CostInMonth(tSeries::TimeStudy, m), 1875.0f) << m;
+    EXPECT_FLOAT_EQ(fSeries.CostInMonth(tSeries::PlannedTime, m), 187.5f) << m;
+  }
+}
+
+TEST_F(CostSeries, ValuesBetweenMonthEndsLieOnTheCurve) {
+  // Within month 1 the manual curve rises from 0 to 3750.
+  EXPECT_FLOAT_EQ(fSeries.ValueAt(tSeries::Manual, 0.5L), 1875.0f);
+  EXPECT_FLOAT_EQ(fSeries.ValueAt(tSeries::TimeStudy, 0.5L), 5480 + 937.5f);
+  // Half way through month 4 of the planned-time curve.
+  EXPECT_NEAR(fSeries.ValueAt(tSeries::PlannedTime, 3.5L), (12534.89 + 14189.78) / 2, 0.01);
+  // The payback of comparison 1 is where manual and time-study costs meet.
+  const extended zs = fCalc.PaybackZS();
+  EXPECT_NEAR(fSeries.ValueAt(tSeries::Manual, zs), fSeries.ValueAt(tSeries::TimeStudy, zs), 0.01);
+  // So is comparison 2 for manual and planned time, 3 for both systems.
+  const extended pl = fCalc.PaybackPL();
+  EXPECT_NEAR(fSeries.ValueAt(tSeries::Manual, pl), fSeries.ValueAt(tSeries::PlannedTime, pl), 0.05);
+  const extended plzs = fCalc.PaybackPLZS();
+  EXPECT_NEAR(fSeries.ValueAt(tSeries::TimeStudy, plzs), fSeries.ValueAt(tSeries::PlannedTime, plzs), 0.05);
+
+  EXPECT_EQ(fSeries.ValueAt(tSeries::PlannedTime, 0), 7130.0f);
+  EXPECT_EQ(fSeries.ValueAt(tSeries::PlannedTime, -2), 7130.0f);
+  EXPECT_TRUE(std::isnan(fSeries.ValueAt(tSeries::Manual, std::numeric_limits<extended>::infinity())));
+  EXPECT_TRUE(std::isnan(fSeries.ValueAt(tSeries::Manual, 3e9L)));
+}
+
+// -------------------------------------------------------------------- CSV
+
+float ReadBack(const std::string& text) {
+  float value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
+}
+
+TEST(TableCsv, NumbersAreWrittenInFullWithTheDecimalSeparator) {
+  EXPECT_EQ(CsvNumber(0.5f, ','), "0,5");
+  EXPECT_EQ(CsvNumber(1000000.0f, '.'), "1000000");  // no exponent
+  EXPECT_EQ(CsvNumber(45000000.0f, '.'), "45000000");
+  EXPECT_EQ(CsvNumber(-0.0f, '.'), "0");
+  EXPECT_EQ(CsvNumber(-1650.0f, ','), "-1650");
+  EXPECT_EQ(CsvNumber(std::nanf(""), ','), "");
+  for (float v : {10806.633f, 0.1f, 187.5f, 1234567.8f, -3.25e-3f}) {
+    const std::string text = CsvNumber(v, '.');
+    EXPECT_EQ(text.find('e'), std::string::npos) << text;
+    EXPECT_EQ(ReadBack(text), v) << text;
+  }
+}
+
+std::vector<std::string> Split(const std::string& text, char sep) {
+  std::vector<std::string> parts;
+  std::string part;
+  std::istringstream in(text);
+  while (std::getline(in, part, sep)) parts.push_back(part);
+  if (!text.empty() && text.back() == sep) parts.push_back(std::string());
+  return parts;
+}
+
+TEST_F(CostSeries, CsvHasAHeaderAndOneRowPerMonth) {
+  std::ostringstream out;
+  WriteTableCsv(out, fSeries, 12, ',');
+  std::string text = out.str();
+  ASSERT_EQ(text.back(), '\n');
+  text.pop_back();
+  const std::vector<std::string> lines = Split(text, '\n');
+  ASSERT_EQ(lines.size(), 14u);
+  EXPECT_EQ(lines[0],
+            "Monat;Manuell Kosten pro Monat;Manuell Kostensummen;Zeitstudiensystem Kosten pro Monat;"
+            "Zeitstudiensystem Kostensummen;Planzeitsystem Kosten pro Monat;Planzeitsystem Kostensummen;"
+            "Kostenersparnis 1-2;Kostenersparnis 1-3;Kostenersparnis 2-3");
+  EXPECT_EQ(lines[1], "0;0;0;0;5480;0;7130;-5480;-7130;-1650");
+  for (int m = 0; m <= 12; ++m) {
+    const std::vector<std::string> fields = Split(lines[m + 1], ';');
+    ASSERT_EQ(fields.size(), 10u) << lines[m + 1];
+    EXPECT_EQ(fields[0], std::to_string(m));
+  }
+  const std::vector<std::string> row12 = Split(lines[13], ';');
+  EXPECT_EQ(row12[1], "3750");
+  EXPECT_EQ(row12[2], "45000");
+  EXPECT_EQ(row12[4], "27980");
+  EXPECT_EQ(row12[7], "17020");
+  // The planned-time values keep their cents, with a decimal comma.
+  std::string pl = row12[6];
+  ASSERT_NE(pl.find(','), std::string::npos) << pl;
+  pl[pl.find(',')] = '.';
+  EXPECT_EQ(ReadBack(pl), fSeries.CumulatedCost(tSeries::PlannedTime, 12));
+
+  std::ostringstream none;
+  WriteTableCsv(none, fSeries, -1, '.');
+  EXPECT_EQ(none.str(), lines[0] + "\n");  // the header alone
+}
+
+}  // namespace

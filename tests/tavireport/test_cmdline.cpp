@@ -1,0 +1,115 @@
+// The command line of tavi-report, read without running anything.
+#include <gtest/gtest.h>
+
+#include "cmdline.h"
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+using tKind = tReportCommand::tKind;
+using tOutput = tReportCommand::tOutput;
+
+QStringList Args(std::initializer_list<const char*> args) {
+  QStringList list;
+  for (const char* a : args) list << QString::fromUtf8(a);
+  return list;
+}
+
+TEST(CommandLine, CommandsThatCanRun) {
+  const struct {
+    std::initializer_list<const char*> args;
+    tKind kind;
+    int32_t years;
+    std::optional<int32_t> months, maxCost;
+    tOutput output;
+    const char* target;
+    const char* data;
+  } cases[] = {
+      {{"table", "--pdf", "a.pdf"}, tKind::Table, 1, {}, {}, tOutput::Pdf, "a.pdf", ""},
+      {{"table", "--years", "3", "--csv", "a.csv", "--data", "x.dat"}, tKind::Table, 3, {}, {}, tOutput::Csv, "a.csv",
+       "x.dat"},
+      {{"table", "--printer=TAVI_PDF", "--years=0"}, tKind::Table, 0, {}, {}, tOutput::Printer, "TAVI_PDF", ""},
+      {{"table", "--data", "mein file.dat", "--years", " 100 ", "--pdf", "/tmp/x y.pdf"}, tKind::Table, 100, {}, {},
+       tOutput::Pdf, "/tmp/x y.pdf", "mein file.dat"},
+      {{"graph", "--pdf", "g.pdf"}, tKind::Graph, 1, {}, {}, tOutput::Pdf, "g.pdf", ""},
+      {{"graph", "--months", "10", "--max-cost", "40500", "--printer", "Q"}, tKind::Graph, 1, 10, 40500,
+       tOutput::Printer, "Q", ""},
+      {{"graph", "--max-cost=1000", "--months=999", "--pdf=g.pdf"}, tKind::Graph, 1, 999, 1000, tOutput::Pdf, "g.pdf",
+       ""},
+  };
+  for (const auto& c : cases) {
+    const QStringList args = Args(c.args);
+    SCOPED_TRACE(args.join(u' ').toStdString());
+    const tReportCommand command = ParseCommandLine(args);
+    ASSERT_EQ(command.Kind, c.kind) << command.Message.toStdString();
+    EXPECT_TRUE(command.Message.isEmpty());
+    EXPECT_EQ(command.Years, c.years);
+    EXPECT_EQ(command.Months, c.months);
+    EXPECT_EQ(command.MaxCost, c.maxCost);
+    EXPECT_EQ(command.Output, c.output);
+    EXPECT_EQ(command.Target, QString::fromUtf8(c.target));
+    EXPECT_EQ(command.DataFile, QString::fromUtf8(c.data));
+  }
+}
+
+TEST(CommandLine, HelpWinsWherever) {
+  for (const auto& args : {Args({"--help"}), Args({"-h"}), Args({"table", "--pdf", "a", "--help"}),
+                           Args({"nonsense", "--help"})})
+    EXPECT_EQ(ParseCommandLine(args).Kind, tKind::Help) << args.join(u' ').toStdString();
+  const QString help = HelpText();
+  for (const char* part : {"tavi-report table", "tavi-report graph", "--years N", "--months N", "--max-cost EUR",
+                           "--pdf DATEI", "--csv DATEI", "--printer DRUCKER", "--data DATEI", "Rückgabewert"})
+    EXPECT_TRUE(help.contains(QString::fromUtf8(part))) << part;
+}
+
+TEST(CommandLine, CommandsThatCannotRunSayWhy) {
+  const struct {
+    std::initializer_list<const char*> args;
+    const char* message;
+  } cases[] = {
+      {{}, "Bitte geben Sie an, was gedruckt wird: table oder graph."},
+      {{"print", "--pdf", "a"}, "Unbekannter Ausdruck \"print\": möglich sind table und graph."},
+      {{"--pdf", "a", "table"}, "Bitte geben Sie zuerst an, was gedruckt wird: table oder graph."},
+      {{"table"}, "Bitte geben Sie an, wohin gedruckt wird: --pdf, --csv oder --printer."},
+      {{"graph", "--months", "5"}, "Bitte geben Sie an, wohin gedruckt wird: --pdf oder --printer."},
+      {{"table", "--pdf", "a", "--csv", "b"}, "Bitte geben Sie nur eines von --pdf, --csv und --printer an."},
+      {{"graph", "--pdf", "a", "--printer", "Q"}, "Bitte geben Sie nur eines von --pdf und --printer an."},
+      {{"graph", "--csv", "a"}, "Die Option --csv gilt nur für table; die Grafik gibt es als --pdf."},
+      {{"table", "--months", "3", "--pdf", "a"}, "Die Option --months gilt nur für graph; die Tabelle nimmt --years."},
+      {{"table", "--max-cost", "3000", "--pdf", "a"}, "Die Option --max-cost gilt nur für graph."},
+      {{"graph", "--years", "3", "--pdf", "a"}, "Die Option --years gilt nur für table."},
+      {{"table", "--years", "-1", "--pdf", "a"}, "--years: Die Anzahl der Jahre darf nicht negativ sein."},
+      {{"table", "--years", "zwei", "--pdf", "a"}, "--years: \"zwei\" ist keine gültige ganze Zahl."},
+      {{"table", "--years", "178956971", "--pdf", "a"},
+       "--years: Die Anzahl der Jahre ist zu groß: höchstens 178956970 Jahre sind möglich."},
+      {{"graph", "--months", "0", "--pdf", "a"}, "--months: Die Laufzeit muss zwischen 1 und 999 Monaten liegen."},
+      {{"graph", "--months", "1000", "--pdf", "a"}, "--months: Die Laufzeit muss zwischen 1 und 999 Monaten liegen."},
+      {{"graph", "--months", "2.5", "--pdf", "a"}, "--months: \"2.5\" ist keine gültige ganze Zahl."},
+      {{"graph", "--max-cost", "999", "--pdf", "a"},
+       "--max-cost: Die maximalen Ausgaben müssen zwischen 1000 und 1000000 EUR liegen."},
+      {{"graph", "--max-cost", "1000001", "--pdf", "a"},
+       "--max-cost: Die maximalen Ausgaben müssen zwischen 1000 und 1000000 EUR liegen."},
+      {{"graph", "--max-cost", "viel", "--pdf", "a"}, "--max-cost: \"viel\" ist keine gültige ganze Zahl."},
+      {{"table", "--printer", "PDF-Datei"},
+       "--printer: \"PDF-Datei\" ist kein CUPS-Drucker; eine PDF-Datei schreibt --pdf."},
+      {{"table", "--pdf", ""}, "Bei --pdf fehlt der Dateiname."},
+      {{"table", "--pdf="}, "Bei --pdf fehlt der Dateiname."},
+      {{"table", "--printer", ""}, "Bei --printer fehlt der Druckername."},
+      {{"table", "--data", "", "--pdf", "a"}, "Bei --data fehlt der Dateiname."},
+      {{"table", "--pdf"}, "Bei --pdf fehlt der Wert."},
+      {{"table", "--pdf", "--years", "3"}, "Bei --pdf fehlt der Wert."},
+      {{"table", "--years", "2", "--years", "3", "--pdf", "a"}, "Die Option --years ist doppelt angegeben."},
+      {{"table", "--verbose", "--pdf", "a"}, "Unbekannte Option --verbose."},
+      {{"table", "--pdf", "a", "b"}, "Unerwartetes Argument \"b\"."},
+  };
+  for (const auto& c : cases) {
+    const QStringList args = Args(c.args);
+    SCOPED_TRACE(args.join(u' ').toStdString());
+    const tReportCommand command = ParseCommandLine(args);
+    EXPECT_EQ(command.Kind, tKind::Usage);
+    EXPECT_EQ(command.Message, QString::fromUtf8(c.message));
+  }
+}
+
+}  // namespace
