@@ -8,11 +8,13 @@
 #include <QPointer>
 #include <clocale>
 
+#include "appimages.h"
 #include "dlgmain.h"
 #include "help.h"
 #include "msgdlg.h"
 #include "sessionend.h"
 #include "splash.h"
+#include "toolkittexts.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -20,6 +22,10 @@ int main(int argc, char** argv) {
   // must keep the point. The user's decimal separator is taken from QLocale
   // by the application object and used for every number shown.
   std::setlocale(LC_NUMERIC, "C");
+  // Context menus and standard dialogs in German, like everything else.
+  InstallToolkitTexts(app);
+  // Every window carries the program's icon.
+  QApplication::setWindowIcon(ProgramIcon());
 
   ShowSplash(4, 100, 1000);
   QCoreApplication::setApplicationName(QStringLiteral("TAVI"));

@@ -26,6 +26,7 @@ constexpr Known kImages[] = {
     {"MORLAKLOGO", 154, 154}, {"MORLAKSPLASHLOGO", 250, 250}, {"BTNYESTOALL", 16, 16},
     {"BTNNOTOALL", 16, 16},   {"TBPRINTER", 16, 16},          {"TBCALC", 16, 16},
     {"TBUSERDATA", 16, 16},   {"TBHELP", 16, 16},             {"TBINFO", 16, 16},
+    {"TAVI", 64, 64},
 };
 
 const Known* Find(const QString& name) {
@@ -62,6 +63,13 @@ QImage AppImage(const QString& name, const QSize& size) {
 }
 
 QImage AppImage(const QString& name) { return AppImage(name, AppImageSize(name)); }
+
+QIcon ProgramIcon() {
+  QIcon icon = AppIcon(QStringLiteral("TAVI"));
+  for (int side : {64, 128, 256})
+    icon.addPixmap(QPixmap::fromImage(AppImage(QStringLiteral("TAVI"), QSize(side, side))));
+  return icon;
+}
 
 QIcon AppIcon(const QString& name) {
   QIcon icon;

@@ -9,6 +9,8 @@
 //   "TBUSERDATA"         16 x 16   tool bar: company data
 //   "TBHELP"             16 x 16   tool bar: help
 //   "TBINFO"             16 x 16   tool bar: info
+//   "TAVI"               64 x 64   the program's icon (square, also for the
+//                                  desktop entry)
 //
 // Unknown names give a null image, an empty size and an empty path.
 #pragma once
@@ -28,3 +30,6 @@ QSize AppImageSize(const QString& name);
 QString AppImagePath(const QString& name);
 // An icon that stays sharp at 16, 24, 32 and 48 pixels.
 QIcon AppIcon(const QString& name);
+// The program's own icon ("TAVI", data/images/tavi.svg), from 16 to 256
+// pixels, for every window (QApplication::setWindowIcon).
+QIcon ProgramIcon();

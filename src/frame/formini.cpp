@@ -5,11 +5,13 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "edevexception.h"
 #include "inifile.h"
 #include "framehost.h"
 #include "msgdlg.h"
+#include "onscreen.h"
 
 namespace {
 
@@ -32,10 +34,11 @@ TFormIni::TFormIni(QWidget* form, const QString& keyPrefix, const QString& setti
       fPrefix(keyPrefix.isEmpty() && form ? form->objectName() : keyPrefix),
       fFile(settingsFile),
       fScreen(screenSize.isEmpty() ? PrimarySize() : screenSize),
-      fSection(SectionFor(fScreen)) {
+      fSection(SectionFor(fScreen)),
+      fArea(screenSize.isEmpty() ? AvailableArea(nullptr) : QRect(QPoint(0, 0), screenSize)) {
   setObjectName(QStringLiteral("FormIni"));
   if (form) {
-    fNormal = QRect(form->x(), form->y(), form->width(), form->height());
+    fNormal = form->geometry();
     form->installEventFilter(this);
   }
 }
@@ -88,15 +91,15 @@ bool TFormIni::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormIni::TrackNormal() {
-  if (IsNormal(fForm)) fNormal = QRect(fForm->x(), fForm->y(), fForm->width(), fForm->height());
+  if (IsNormal(fForm)) fNormal = fForm->geometry();
 }
 
 void TFormIni::Restore() {
   QWidget* form = fForm;
-  fNormal = QRect(form->x(), form->y(), form->width(), form->height());
+  fNormal = form->geometry();
   try {
     const TMORLAKIniFile file(SettingsFile());
-    int width = form->width(), height = form->height(), top = form->y(), left = form->x();
+    int width = form->width(), height = form->height(), top = fNormal.y(), left = fNormal.x();
     if (WhatToSave & Size) {
       width = file.ReadInteger(fSection, Key("_Width"), width);
       height = file.ReadInteger(fSection, Key("_Height"), height);
@@ -110,9 +113,19 @@ void TFormIni::Restore() {
       left = (fScreen.width() - width) / 2;
       top = (fScreen.height() - height) / 2;
     }
-    form->move(left, top);
-    form->resize(width, height);
-    fNormal = QRect(form->x(), form->y(), form->width(), form->height());
+    // A place beyond the screen (a panel that grew, a setting edited by
+    // hand) comes back onto it: nothing larger than the screen, nothing off
+    // its edges.
+    const QMargins frame = FrameMargins(form);
+    width = std::min(width, fArea.width() - frame.left() - frame.right());
+    height = std::min(height, fArea.height() - frame.top() - frame.bottom());
+    const QRect kept = KeepWithin(QRect(left, top, width, height), frame, fArea);
+    left = kept.left();
+    top = kept.top();
+    // The client area's geometry, as it was saved: the window manager puts
+    // its frame around it, so the window reopens exactly where it was.
+    form->setGeometry(left, top, width, height);
+    fNormal = form->geometry();
   } catch (const std::exception& e) {
     ShowError(QStringLiteral("Fehler beim Lesen der Einstellungen. Fensterposition konnte nicht restauriert werden.\n\r") +
               ExceptionMessage(e));
@@ -131,7 +144,7 @@ void TFormIni::ApplyState() {
 
 void TFormIni::Save() {
   QWidget* form = fForm;
-  if (IsNormal(form)) fNormal.moveTo(form->x(), form->y());
+  if (IsNormal(form)) fNormal.moveTo(form->geometry().topLeft());
   const int state = (form->windowState() & Qt::WindowMinimized) ? 1 : (form->windowState() & Qt::WindowMaximized) ? 3 : 2;
   try {
     TMORLAKIniFile file(SettingsFile());

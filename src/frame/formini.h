@@ -4,12 +4,15 @@
 // Section "FORMINI_<screen width>_<screen height>" (one per screen
 // resolution), keys "<prefix>_Width", "_Height", "_Top", "_Left",
 // "_WindowState" (2 normal, 1 minimised, 3 maximised), the prefix being the
-// form's class name. Left and top are the position of the window frame,
-// width and height the size of the client area, as the toolkit's move()
-// and resize() take them.
+// form's class name. All four describe the client area (the window without
+// the frame the window manager adds), in the toolkit's device-independent
+// pixels, as QWidget::geometry() gives them and setGeometry() takes them:
+// saving the frame's position but restoring it as the client's would move
+// the window by the frame's size each time it opens.
 //
 // At show the stored size and position are restored (first run at a
-// resolution: the form is centred with its design size); at the first
+// resolution: the form is centred with its design size), kept on the
+// screen (its available area, or screenSize when given); at the first
 // activation after a show the stored window state follows. Closing saves;
 // a form that is only hidden saves on hide.
 #pragma once
@@ -61,6 +64,7 @@ class TFormIni : public QObject {
   QString fFile;
   QSize fScreen;
   QString fSection;
+  QRect fArea;  // where the form may lie
   QRect fNormal;
   int fStoredState = 0;
   bool fClosed = false;

@@ -16,6 +16,8 @@
 #include "langtext.h"
 #include "mainfont.h"
 #include "printhost.h"
+#include "radiogroup.h"
+#include "tabstops.h"
 
 // ---------------------------------------------------------- tCopiesSpinBox
 
@@ -128,6 +130,8 @@ TDlgPrint::TDlgPrint(QWidget* parent)
     EditRange->setFocus();
   });
 
+  // The range is one stop of the tab order; the arrow keys choose in it.
+  new tRadioGroup({RBtnAll, RBtnPage, RBtnRange}, this);
   setTabOrder(RBtnAll, RBtnPage);
   setTabOrder(RBtnPage, RBtnRange);
   setTabOrder(RBtnRange, EditRange);
@@ -135,6 +139,7 @@ TDlgPrint::TDlgPrint(QWidget* parent)
   setTabOrder(SEditCopies, CBoxInvertOrder);
   setTabOrder(CBoxInvertOrder, BtnOk);
   setTabOrder(BtnOk, BtnCancel);
+  fTabStops = new tTabStops(this, {RBtnAll, RBtnPage, RBtnRange, EditRange, SEditCopies, CBoxInvertOrder, BtnOk, BtnCancel});
 
   // Centred on the screen.
   if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
@@ -178,3 +183,8 @@ QString TDlgPrint::GetRangeText() const { return EditRange->text(); }
 int TDlgPrint::GetCopies() const { return tCopiesSpinBox::CopiesOf(SEditCopies->cleanText()); }
 
 bool TDlgPrint::GetReverseOrder() const { return CBoxInvertOrder->isChecked(); }
+
+bool TDlgPrint::focusNextPrevChild(bool next) {
+  if (fTabStops && fTabStops->Move(next)) return true;
+  return QDialog::focusNextPrevChild(next);
+}

@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class tTabStops;
 
 // The copies field: a spin box that takes up to two digits or signs as
 // typed ("0", "-5"); its value is that text limited to 1..99 (text that is
@@ -69,8 +70,10 @@ class TDlgPrint : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
+  tTabStops* fTabStops = nullptr;
   // Enables the range field (window colour) or disables it (button-face
   // colour); its text stays.
   void EnableRange(bool enable);

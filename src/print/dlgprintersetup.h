@@ -1,7 +1,6 @@
 // The printer setup dialog: shows the current printer, lets the user choose
-// printer, paper and orientation through the platform's printer dialog
-// ("Optionen") and edit the four page margins in centimetres, measured from
-// the paper edge.
+// printer, paper and orientation ("Optionen", tDlgPrinterOptions) and edit
+// the four page margins in centimetres, measured from the paper edge.
 //
 // The dialog edits its own copy of the margins. Each entry is read when the
 // user presses Enter in it, when it loses the focus (unless to "OK" or

@@ -167,9 +167,10 @@ class tExtendedPrinter {
   // Shows the printer setup dialog; true when closed with OK. Failures are
   // shown to the user; the result is then false.
   bool SetupDialog(bool marginsEnabled, bool settingsEnabled);
-  // Runs the platform's printer dialog (printer, paper, orientation) on this
-  // printer; margins keep their distance from the paper edge. True when the
-  // user accepted it.
+  // Runs the printer options dialog (printer, paper, orientation, see
+  // tDlgPrinterOptions) on this printer; margins keep their distance from
+  // the paper edge. True when the user accepted it and the choices were
+  // applied; a choice the printer refuses is shown to the user (false).
   bool PlatformSetupDialog(QWidget* parent);
 
  private:

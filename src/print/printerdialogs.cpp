@@ -1,10 +1,10 @@
-// The dialogs of the printer object: the printer setup dialog, the
-// platform's printer dialog, and the file name of a "PDF-Datei" document.
+// The dialogs of the printer object: the printer setup dialog, its printer
+// options (printer, paper, orientation), and the file name of a "PDF-Datei"
+// document.
 #include <QApplication>
 #include <QFileDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 
+#include "dlgprinteroptions.h"
 #include "dlgprintersetup.h"
 #include "edevexception.h"
 #include "msgdlg.h"
@@ -39,26 +39,13 @@ bool tExtendedPrinter::SetupDialog(bool marginsEnabled, bool settingsEnabled) {
 
 bool tExtendedPrinter::PlatformSetupDialog(QWidget* parent) {
   if (Printing()) return false;
-  const int32_t l = GetLeft(), t = GetTop(), r = GetRight(), b = GetBottom();
-  QPrintDialog dialog(fPrinter.get(), parent);
-  dialog.setWindowTitle(QStringLiteral("Druckereinstellungen"));
-  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-  const bool accepted = dialog.exec() == QDialog::Accepted;
-  if (accepted) {
-    if (fPrinter->outputFormat() == QPrinter::PdfFormat) {
-      fPdf = true;
-      fCupsName.clear();
-      if (!fPrinter->outputFileName().isEmpty()) fProposedFileName = fPrinter->outputFileName();
-    } else {
-      fPdf = false;
-      fCupsName = fPrinter->printerName();
-    }
-    // Copies and page ranges belong to the print range dialog of each job.
-    fPrinter->setCopyCount(1);
-    fPrinter->setPrintRange(QPrinter::AllPages);
-    fPrinter->setFromTo(0, 0);
+  tDlgPrinterOptions dialog(*this, parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  try {
+    dialog.Apply();
+  } catch (const std::exception& e) {
+    ShowError(QStringLiteral("Die Druckereinstellungen konnten nicht übernommen werden.\r") + ExceptionMessage(e));
+    return false;
   }
-  ClearQtMargins();
-  SetMargins(l, t, r, b);
-  return accepted;
+  return true;
 }

@@ -1,12 +1,12 @@
 #include "dlgamortisation.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -15,8 +15,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -37,7 +38,10 @@
 #include "msgdlg.h"
 #include "numfield.h"
 #include "numfmt.h"
+#include "onscreen.h"
 #include "pricetable.h"
+#include "radiogroup.h"
+#include "tabstops.h"
 #include "taviprinting.h"
 #include "tavidaten.h"
 #include "yearcount.h"
@@ -176,10 +180,26 @@ tDlgAmortisation::tDlgAmortisation(tTaviDaten& daten, QWidget* parent)
   frame->setContentsMargins(0, 0, 0, 0);
   frame->setSpacing(0);
   frame->setMenuBar(menuBar);
-  frame->addWidget(client);
+  // The client area keeps its design size; on a screen too small for it (a
+  // scale factor of 2 on 1280 x 1024) the dialog shrinks to the screen and
+  // the area scrolls.
+  fClientScroll = new QScrollArea(this);
+  fClientScroll->setObjectName(QStringLiteral("ClientScroll"));
+  fClientScroll->setFrameShape(QFrame::NoFrame);
+  fClientScroll->setWidgetResizable(false);
+  fClientScroll->setWidget(client);
+  frame->addWidget(fClientScroll);
   frame->setSizeConstraint(QLayout::SetFixedSize);
+  fMenuBar = menuBar;
+
+  SetTabOrder();
 
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  // The menu bar from the keyboard, as in the main window.
+  auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(menuKey, &QShortcut::activated, menuBar, [menuBar] {
+    if (!menuBar->actions().isEmpty()) menuBar->setActiveAction(menuBar->actions().first());
+  });
   connect(help, &QShortcut::activated, this, &tDlgAmortisation::ActionHelpExecute);
 
   UpdateMetrics();
@@ -191,11 +211,7 @@ tDlgAmortisation::tDlgAmortisation(tTaviDaten& daten, QWidget* parent)
     throw;
   }
 
-  adjustSize();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect g = screen->availableGeometry();
-    move(g.x() + (g.width() - width()) / 2, g.y() + (g.height() - height()) / 2);
-  }
+  FitToScreen();
   gPaybackDialog = this;
 }
 
@@ -381,6 +397,13 @@ QWidget* tDlgAmortisation::BuildSystemPage() {
   fRBtnTOMVILAP = Choice<QRadioButton>(QStringLiteral("RBtnTOMVILAP"), QStringLiteral("TOMVIL Arbeitsplanung"), tomvil);
   StackIn(tomvil, {karuPlus, fRBtnTOMVILReg, fRBtnTOMVILKalk, fRBtnTOMVILAP});
 
+  // Each group of choices is one stop of the tab order; the arrow keys
+  // move within it.
+  new tRadioGroup({fRBtnManualInput, fRBtnStandardValues}, page);
+  new tRadioGroup({fRBtnQUANTORIX, fRBtnBELTORIX}, page);
+  new tRadioGroup({fRBtnKARUBasic, fRBtnKARUFull}, page);
+  new tRadioGroup({fRBtnTOMVILReg, fRBtnTOMVILKalk, fRBtnTOMVILAP}, page);
+
   auto* panelLayout = new QVBoxLayout(panel);
   panelLayout->setContentsMargins(6, 6, 6, 6);
   panelLayout->setSpacing(4);
@@ -549,6 +572,29 @@ void tDlgAmortisation::UpdateMetrics() {
   }
 }
 
+// Top left to bottom right: the tabs, the cost groups (time-study system,
+// then the planned-time system), the settings panel, then the results
+// page's two month counts, then "Schließen". Fields that are read-only in
+// the current price mode take no Tab stop.
+void tDlgAmortisation::SetTabOrder() {
+  const QList<QWidget*> chain = {fPageControl->tabBar(), fInvestZS,     fSchulungZS,         fEditDaysZS,
+                                 fZusatzZS,              fInvestPL,     fSchulungPL,         fEditDaysPL,
+                                 fZusatzPL,              fRBtnManualInput, fRBtnStandardValues, fRBtnQUANTORIX,
+                                 fRBtnBELTORIX,          fCBoxColorDisplay, fRBtnKARUBasic,     fRBtnKARUFull,
+                                 fRBtnTOMVILReg,         fRBtnTOMVILKalk, fRBtnTOMVILAP,      fBeginnReduzierung,
+                                 fAufwandPLSyst,         fBtnClose};
+  for (int i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+  fTabStops = new tTabStops(this, chain);
+}
+
+bool tDlgAmortisation::focusNextPrevChild(bool next) {
+  if (!fTabStops || !fTabStops->Move(next)) return QDialog::focusNextPrevChild(next);
+  // On a small screen the area scrolls to where the focus went.
+  if (QWidget* focus = QApplication::focusWidget(); focus && fClientScroll->widget()->isAncestorOf(focus))
+    fClientScroll->ensureWidgetVisible(focus);
+  return true;
+}
+
 void tDlgAmortisation::ConnectHandlers() {
   for (tNumField* field : {fInvestZS, fSchulungZS, fZusatzZS, fInvestPL, fSchulungPL, fZusatzPL, fBeginnReduzierung,
                            fAufwandPLSyst})
@@ -615,6 +661,23 @@ void tDlgAmortisation::FormCreate() {
 void tDlgAmortisation::FormShow() {
   if (tMorlakApp* app = MorlakApp()) app->ApplyMainFont(this);
   UpdateMetrics();
+  FitToScreen();
+}
+
+// The design size if the screen has room for it (with the window frame),
+// else as much as it has; centred on the screen and never beyond it.
+void tDlgAmortisation::FitToScreen() {
+  QWidget* client = fClientScroll->widget();
+  const int menuHeight = fMenuBar->sizeHint().height();
+  const QSize wanted(client->width(), client->height() + menuHeight);
+  const QSize fit = FitOnScreen(this, wanted);
+  const bool scrolls = fit != wanted;
+  const Qt::ScrollBarPolicy policy = scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+  fClientScroll->setHorizontalScrollBarPolicy(policy);
+  fClientScroll->setVerticalScrollBarPolicy(policy);
+  fClientScroll->setFixedSize(fit.width(), fit.height() - menuHeight);
+  adjustSize();
+  setGeometry(CentredOnScreen(this, size()));
 }
 
 void tDlgAmortisation::showEvent(QShowEvent* event) {

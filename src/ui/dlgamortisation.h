@@ -39,11 +39,13 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTabWidget;
 class QToolBar;
 class tNumField;
 class tTaviDaten;
 class tAmortUpDown;
+class tTabStops;
 
 class tDlgAmortisation : public QDialog {
  public:
@@ -80,6 +82,7 @@ class tDlgAmortisation : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   // Building the form.
@@ -88,6 +91,8 @@ class tDlgAmortisation : public QDialog {
   QWidget* BuildSystemPage();
   QWidget* BuildResultsPage();
   void ConnectHandlers();
+  void SetTabOrder();
+  void FitToScreen();
   void DetachHandlers();
   void UpdateMetrics();
 
@@ -135,6 +140,9 @@ class tDlgAmortisation : public QDialog {
   QWidget* fSheetSystem = nullptr;
   QWidget* fSheetResults = nullptr;
   QPushButton* fBtnClose = nullptr;
+  tTabStops* fTabStops = nullptr;
+  QMenuBar* fMenuBar = nullptr;
+  QScrollArea* fClientScroll = nullptr;
 
   // Page "Systemauswahl".
   tNumField* fInvestZS = nullptr;

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QToolBar>
 #include <algorithm>
@@ -32,6 +31,7 @@
 #include "msgdlg.h"
 #include "numfield.h"
 #include "numfmt.h"
+#include "onscreen.h"
 #include "printer.h"
 #include "tavidaten.h"
 #include "textentry.h"
@@ -151,10 +151,8 @@ tDlgMain::tDlgMain(const QString& programDir) : QWidget(nullptr) {
   root->addLayout(body, 1);
 
   setFixedSize(kClientWidth, kClientHeight);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    move(area.x() + (area.width() - kClientWidth) / 2, area.y() + (area.height() - kClientHeight) / 2);
-  }
+  // Centred on the screen, frame and all, and never beyond it.
+  setGeometry(CentredOnScreen(this, size()));
 
   FormCreate(programDir);
 }
@@ -635,7 +633,11 @@ void tDlgMain::RequestClose() {
   for (int i = 0; i < 16; ++i) {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || modal == this) break;
-    if (auto* dialog = qobject_cast<QDialog*>(modal))
+    // Company data keep what was typed, as OK would; the payback dialog
+    // writes its fields back anyway when it goes.
+    if (auto* userData = qobject_cast<tDlgUserData*>(modal))
+      userData->EndAsOk();
+    else if (auto* dialog = qobject_cast<QDialog*>(modal))
       dialog->reject();
     else
       modal->close();
@@ -662,16 +664,12 @@ void tDlgMain::Alle_Eingabefelder() {
 
 namespace {
 
-// A field in error (outside its range, or too wide to show) gives nothing:
-// the record keeps its value. The ranges fit the record fields.
+// Each field answers its value in use: a rejected entry gives the value the
+// field had before, which came from the record; the ranges fit the record
+// fields.
 template <class T>
 void Take(const tNumField* field, T& target) {
-  if (!field->InError()) target = static_cast<T>(field->IntValue());
-}
-
-void Put(tNumField* field, long double value) {
-  // The user's wrong entry stays visible in the error colours.
-  if (!field->InError()) field->SetExtValue(value);
+  target = static_cast<T>(field->IntValue());
 }
 
 }  // namespace
@@ -680,7 +678,7 @@ void tDlgMain::FelderLesen() {
   if (!fDaten) return;
   tTaviDaten& d = *fDaten;
   Take(fAnzZS, d.AnzZS);
-  if (!fDauerZS->InError()) d.DauerZS = fDauerZS->ExtValue();
+  d.DauerZS = fDauerZS->ExtValue();
   Take(fAnteilVorb, d.AnteilVorb);
   Take(fAnteilDurchf, d.AnteilDurchf);
   Take(fStundensatz, d.Stundensatz);
@@ -693,11 +691,13 @@ void tDlgMain::FelderLesen() {
 void tDlgMain::Anzeigen() {
   if (!fDaten) return;
   const tTaviDaten& d = *fDaten;
-  Put(fAnzZS, d.AnzZS);
-  Put(fDauerZS, d.DauerZS);
-  Put(fAnteilVorb, d.AnteilVorb);
-  Put(fAnteilDurchf, d.AnteilDurchf);
-  Put(fStundensatz, d.Stundensatz);
+  // A rejected entry stays in view in the error colours; its tooltip names
+  // the value written back here, which the figures below use.
+  fAnzZS->SetIntValue(d.AnzZS);
+  fDauerZS->SetExtValue(d.DauerZS);
+  fAnteilVorb->SetIntValue(d.AnteilVorb);
+  fAnteilDurchf->SetIntValue(d.AnteilDurchf);
+  fStundensatz->SetIntValue(d.Stundensatz);
   fAnteilAuswert->SetIntValue(d.AnteilAuswert());
   fPotentialGesamt->SetExtValue(d.PotentialGesamt());
   fGesamteinsparung->SetExtValue(d.Gesamteinsparung());
@@ -740,6 +740,14 @@ bool tDlgMain::SaveData() {
   if (!fDaten) return false;
   FelderLesen();
   TexteLesen();
+  // The session may end right after this: an open company data dialog's
+  // entries go into the file as OK would put them, but the record itself
+  // takes them only if the dialog is closed with OK (it may still be
+  // cancelled).
+  if (const tDlgUserData* userData = gDlgUserData.data()) {
+    tTaviDaten withEntries = *fDaten;
+    if (userData->StoreInto(withEntries)) return withEntries.SaveToFile(QFile::encodeName(fDataFileName).toStdString());
+  }
   return fDaten->SaveToFile(QFile::encodeName(fDataFileName).toStdString());
 }
 

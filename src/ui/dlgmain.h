@@ -64,12 +64,14 @@ class tDlgMain : public QWidget {
 
   // The memos' texts into the record.
   void TexteLesen();
-  // Writes the data file now (entries and texts first). False on failure;
-  // nothing is shown.
+  // Writes the data file now (entries and texts first, and what is typed in
+  // an open company data dialog, which the record takes only with OK).
+  // False on failure; nothing is shown.
   bool SaveData();
 
   // Closes open menus and modal dialogs, then this window, the way the user
-  // would (session end, termination signals).
+  // would (session end, termination signals); the company data dialog is
+  // closed as with OK, so that nothing typed is lost.
   void RequestClose();
 
   // The payback command: the payback dialog by default (tests put their

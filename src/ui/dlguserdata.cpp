@@ -107,7 +107,7 @@ void tDlgUserData::FormShow() {
   fEditFirmName->setFocus();
 }
 
-void tDlgUserData::BtnOkClick() {
+bool tDlgUserData::StoreInto(tTaviDaten& daten, QString* refused, QString* problem) const {
   const QString firm = fEditFirmName->text();
   const QString user = fEditUserName->text();
   const std::vector<std::string> lines = fMemoInfo->Lines();
@@ -115,23 +115,41 @@ void tDlgUserData::BtnOkClick() {
   // Everything is checked before anything is stored: the record takes all
   // three or nothing. The entries refuse such characters already, so this
   // only catches what came past them.
+  QString character;
+  QString what;
+  if (!TextFits(firm, tCharSet::ShortString, &character))
+    what = QStringLiteral("Der Name der Firma");
+  else if (!TextFits(user, tCharSet::ShortString, &character))
+    what = QStringLiteral("Der Anwendername");
+  else if (!TextFits(QString::fromStdString(tTextList(lines).Text()), tCharSet::Cp1252, &character))
+    what = QStringLiteral("Die Begründung für Investition");
+  if (!what.isEmpty()) {
+    if (refused) *refused = character;
+    if (problem) *problem = what;
+    return false;
+  }
+  daten.SetFirmenname(firm.toStdString());
+  daten.SetAnwendername(user.toStdString());
+  daten.BegruendungInvestition.SetLines(lines);
+  return true;
+}
+
+void tDlgUserData::BtnOkClick() {
   QString refused;
   QString problem;
-  if (!TextFits(firm, tCharSet::ShortString, &refused))
-    problem = QStringLiteral("Der Name der Firma");
-  else if (!TextFits(user, tCharSet::ShortString, &refused))
-    problem = QStringLiteral("Der Anwendername");
-  else if (!TextFits(QString::fromStdString(tTextList(lines).Text()), tCharSet::Cp1252, &refused))
-    problem = QStringLiteral("Die Begründung für Investition");
-  if (!problem.isEmpty()) {
+  if (!StoreInto(fDaten, &refused, &problem)) {
     ShowError(problem + QStringLiteral(" enthält das Zeichen \u201E") + refused +
               QStringLiteral("\u201C, das nicht gespeichert werden kann. Bitte ändern Sie den Text."));
     return;
   }
-  fDaten.SetFirmenname(firm.toStdString());
-  fDaten.SetAnwendername(user.toStdString());
-  fDaten.BegruendungInvestition.SetLines(lines);
   accept();
+}
+
+void tDlgUserData::EndAsOk() {
+  if (StoreInto(fDaten))
+    accept();
+  else
+    reject();
 }
 
 void tDlgUserData::BtnHelpClick() { ShowHelpTopic(fHelpContext); }

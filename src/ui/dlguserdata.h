@@ -4,6 +4,9 @@
 //
 // The controls are filled from the record each time the dialog is shown;
 // "OK" stores them, "Abbrechen", Esc and the close box change nothing.
+// When the program is ended from outside while the dialog is open (a
+// termination signal, the end of the desktop session), what was typed is
+// kept as "OK" would keep it (EndAsOk).
 // Characters that the data file cannot keep are refused while typing, and
 // the names take at most 255 characters, so what is stored is exactly what
 // the user saw. The dialog remembers its size and position (TFormIni).
@@ -41,6 +44,14 @@ class tDlgUserData : public QDialog {
   QPushButton* BtnCancel() const { return fBtnCancel; }
   QPushButton* BtnHelp() const { return fBtnHelp; }
   TFormIni* FormIni() const { return fFormIni; }
+
+  // Stores the three controls into daten, all or nothing. False (and
+  // nothing stored) when a text holds a character the data file cannot
+  // keep; refused names the character, problem the control. Shows nothing.
+  bool StoreInto(tTaviDaten& daten, QString* refused = nullptr, QString* problem = nullptr) const;
+  // Closes the dialog as "OK" would, without any message: stores and
+  // accepts; rejects when the texts cannot be stored.
+  void EndAsOk();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -1,6 +1,9 @@
 #include "menubar.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QShortcut>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -16,6 +19,18 @@ TMenuBar::TMenuBar(QWidget* parent) : QToolBar(parent) {
   setStyleSheet(QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; }"
                                "QToolButton { padding: 2px 6px; }"
                                "QToolButton::menu-indicator { image: none; width: 0px; }"));
+  if (parent) {
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), parent->window());
+    f10->setContext(Qt::WindowShortcut);
+    connect(f10, &QShortcut::activated, this, [this] { OpenMenu(0); });
+  }
+}
+
+void TMenuBar::SettleButton(QToolButton* button) {
+  if (!button || !button->testAttribute(Qt::WA_UnderMouse)) return;
+  if (button->rect().contains(button->mapFromGlobal(QCursor::pos()))) return;
+  button->setAttribute(Qt::WA_UnderMouse, false);
+  button->update();
 }
 
 void TMenuBar::RemoveButtons() {
@@ -47,6 +62,8 @@ void TMenuBar::SetMenu(QMenu* mainMenu) {
       button->setMenu(menu);
       button->setPopupMode(QToolButton::InstantPopup);
       menu->installEventFilter(this);
+      // Queued: the toolkit's own enter and leave handling comes first.
+      connect(menu, &QMenu::aboutToHide, button, [this, button] { SettleButton(button); }, Qt::QueuedConnection);
     } else {
       connect(button, &QToolButton::clicked, item, &QAction::trigger);
     }
@@ -62,8 +79,22 @@ void TMenuBar::SetMenu(QMenu* mainMenu) {
   }
 }
 
-void TMenuBar::OpenMenu(int index) {
+void TMenuBar::OpenMenu(int index) { OpenMenu(index, true); }
+
+void TMenuBar::OpenMenu(int index, bool selectFirst) {
   if (index < 0 || index >= fButtons.size() || !fButtons[index]->isEnabled()) return;
+  // Opened from the keyboard (or by stepping from a menu opened so), the
+  // first command is selected, as in a menu bar.
+  if (QMenu* menu = qobject_cast<QMenu*>(fMenus[index].data()); menu && selectFirst) {
+    QPointer<QMenu> guard(menu);
+    QTimer::singleShot(0, menu, [guard] {
+      if (!guard || !guard->isVisible() || guard->activeAction()) return;
+      // As the Down key does it: selecting an item that carries a submenu
+      // does not open that submenu.
+      QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+      QCoreApplication::sendEvent(guard, &down);
+    });
+  }
   fButtons[index]->showMenu();
 }
 
@@ -73,13 +104,13 @@ int TMenuBar::IndexOfMenu(QObject* menu) const {
   return -1;
 }
 
-void TMenuBar::SwitchTo(int index) {
+void TMenuBar::SwitchTo(int index, bool selectFirst) {
   // Close the open menu first; its own loop ends before the next opens.
   for (const QPointer<QObject>& object : fMenus)
     if (auto* menu = qobject_cast<QMenu*>(object.data()); menu && menu->isVisible()) menu->hide();
   QPointer<TMenuBar> self(this);
-  QTimer::singleShot(0, this, [self, index] {
-    if (self) self->OpenMenu(index);
+  QTimer::singleShot(0, this, [self, index, selectFirst] {
+    if (self) self->OpenMenu(index, selectFirst);
   });
 }
 
@@ -95,7 +126,7 @@ bool TMenuBar::eventFilter(QObject* watched, QEvent* event) {
       QToolButton* button = fButtons[i];
       if (i == current || !button->isVisible() || !button->isEnabled() || !fMenus[i]) continue;
       if (button->rect().contains(button->mapFromGlobal(global))) {
-        SwitchTo(i);
+        SwitchTo(i, false);
         return true;
       }
     }
@@ -113,7 +144,7 @@ bool TMenuBar::eventFilter(QObject* watched, QEvent* event) {
         if (fButtons[next]->isEnabled() && fButtons[next]->isVisible() && fMenus[next]) break;
       }
       if (next != current) {
-        SwitchTo(next);
+        SwitchTo(next, true);
         return true;
       }
     }

@@ -4,7 +4,10 @@
 //
 // The buttons act as one group, like a menu bar: while one menu is open,
 // moving the mouse onto another button opens that button's menu, and the
-// Left and Right keys step to the neighbouring menu.
+// Left and Right keys step to the neighbouring menu. F10 in the bar's
+// window drops down the first menu with its first command selected, so
+// every command can be reached without a mouse. When a menu closes, its
+// button is drawn flat again unless the mouse is still over it.
 #pragma once
 
 #include <QList>
@@ -25,7 +28,8 @@ class TMenuBar : public QToolBar {
   QMenu* Menu() const { return fMenu; }
   const QList<QToolButton*>& Buttons() const { return fButtons; }
 
-  // Drops down the menu of button index (as a click on it would).
+  // Drops down the menu of button index (as a click on it would), with its
+  // first command selected (as the keyboard opens menus).
   void OpenMenu(int index);
 
  protected:
@@ -33,7 +37,11 @@ class TMenuBar : public QToolBar {
 
  private:
   void RemoveButtons();
-  void SwitchTo(int index);
+  // After a menu closed: the toolkit may still think the mouse is over the
+  // button that opened it (the menu had the mouse meanwhile).
+  void SettleButton(QToolButton* button);
+  void OpenMenu(int index, bool selectFirst);
+  void SwitchTo(int index, bool selectFirst);
   int IndexOfMenu(QObject* menu) const;
 
   QPointer<QMenu> fMenu;

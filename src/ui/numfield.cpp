@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QPalette>
 #include <QTimer>
+#include <QToolTip>
 #include <QValidator>
 #include <charconv>
 #include <cmath>
@@ -15,6 +16,8 @@ namespace {
 
 // The decimal separator shown and accepted (besides "." and ",").
 QString Separator() { return QString::fromUtf8(DecimalSeparator().c_str()); }
+
+bool SameValue(long double a, long double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
 
 // Refuses what the mask does not allow: more digits than it has places,
 // a second separator, a separator in an integer field, any other character.
@@ -73,6 +76,7 @@ void tNumField::SetRange(long double minimum, long double maximum) {
 
 void tNumField::ClearRange() {
   fHasRange = false;
+  fRejected = false;
   SetErrorState(false);
 }
 
@@ -111,7 +115,20 @@ int64_t tNumField::IntValue() const {
 void tNumField::SetIntValue(int64_t value) { SetExtValue(static_cast<long double>(value)); }
 
 void tNumField::SetExtValue(long double value) {
+  // A window showing the record again restates the value in use; the
+  // user's rejected entry stays in view until it is corrected.
+  if (fRejected && SameValue(value, fValue)) {
+    fEntryBase = value;
+    SetErrorState(true);
+    return;
+  }
+  ShowValue(value);
+}
+
+void tNumField::ShowValue(long double value) {
   fValue = value;
+  fEntryBase = value;
+  fRejected = false;
   const QString text = TextOf(value);
   setText(text);
   const bool fits = std::isfinite(value) && !text.startsWith(QLatin1Char('*'));
@@ -130,21 +147,22 @@ void tNumField::OnTextEdited(const QString& text) {
   if (sep != QLatin1String(".")) plain.replace(sep, QLatin1String("."));
   plain.replace(QLatin1Char(','), QLatin1Char('.'));
   long double value = 0;
+  bool number = true;
   if (!plain.isEmpty() && plain != QLatin1String(".")) {
     const QByteArray latin = plain.toLatin1();
     const char* first = latin.constData();
     const char* last = first + latin.size();
     // 80-bit, independent of the C library's locale.
     const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
-    if (ec != std::errc() || end != last) {
-      SetErrorState(true);
-      return;
-    }
+    number = ec == std::errc() && end == last;
   }
-  if (fKind == Kind::Integer) value = std::trunc(value);
-  const bool inRange = !fHasRange || (value >= fMin && value <= fMax);
-  SetErrorState(!inRange);
-  if (inRange) fValue = value;
+  if (number && fKind == Kind::Integer) value = std::trunc(value);
+  const bool accepted = number && (!fHasRange || (value >= fMin && value <= fMax));
+  // A rejected entry falls back to the value the entry began with, not to
+  // the last number that happened to be valid while it was typed.
+  fValue = accepted ? value : fEntryBase;
+  fRejected = !accepted;
+  SetErrorState(!accepted);
 }
 
 void tNumField::SetEditable(bool editable) {
@@ -153,10 +171,18 @@ void tNumField::SetEditable(bool editable) {
   ApplyColours();
 }
 
+QString tNumField::ValueInUseText() const {
+  const QString shown = TextOf(fValue);
+  if (!shown.startsWith(QLatin1Char('*'))) return shown;
+  // Too wide for the mask: the plain number.
+  return QString::number(static_cast<double>(fValue), 'f', fKind == Kind::Extended ? Decimals() : 0);
+}
+
 void tNumField::SetErrorState(bool error) {
   fError = error;
   if (error && fHasRange && std::isfinite(fValue)) {
-    setToolTip(QStringLiteral("Ungültiger Wert. Zulässig sind Werte von %1 bis %2.").arg(TextOf(fMin), TextOf(fMax)));
+    setToolTip(QStringLiteral("Ungültiger Wert. Zulässig sind Werte von %1 bis %2. Die Berechnung verwendet %3.")
+                   .arg(TextOf(fMin), TextOf(fMax), ValueInUseText()));
   } else if (error) {
     setToolTip(QStringLiteral("Der Wert ist zu groß für dieses Feld."));
   } else {
@@ -180,6 +206,7 @@ void tNumField::ApplyColours() {
 
 void tNumField::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
+  fEntryBase = fValue;
   // After the click that gave the focus has placed the cursor.
   QTimer::singleShot(0, this, [this] {
     if (hasFocus()) selectAll();
@@ -189,5 +216,18 @@ void tNumField::focusInEvent(QFocusEvent* event) {
 void tNumField::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   if (!fError) setText(TextOf(fValue));  // normalised: "7,50" -> "7,5"
+  fEntryBase = fValue;
+  // The user moved on from a rejected entry: say so where it is, also to
+  // someone who works with the keyboard and never hovers over the field.
+  // Switching windows or opening the context menu is no moving on.
+  const Qt::FocusReason reason = event->reason();
+  if (fRejected && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+    QApplication::beep();
+    // Once the focus has arrived elsewhere: a change of focus hides tips.
+    QTimer::singleShot(0, this, [this] {
+      // Beside the field, not over the next one where the focus went.
+      if (fRejected && isVisible()) QToolTip::showText(mapToGlobal(QPoint(width() + 4, 0)), toolTip(), this);
+    });
+  }
   emit Exited();
 }

@@ -5,10 +5,18 @@
 // to five digits, "###.#" up to three digits and one decimal. Keys that the
 // mask does not allow are refused with a beep; nothing else is changed.
 //
-// A value outside the field's range stays visible, drawn black on red, with
-// a German tooltip naming the range; Value() keeps answering the last value
-// that was in range, so a wrong entry never reaches the record. Values set
-// by the program are taken as they are (shown red when out of range).
+// The value in use is what IntValue() / ExtValue() answer and what the
+// windows take into the record. A typed entry that is a number within the
+// range becomes the value in use at once. Any other entry (outside the
+// range) is rejected: the value in use stays the one the field had when the
+// user began the entry - never a number typed on the way, so 12000 in a
+// 0 to 10000 field does not become 1200. The rejected entry stays visible,
+// drawn black on red, with a German tooltip naming the range and the value
+// in use; leaving the field with it beeps and shows that tooltip at once.
+// When the program writes the value in use back into the field (a window
+// showing the record again), the rejected entry stays; any other value
+// replaces it. Values set by the program are taken as they are (shown red
+// when out of range).
 //
 // A value too wide for the mask is shown as asterisks and counts as an
 // error, so that a cut-off figure is never taken for the real one.
@@ -46,15 +54,18 @@ class tNumField : public QLineEdit {
   void SetEditable(bool editable);
   bool Editable() const { return !isReadOnly(); }
 
-  // The last value that was in range (or set by the program).
-  // NaN counts as 0; values beyond 64 bits stop at its limits.
+  // The value in use (see above). NaN counts as 0; values beyond 64 bits
+  // stop at its limits.
   int64_t IntValue() const;
   long double ExtValue() const { return fValue; }
   void SetIntValue(int64_t value);
   void SetExtValue(long double value);  // NaN and infinities show as asterisks
 
-  // Whether the text is a number in range.
+  // Whether the text is not a number in range (a rejected entry, or a
+  // value from the program outside the range or too wide for the mask).
   bool InError() const { return fError; }
+  // Whether the text is an entry of the user that was rejected.
+  bool EntryRejected() const { return fRejected; }
 
   // An error found outside the field (a rule that ties it to another
   // field): shown in the error colours with this tooltip until it is
@@ -76,7 +87,11 @@ class tNumField : public QLineEdit {
   void OnTextEdited(const QString& text);
   void ApplyColours();
   void SetErrorState(bool error);
+  // Shows value as the program's, replacing whatever was typed.
+  void ShowValue(long double value);
   int Decimals() const;
+  // The value in use as the tooltip names it.
+  QString ValueInUseText() const;
   int IntegerDigits() const;
 
   QString fMask = QStringLiteral("#####");
@@ -85,6 +100,10 @@ class tNumField : public QLineEdit {
   long double fMin = 0;
   long double fMax = 0;
   long double fValue = 0;
+  // The value in use when the current entry began (focus in, a value set
+  // by the program, or the last time the field was left).
+  long double fEntryBase = 0;
   bool fError = false;
+  bool fRejected = false;
   QString fExternalError;
 };

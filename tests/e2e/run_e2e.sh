@@ -17,11 +17,27 @@
 #               nobody)
 #   screenshots the four pages with the worked example, as PNG files in
 #               OUT_DIR (for looking at the layout; not a test)
+#   userdata_signals
+#               "Firmendaten" opened from the keyboard (F10, the menu), a
+#               company name and a justification typed, then SIGTERM, SIGINT
+#               and SIGHUP (one run each): the typed texts are kept as OK
+#               would keep them and reach TAVI.DAT; both windows carry the
+#               program's icon
+#   userdata_geometry
+#               under a window manager (openbox, which draws frames),
+#               "Firmendaten" opened and closed ten times at scale factors 1
+#               and 2: it reopens where it was, and TAVI.INI keeps one place
+#   windows_on_screen
+#               on a 1280 x 1024 screen at scale factor 2, under openbox: the
+#               main window and the payback dialog (opened from the keyboard)
+#               lie wholly on the screen, frames included; with OUT_DIR a
+#               screenshot of each
 #
 # BIN_DIR holds the built program and its side files. Each case copies them
 # into a fresh program directory. Without DISPLAY the script runs itself
 # under xvfb-run (1024 x 768, 96 dpi). Needs: Xvfb/xvfb-run, xdotool, od,
-# and ImageMagick's import for the screenshots.
+# xprop, openbox (userdata_geometry) and ImageMagick's import for the
+# screenshots.
 set -u
 
 CASE=${1:?case}
@@ -29,7 +45,9 @@ BIN_DIR=${2:?bin dir}
 OUT_DIR=${3:-}
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
+  SCREEN=1024x768x24
+  [ "$CASE" = windows_on_screen ] && SCREEN=1280x1024x24
+  exec xvfb-run -a -s "-screen 0 $SCREEN -dpi 96" "$0" "$@"
 fi
 
 TITLE="MORLAK-Amortisationsrechnung"
@@ -283,6 +301,138 @@ case_screenshots() {
   done
   click_exit "$win"
   wait_exit || die "program did not end"
+}
+
+# Opens "Firmendaten" from the keyboard: F10 drops down "Datei", Right
+# steps to "Bearbeiten", Down passes "Seite" and the separator.
+open_userdata() {
+  xdotool key F10
+  sleep 0.3
+  xdotool key Right
+  sleep 0.3
+  xdotool key Down Return
+}
+
+case_userdata_signals() {
+  local sig win dlg
+  for sig in TERM INT HUP; do
+    prepare
+    start
+    win=$(wait_window "$TITLE") || die "main window did not appear ($sig)"
+    focus "$win"
+    open_userdata
+    dlg=$(wait_window '^Firmendaten$') || die "Firmendaten did not open from the keyboard ($sig)"
+    # Both windows carry the program's own icon.
+    local w
+    for w in "$win" "$dlg"; do
+      xprop -id "$w" _NET_WM_ICON 2>/dev/null | grep -q '_NET_WM_ICON(CARDINAL) =' || fail "window $w has no icon"
+    done
+    focus "$dlg"
+    xdotool type --delay 30 "Firma $sig"
+    xdotool key Tab Tab
+    xdotool type --delay 30 "Grund $sig"
+    sleep 0.3
+    kill -"$sig" "$PID"
+    wait_exit || die "program did not end on SIG$sig with Firmendaten open"
+    [ "$RC" = 0 ] || fail "exit code $RC after SIG$sig"
+    [ -f "$PROG/TAVI.DAT" ] || die "TAVI.DAT not written on SIG$sig"
+    grep -q "Firma $sig" "$PROG/TAVI.DAT" || fail "company name typed before SIG$sig was lost"
+    grep -q "Grund $sig" "$PROG/TAVI.DAT" || fail "justification typed before SIG$sig was lost"
+  done
+}
+
+# The stored place of "Firmendaten": "Left,Top,Width,Height".
+userdata_place() {
+  local key out=""
+  for key in Left Top Width Height; do
+    out="$out$(sed -n "s/^tDlgUserData_$key=\([0-9-]*\).*/\1/p" "$PROG/TAVI.INI" | head -1),"
+  done
+  echo "${out%,}"
+}
+
+case_userdata_geometry() {
+  command -v openbox >/dev/null || die "openbox is needed (scripts/install-deps.sh)"
+  openbox >/dev/null 2>&1 &
+  local wm=$! scale win dlg i first place where firstwhere
+  sleep 1
+  for scale in 1 2; do
+    prepare
+    QT_SCALE_FACTOR=$scale "$PROG/tavi" >"$WORK/tavi.log" 2>&1 &
+    PID=$!
+    win=$(wait_window "$TITLE") || die "main window did not appear (scale $scale)"
+    first=""
+    firstwhere=""
+    for ((i = 1; i <= 10; i++)); do
+      xdotool windowactivate --sync "$win" 2>/dev/null || focus "$win"
+      open_userdata
+      dlg=$(wait_window '^Firmendaten$') || die "Firmendaten did not open (scale $scale, cycle $i)"
+      sleep 0.3
+      where=$(xdotool getwindowgeometry "$dlg" | tail -n +2 | tr -s " \n" " ")
+      xdotool key Escape
+      for ((n = 0; n < 50; n++)); do
+        xdotool search --onlyvisible --name '^Firmendaten$' >/dev/null 2>&1 || break
+        sleep 0.1
+      done
+      place=$(userdata_place)
+      if [ -z "$first" ]; then
+        first=$place
+        firstwhere=$where
+      else
+        [ "$place" = "$first" ] || fail "scale $scale, cycle $i: stored $place, first $first"
+        [ "$where" = "$firstwhere" ] || fail "scale $scale, cycle $i: shown at $where, first at $firstwhere"
+      fi
+    done
+    click_exit "$win" 2>/dev/null
+    kill -TERM "$PID" 2>/dev/null
+    wait_exit || die "program did not end (scale $scale)"
+  done
+  kill "$wm" 2>/dev/null
+}
+
+# Fails unless window $1 lies on the screen with its frame; $2 names it.
+check_on_screen() {
+  local x y w h ext l r t b sw sh
+  x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *\(-*[0-9]*\).*/\1/p')
+  y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *\(-*[0-9]*\).*/\1/p')
+  w=$(xwininfo -id "$1" | sed -n 's/.*Width: *\([0-9]*\).*/\1/p')
+  h=$(xwininfo -id "$1" | sed -n 's/.*Height: *\([0-9]*\).*/\1/p')
+  ext=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ' ')
+  IFS=, read -r l r t b <<<"${ext:-0,0,0,0}"
+  sw=$(xwininfo -root | sed -n 's/.*Width: *\([0-9]*\).*/\1/p')
+  sh=$(xwininfo -root | sed -n 's/.*Height: *\([0-9]*\).*/\1/p')
+  if [ $((x - l)) -lt 0 ] || [ $((y - t)) -lt 0 ] || [ $((x + w + r)) -gt "$sw" ] || [ $((y + h + b)) -gt "$sh" ]; then
+    fail "$2 off the screen: client ${w}x$h at $x,$y, frame $l,$r,$t,$b, screen ${sw}x$sh"
+  fi
+}
+
+case_windows_on_screen() {
+  command -v openbox >/dev/null || die "openbox is needed (scripts/install-deps.sh)"
+  openbox >/dev/null 2>&1 &
+  local wm=$! win dlg
+  sleep 1
+  prepare
+  QT_SCALE_FACTOR=2 "$PROG/tavi" >"$WORK/tavi.log" 2>&1 &
+  PID=$!
+  win=$(wait_window "$TITLE") || die "main window did not appear"
+  sleep 0.5
+  check_on_screen "$win" "main window"
+  xdotool windowactivate --sync "$win" 2>/dev/null || focus "$win"
+  # "Bearbeiten": past "Seite" and "Firmendaten" to "Amortisationsrechnung".
+  xdotool key F10
+  sleep 0.3
+  xdotool key Right
+  sleep 0.3
+  xdotool key Down Down Return
+  dlg=$(wait_window '^Amortisationsrechnung$') || die "the payback dialog did not open from the keyboard"
+  sleep 0.5
+  check_on_screen "$dlg" "payback dialog"
+  if [ -n "$OUT_DIR" ]; then
+    mkdir -p "$OUT_DIR"
+    import -window root "$OUT_DIR/payback-scale2.png"
+  fi
+  kill -TERM "$PID"
+  wait_exit || die "program did not end"
+  kill "$wm" 2>/dev/null
 }
 
 "case_$CASE" || FAILED=1

@@ -18,6 +18,9 @@ namespace {
 const QSize kScreen(1024, 768);
 const QString kSection = "FORMINI_1024_768";
 
+// Puts the form's client area at (x, y), as the user moving the window would.
+void Place(QWidget& form, int x, int y) { form.setGeometry(x, y, form.width(), form.height()); }
+
 class FormIni : public ::testing::Test {
  protected:
   QString Ini() const { return dir.File("TAVI.INI"); }
@@ -40,7 +43,7 @@ TEST_F(FormIni, FirstShowCentresThenCloseWritesAllKeys) {
   EXPECT_EQ(form->findChild<TFormIni*>()->Section(), kSection);
   EXPECT_EQ(form->findChild<TFormIni*>()->KeyPrefix(), "tDlgUserData");
   form->show();
-  EXPECT_EQ(form->pos(), QPoint((1024 - 300) / 2, (768 - 200) / 2));
+  EXPECT_EQ(form->geometry().topLeft(), QPoint((1024 - 300) / 2, (768 - 200) / 2));
   EXPECT_EQ(form->size(), QSize(300, 200));
   form->close();
   EXPECT_EQ(TMORLAKIniFile(Ini()).ReadSectionValues(kSection),
@@ -57,15 +60,53 @@ TEST_F(FormIni, StoredGeometryIsRestored) {
   }
   auto form = Form();
   form->show();
-  EXPECT_EQ(form->pos(), QPoint(60, 40));
+  EXPECT_EQ(form->geometry().topLeft(), QPoint(60, 40));
   EXPECT_EQ(form->size(), QSize(420, 310));
-  form->move(100, 120);
+  Place(*form, 100, 120);
   form->resize(500, 350);
   form->close();
   EXPECT_EQ(Read("tDlgUserData_Left"), 100);
   EXPECT_EQ(Read("tDlgUserData_Top"), 120);
   EXPECT_EQ(Read("tDlgUserData_Width"), 500);
   EXPECT_EQ(Read("tDlgUserData_Height"), 350);
+}
+
+// The offscreen platform draws a frame of 2 pixels around each window, so
+// the frame's position is not the client area's. What is saved must be what
+// is restored; the window manager adds its frame around it.
+TEST_F(FormIni, SavesAndRestoresTheClientAreaSoTheFormNeverCreeps) {
+  {
+    auto form = Form();
+    form->show();
+    ASSERT_NE(form->pos(), form->geometry().topLeft()) << "no window frame to tell them apart";
+    form->setGeometry(100, 120, 320, 240);
+    form->close();
+  }
+  EXPECT_EQ(Read("tDlgUserData_Left"), 100);
+  EXPECT_EQ(Read("tDlgUserData_Top"), 120);
+  for (int cycle = 0; cycle < 10; ++cycle) {
+    SCOPED_TRACE(cycle);
+    auto form = Form();
+    form->show();
+    EXPECT_EQ(form->geometry(), QRect(100, 120, 320, 240));
+    form->close();
+    EXPECT_EQ(Read("tDlgUserData_Left"), 100);
+    EXPECT_EQ(Read("tDlgUserData_Top"), 120);
+  }
+}
+
+TEST_F(FormIni, StoredPlaceBeyondTheScreenComesBackOntoIt) {
+  {
+    TMORLAKIniFile file(Ini());
+    for (auto [key, value] : {std::pair{"_Width", 2000}, {"_Height", 300}, {"_Top", 700}, {"_Left", -500},
+                              {"_WindowState", 2}})
+      file.WriteInteger(kSection, QString("tDlgUserData") + key, value);
+    file.UpdateFile();
+  }
+  auto form = Form();
+  form->show();
+  // The offscreen platform's frame is 2 pixels all round.
+  EXPECT_EQ(form->geometry(), QRect(2, 768 - 2 - 300, 1024 - 4, 300));
 }
 
 TEST_F(FormIni, WhatToSaveLimitsTheRestoreNotTheSave) {
@@ -78,7 +119,7 @@ TEST_F(FormIni, WhatToSaveLimitsTheRestoreNotTheSave) {
   auto form = Form();
   form->findChild<TFormIni*>()->WhatToSave = TFormIni::Location;
   form->show();
-  EXPECT_EQ(form->pos(), QPoint(60, 40));
+  EXPECT_EQ(form->geometry().topLeft(), QPoint(60, 40));
   EXPECT_EQ(form->size(), QSize(300, 200));
   form->close();
   EXPECT_EQ(Read("tDlgUserData_Width"), 300);
@@ -88,7 +129,7 @@ TEST_F(FormIni, ClosedMaximisedReopensNormalGeometryThenMaximised) {
   {
     auto form = Form();
     form->show();
-    form->move(30, 50);
+    Place(*form, 30, 50);
     form->resize(350, 260);
     form->showMaximized();
     ASSERT_TRUE(form->isMaximized());
@@ -114,7 +155,7 @@ TEST_F(FormIni, ClosedMaximisedReopensNormalGeometryThenMaximised) {
     }
   } probe;
   probe.atActivate = [&] {
-    beforeActivation = QRect(form->pos(), form->size());
+    beforeActivation = QRect(form->geometry().topLeft(), form->size());
     maximisedBeforeActivation = form->isMaximized();
   };
   form->installEventFilter(&probe);  // runs before the store's filter
@@ -173,21 +214,21 @@ TEST_F(FormIni, ResolutionsAreKeptApart) {
   {
     auto form = Form(QSize(800, 600));
     form->show();
-    form->move(11, 12);
+    Place(*form, 11, 12);
     form->close();
   }
   {
     auto form = Form(QSize(1280, 1024));
     form->show();
-    EXPECT_EQ(form->pos(), QPoint((1280 - 300) / 2, (1024 - 200) / 2));  // new resolution: centred
-    form->move(21, 22);
+    EXPECT_EQ(form->geometry().topLeft(), QPoint((1280 - 300) / 2, (1024 - 200) / 2));  // new resolution: centred
+    Place(*form, 21, 22);
     form->close();
   }
   EXPECT_EQ(Read("tDlgUserData_Left", "FORMINI_800_600"), 11);
   EXPECT_EQ(Read("tDlgUserData_Left", "FORMINI_1280_1024"), 21);
   auto form = Form(QSize(800, 600));
   form->show();
-  EXPECT_EQ(form->pos(), QPoint(11, 12));
+  EXPECT_EQ(form->geometry().topLeft(), QPoint(11, 12));
   form->close();
 }
 
@@ -217,7 +258,7 @@ TEST_F(FormIni, WriteErrorKeepsThePreviousValues) {
   tModalDriver driver;
   driver.ThenClick("Btn2");
   form->show();
-  form->move(1, 2);
+  Place(*form, 1, 2);
   {
     posixtest::tFileSizeLimit full(8);  // as on a full disk
     ASSERT_TRUE(full.Active());

@@ -1,5 +1,5 @@
 // The printer setup dialog: layout, margin entries, spinners, OK / Abbruch
-// and the platform printer dialog behind "Optionen".
+// and the printer options behind "Optionen".
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,12 +7,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 #include <QToolButton>
 
 #include "cupsfixture.h"
+#include "dlgprinteroptions.h"
 #include "dlgprintersetup.h"
 #include "edevexception.h"
 #include "numfmt.h"
@@ -294,8 +296,8 @@ TEST_F(SetupDialog, OptionenChangesThePrinterAndReplacesMarginsItCannotPrint) {
 
   tModalDriver driver;
   driver.Then([](QWidget* w) {
-        ASSERT_NE(qobject_cast<QPrintDialog*>(w), nullptr);
-        auto* combo = w->findChild<QComboBox*>(QStringLiteral("printers"));
+        ASSERT_NE(qobject_cast<tDlgPrinterOptions*>(w), nullptr);
+        auto* combo = w->findChild<QComboBox*>(QStringLiteral("CBoxPrinter"));
         ASSERT_NE(combo, nullptr);
         const int index = combo->findText(tCupsFixture::MarginQueue());
         ASSERT_GE(index, 0);
@@ -330,3 +332,81 @@ TEST_F(SetupDialog, SetupDialogOfThePrinterReportsOk) {
   EXPECT_FALSE(printer->SetupDialog(true, true));
   EXPECT_DRIVER_DONE(driver);
 }
+
+// ------------------------------------------------------- printer options
+
+// "Optionen" offers printer, paper and orientation in German, and nothing
+// else: no print range, no copies, no "Drucken".
+TEST_F(SetupDialog, OptionenOffersPrinterPaperAndOrientationOnly) {
+  tDlgPrinterOptions options(*printer);
+  EXPECT_EQ(options.windowTitle(), QStringLiteral("Druckereinstellungen"));
+  QStringList texts;
+  for (const QGroupBox* box : options.findChildren<QGroupBox*>()) texts << box->title();
+  for (const QAbstractButton* button : options.findChildren<QAbstractButton*>()) texts << button->text();
+  for (const QLabel* label : options.findChildren<QLabel*>()) texts << label->text();
+  texts.sort();
+  EXPECT_EQ(texts.join(QLatin1Char('|')).toStdString(),
+            " Ausrichtung | Drucker | Papier |&Größe:|&Hochformat|&Name:|&Querformat|Abbrechen|OK");
+  EXPECT_EQ(options.findChildren<QComboBox*>().size(), 2);
+  const QList<QLineEdit*> edits = options.findChildren<QLineEdit*>();
+  EXPECT_TRUE(std::all_of(edits.begin(), edits.end(),  // only a combo box's own
+                          [](QLineEdit* e) { return qobject_cast<QComboBox*>(e->parentWidget()); }));
+  EXPECT_EQ(options.CBoxPrinter()->currentText(), tCupsFixture::MarginQueue());
+  QStringList printers;
+  for (int i = 0; i < options.CBoxPrinter()->count(); ++i) printers << options.CBoxPrinter()->itemText(i);
+  EXPECT_EQ(printers, printer->Printers());
+  EXPECT_TRUE(options.RBtnPortrait()->isChecked());
+  EXPECT_TRUE(options.ChosenPaper().isEquivalentTo(QPageSize(QPageSize::A4)));
+  EXPECT_EQ(options.CBoxPaper()->currentText().toStdString(), "A4 (210 × 297 mm)");
+}
+
+TEST_F(SetupDialog, OptionenAppliesOnlyWithOkAndKeepsTheMarginsFromThePaperEdge) {
+  {
+    tDlgPrinterOptions options(*printer);
+    options.RBtnLandscape()->click();
+    options.reject();
+  }
+  EXPECT_FALSE(printer->IsLandscape());
+
+  tModalDriver driver;
+  driver.Then([](QWidget* w) {
+    auto* options = qobject_cast<tDlgPrinterOptions*>(w);
+    ASSERT_NE(options, nullptr);
+    const int a5 = options->CBoxPaper()->findText(QStringLiteral("A5"), Qt::MatchStartsWith);
+    ASSERT_GE(a5, 0);
+    options->CBoxPaper()->setCurrentIndex(a5);
+    options->RBtnLandscape()->click();
+    tModalDriver::Click(w, QStringLiteral("BtnOk"));
+  });
+  EXPECT_TRUE(printer->PlatformSetupDialog(nullptr));
+  EXPECT_DRIVER_DONE(driver);
+  EXPECT_TRUE(printer->IsLandscape());
+  EXPECT_EQ(printer->PaperWidth(), 2100);  // A5 turned: 210 mm wide
+  EXPECT_EQ(printer->PaperHeight(), 1480);
+  EXPECT_EQ(printer->GetTop(), 200);
+
+  driver.ThenClick(QStringLiteral("BtnCancel"));
+  EXPECT_FALSE(printer->PlatformSetupDialog(nullptr));
+  EXPECT_TRUE(printer->IsLandscape());
+}
+
+TEST_F(SetupDialog, OptionenListsThePapersOfThePrinterChosenInIt) {
+  tDlgPrinterOptions options(*printer);
+  options.CBoxPrinter()->setCurrentText(tExtendedPrinter::PdfDestinationName());
+  QStringList papers;
+  for (int i = 0; i < options.CBoxPaper()->count(); ++i)
+    papers << options.CBoxPaper()->itemText(i).section(QLatin1Char(' '), 0, 0);
+  EXPECT_EQ(papers.join(' ').toStdString(), "A3 A4 A5 B5 Letter Legal");
+  EXPECT_TRUE(options.ChosenPaper().isEquivalentTo(QPageSize(QPageSize::A4)));  // kept
+  options.show();
+  QApplication::setActiveWindow(&options);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&options));
+  QStringList chain;
+  options.CBoxPrinter()->setFocus();
+  for (int i = 0; i < 5; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    chain << QApplication::focusWidget()->objectName();
+  }
+  EXPECT_EQ(chain.join(' ').toStdString(), "CBoxPaper RBtnPortrait BtnOk BtnCancel CBoxPrinter");
+}
+

@@ -31,6 +31,7 @@
 #include "dlgprint.h"
 #include "dlgprinting.h"
 #include "edevexception.h"
+#include "keyboard.h"
 #include "mainfont.h"
 #include "modaldriver.h"
 #include "msgdlg.h"
@@ -851,6 +852,30 @@ TEST_F(PrintingTest, PrintDialogStartsWithEverythingAndTogglesTheRangeField) {
   EXPECT_EQ(d.GetRangeText(), QStringLiteral("1-3"));
   d.RBtnPage->click();
   EXPECT_EQ(d.GetOption(), 1);
+  EXPECT_FALSE(d.EditRange->isEnabled());
+}
+
+TEST_F(PrintingTest, PrintDialogRangeIsOneTabStopChosenWithTheArrowKeys) {
+  TDlgPrint d(fMain.get());
+  d.show();
+  QApplication::setActiveWindow(&d);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+  // The range field is disabled while "Alles" is chosen.
+  EXPECT_EQ(TabChain(d.RBtnAll).join(QLatin1Char(' ')),
+            QStringLiteral("RBtnAll SEditCopies CBoxInvertOrder BtnOk BtnCancel"));
+  d.RBtnAll->setFocus();
+  QTest::keyClick(d.RBtnAll, Qt::Key_Down);
+  EXPECT_TRUE(d.RBtnPage->isChecked());
+  EXPECT_TRUE(d.RBtnPage->hasFocus());
+  QTest::keyClick(d.RBtnPage, Qt::Key_Down);
+  EXPECT_EQ(d.GetOption(), 2);
+  EXPECT_TRUE(d.EditRange->isEnabled());
+  EXPECT_EQ(TabChain(d.RBtnRange).join(QLatin1Char(' ')),
+            QStringLiteral("RBtnRange EditRange SEditCopies CBoxInvertOrder BtnOk BtnCancel"));
+  EXPECT_EQ(TabChain(d.BtnCancel, true).join(QLatin1Char(' ')),
+            QStringLiteral("BtnCancel BtnOk CBoxInvertOrder SEditCopies EditRange RBtnRange"));
+  QTest::keyClick(d.RBtnRange, Qt::Key_Down);  // wraps to the first
+  EXPECT_TRUE(d.RBtnAll->isChecked());
   EXPECT_FALSE(d.EditRange->isEnabled());
 }
 

@@ -1,6 +1,7 @@
 // Tests of the payback dialog: prices, recalculation, the way values go
 // back into the record, the option errors and the form itself.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -11,7 +12,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest/QTest>
@@ -24,6 +27,7 @@
 #include "dlgamortisation.h"
 #include "edevexception.h"
 #include "help.h"
+#include "keyboard.h"
 #include "modaldriver.h"
 #include "morlakapp.h"
 #include "msgdlg.h"
@@ -204,6 +208,190 @@ TEST_F(Amortisation, IndividualInputKeepsValuesAndLocksTheChoices) {
   EXPECT_EQ(Value(dlg, "NFieldCosts2"), 4190 + 2910 + 1280 + 250);
   EXPECT_EQ(fDaten.SchulungskostenPL, 1280);
   for (const char* name : kSelection) EXPECT_TRUE(Ctl<QWidget>(dlg, name)->isEnabled()) << name;
+}
+
+// Every entry field of the dialog, at both ends of its range and one
+// beyond: the limits are taken, a value beyond is rejected (black on red,
+// the range and the value in use in the tooltip) and never reaches the
+// record, nor does a number typed on the way to it.
+TEST_F(Amortisation, EveryFieldTakesItsLimitsAndRejectsWhatLiesBeyond) {
+  struct tCase {
+    const char* field;
+    int32_t tTaviDaten::*member;
+    int max;
+  };
+  const tCase cases[] = {
+      {"Invest_ZS_System_Feld", &tTaviDaten::InvestZSSystem, 99999},
+      {"Schulungskosten_ZS_Feld", &tTaviDaten::SchulungskostenZS, 10000},
+      {"Zusatzkosten_ZS_Feld", &tTaviDaten::ZusatzkostenZS, 10000},
+      {"Invest_PL_System_Feld", &tTaviDaten::InvestPLSystem, 99999},
+      {"Schulungskosten_PL_Feld", &tTaviDaten::SchulungskostenPL, 10000},
+      {"Zusatzkosten_PL_Feld", &tTaviDaten::ZusatzkostenPL, 10000},
+      {"BeginnReduzierung_Feld", &tTaviDaten::BeginnReduzierung, 99},
+      {"Aufwand_PL_Syst_Feld", &tTaviDaten::AufwandPLSyst, 99},
+  };
+  fDaten.ManuelleEingabe = 1;  // every field editable
+  tDlgAmortisation dlg(fDaten);
+  for (const tCase& c : cases) {
+    SCOPED_TRACE(c.field);
+    tNumField* field = Field(dlg, c.field);
+    ASSERT_TRUE(field->Editable());
+    const auto enter = [field](const QString& text) {
+      Type(field, text);
+      Leave(field);
+    };
+    enter(QString::number(c.max));
+    EXPECT_EQ(fDaten.*c.member, c.max);
+    EXPECT_FALSE(field->InError());
+    enter(QStringLiteral("0"));
+    EXPECT_EQ(fDaten.*c.member, 0);
+    EXPECT_FALSE(field->InError());
+
+    // Below the lowest: the sign is refused where it is typed.
+    QSignalSpy refused(field, &QLineEdit::inputRejected);
+    enter(QStringLiteral("-7"));
+    EXPECT_EQ(refused.count(), 1);
+    EXPECT_EQ(fDaten.*c.member, 7);
+    enter(QString::number(c.max));
+
+    const QString beyond = QString::number(c.max + 1);
+    if (beyond.size() > field->Mask().size()) {
+      // The mask has no place for it: the extra digit is refused.
+      QSignalSpy extra(field, &QLineEdit::inputRejected);
+      Type(field, beyond);
+      EXPECT_EQ(extra.count(), 1);
+      EXPECT_EQ(field->text(), beyond.left(field->Mask().size()));
+      Leave(field);
+      EXPECT_EQ(QString::number(fDaten.*c.member), field->text());  // what is shown is used
+      continue;
+    }
+    // 10001 and 12000: the record keeps 10000, not 1000 or 1200.
+    for (const QString& wrong : {beyond, QStringLiteral("12000")}) {
+      SCOPED_TRACE(wrong.toStdString());
+      enter(wrong);
+      EXPECT_EQ(fDaten.*c.member, c.max);
+      EXPECT_EQ(field->IntValue(), c.max);
+      EXPECT_EQ(field->text(), wrong);
+      EXPECT_TRUE(field->InError());
+      EXPECT_EQ(field->palette().color(QPalette::Base), QColor(Qt::red));
+      EXPECT_EQ(field->toolTip(), QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis %1. "
+                                                 "Die Berechnung verwendet %1.")
+                                      .arg(c.max));
+    }
+    enter(QString::number(c.max));
+    EXPECT_FALSE(field->InError());
+  }
+}
+
+TEST_F(Amortisation, TotalsUseTheValueInUseWhileAWrongEntryIsShown) {
+  tDlgAmortisation dlg(fDaten);  // standard prices: 4690 + 640 + 150
+  Type(Field(dlg, "Zusatzkosten_ZS_Feld"), QStringLiteral("12000"));
+  Leave(Field(dlg, "Zusatzkosten_ZS_Feld"));
+  EXPECT_EQ(Value(dlg, "NFieldCosts1"), 4690 + 640 + 150);
+  EXPECT_EQ(Text(dlg, "LblCostsZS"), QStringLiteral("5480"));
+  // Recalculations from other controls leave the wrong entry in view.
+  StepDays(dlg, "UpDownTrainingDaysZS", +1);
+  EXPECT_EQ(Field(dlg, "Zusatzkosten_ZS_Feld")->text(), QStringLiteral("12000"));
+  EXPECT_EQ(Value(dlg, "NFieldCosts1"), 4690 + 1280 + 150);
+  EXPECT_EQ(fDaten.ZusatzkostenZS, 150);
+}
+
+// ------------------------------------------------------------ keyboard
+
+std::string Joined(const QStringList& names) { return names.join(QLatin1Char(' ')).toStdString(); }
+
+bool ShowActiveDialog(QWidget& dialog) {
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  return QTest::qWaitForWindowActive(&dialog);
+}
+
+// Top left to bottom right; each group of choices one stop on its checked
+// button; read-only and disabled controls are passed.
+TEST_F(Amortisation, TabOrderFollowsThePageAndStopsOnceInEachGroup) {
+  {
+    tDlgAmortisation dlg(fDaten);  // standard prices: investment and training read-only
+    ASSERT_TRUE(ShowActiveDialog(dlg));
+    EXPECT_EQ(Joined(TabChain(Ctl<QWidget>(dlg, "EditTrainingDaysZS"))),
+              "EditTrainingDaysZS Zusatzkosten_ZS_Feld EditTrainingDaysPL Zusatzkosten_PL_Feld RBtnStandardValues "
+              "RBtnQUANTORIX CBoxColorDisplay RBtnKARUFull RBtnTOMVILReg BtnClose qt_tabwidget_tabbar");
+    EXPECT_EQ(Joined(TabChain(Ctl<QWidget>(dlg, "RBtnTOMVILReg"), true)),
+              "RBtnTOMVILReg RBtnKARUFull CBoxColorDisplay RBtnQUANTORIX RBtnStandardValues Zusatzkosten_PL_Feld "
+              "EditTrainingDaysPL Zusatzkosten_ZS_Feld EditTrainingDaysZS qt_tabwidget_tabbar BtnClose");
+    // Another choice moves the stop with it.
+    Click(dlg, "RBtnKARUBasic");
+    EXPECT_EQ(Joined(TabChain(Ctl<QWidget>(dlg, "CBoxColorDisplay")).mid(0, 3)),
+              "CBoxColorDisplay RBtnKARUBasic RBtnTOMVILReg");
+    Ctl<QAction>(dlg, "ActionResults")->trigger();
+    EXPECT_EQ(Joined(TabChain(Field(dlg, "BeginnReduzierung_Feld"))),
+              "BeginnReduzierung_Feld Aufwand_PL_Syst_Feld BtnClose qt_tabwidget_tabbar");
+  }
+  fDaten.ManuelleEingabe = 1;  // every price typed, the choices locked
+  tDlgAmortisation dlg(fDaten);
+  ASSERT_TRUE(ShowActiveDialog(dlg));
+  EXPECT_EQ(Joined(TabChain(Field(dlg, "Invest_ZS_System_Feld"))),
+            "Invest_ZS_System_Feld Schulungskosten_ZS_Feld EditTrainingDaysZS Zusatzkosten_ZS_Feld "
+            "Invest_PL_System_Feld Schulungskosten_PL_Feld EditTrainingDaysPL Zusatzkosten_PL_Feld RBtnManualInput "
+            "BtnClose qt_tabwidget_tabbar");
+}
+
+TEST_F(Amortisation, ArrowKeysChooseWithinTheirGroupOnly) {
+  tDlgAmortisation dlg(fDaten);
+  ASSERT_TRUE(ShowActiveDialog(dlg));
+  const auto key = [](QWidget* w, Qt::Key k) { QTest::keyClick(w, k); };
+  auto* reg = Ctl<QRadioButton>(dlg, "RBtnTOMVILReg");
+  reg->setFocus();
+  key(reg, Qt::Key_Down);
+  auto* kalk = Ctl<QRadioButton>(dlg, "RBtnTOMVILKalk");
+  EXPECT_TRUE(kalk->isChecked());
+  EXPECT_TRUE(kalk->hasFocus());
+  EXPECT_EQ(Value(dlg, "Invest_PL_System_Feld"), 4690 + 1460);  // priced as a click would
+  key(kalk, Qt::Key_Right);
+  key(Ctl<QWidget>(dlg, "RBtnTOMVILAP"), Qt::Key_Down);  // wraps inside the group
+  EXPECT_TRUE(reg->isChecked());
+  EXPECT_TRUE(reg->hasFocus());
+  key(reg, Qt::Key_Up);
+  EXPECT_TRUE(Ctl<QRadioButton>(dlg, "RBtnTOMVILAP")->isChecked());
+  EXPECT_EQ(Value(dlg, "Invest_PL_System_Feld"), 4690 + 2910);
+
+  // The two-button groups: the device and KARU; the check box is no part.
+  auto* full = Ctl<QRadioButton>(dlg, "RBtnKARUFull");
+  full->setFocus();
+  key(full, Qt::Key_Down);
+  EXPECT_TRUE(Ctl<QRadioButton>(dlg, "RBtnKARUBasic")->isChecked());
+  EXPECT_TRUE(Ctl<QWidget>(dlg, "RBtnKARUBasic")->hasFocus());
+  EXPECT_EQ(Value(dlg, "Invest_ZS_System_Feld"), 4020);
+  auto* quantorix = Ctl<QRadioButton>(dlg, "RBtnQUANTORIX");
+  quantorix->setFocus();
+  key(quantorix, Qt::Key_Up);
+  EXPECT_TRUE(Ctl<QRadioButton>(dlg, "RBtnBELTORIX")->isChecked());
+  EXPECT_TRUE(Ctl<QWidget>(dlg, "RBtnBELTORIX")->hasFocus());
+
+  // The price mode: to individual input and back, by keys.
+  auto* standard = Ctl<QRadioButton>(dlg, "RBtnStandardValues");
+  standard->setFocus();
+  key(standard, Qt::Key_Up);
+  EXPECT_TRUE(Ctl<QRadioButton>(dlg, "RBtnManualInput")->isChecked());
+  EXPECT_TRUE(Field(dlg, "Invest_ZS_System_Feld")->Editable());
+  EXPECT_FALSE(Ctl<QWidget>(dlg, "RBtnKARUFull")->isEnabled());
+}
+
+TEST_F(Amortisation, F10OpensTheMenuBar) {
+  tDlgAmortisation dlg(fDaten);
+  ASSERT_TRUE(ShowActiveDialog(dlg));
+  auto* bar = Ctl<QMenuBar>(dlg, "MainMenu");
+  QString opened;
+  QTimer::singleShot(0, [&] {
+    (void)QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; });
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      opened = menu->title();
+      menu->close();
+    }
+  });
+  QTest::keyClick(Field(dlg, "Zusatzkosten_ZS_Feld"), Qt::Key_F10);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !opened.isEmpty(); }));
+  EXPECT_EQ(opened, bar->actions().first()->menu()->title());
+  EXPECT_EQ(opened, QStringLiteral("Bearbeiten"));
 }
 
 TEST_F(Amortisation, TrainingDaysSetTheTrainingCost) {

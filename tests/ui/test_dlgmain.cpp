@@ -18,11 +18,13 @@
 #include <QtTest/QTest>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <functional>
 #include <map>
 #include <memory>
 
 #include "dlgmain.h"
 #include "dlguserdata.h"
+#include "keyboard.h"
 #include "menubar.h"
 #include "modaldriver.h"
 #include "msgdlg.h"
@@ -211,6 +213,105 @@ TEST_F(MainWindowTest, RejectedEntriesNeverReachTheRecord) {
   Enter("AnteilVorb_Feld", QStringLiteral("20"));
   EXPECT_EQ(fWindow->Daten().AnteilVorb, 20);
   EXPECT_FALSE(Field("AnteilVorb_Feld")->InError());
+}
+
+// Every entry field of the calculation pages at both ends of its range and
+// one beyond: the limits reach the record, a value beyond stays in view in
+// the error colours, names the range and the value the figures use, and
+// never reaches the record.
+TEST_F(MainWindowTest, EveryFieldTakesItsLimitsAndRejectsWhatLiesBeyond) {
+  struct tCase {
+    const char* field;
+    std::function<long double(const tTaviDaten&)> stored;
+    int max;
+  };
+  const std::vector<tCase> cases = {
+      {"AnzZS_Feld", [](const tTaviDaten& d) { return d.AnzZS; }, 99999},
+      {"AnteilVorb_Feld", [](const tTaviDaten& d) { return d.AnteilVorb; }, 100},
+      {"AnteilDurchf_Feld", [](const tTaviDaten& d) { return d.AnteilDurchf; }, 100},
+      {"Stundensatz_Feld", [](const tTaviDaten& d) { return d.Stundensatz; }, 255},
+      {"PotentialVorb_Feld", [](const tTaviDaten& d) { return d.PotentialVorb; }, 100},
+      {"PotentialDurchf_Feld", [](const tTaviDaten& d) { return d.PotentialDurchf; }, 100},
+      {"PotentialAuswert_Feld", [](const tTaviDaten& d) { return d.PotentialAuswert; }, 100},
+      {"PotentialAnzZS_Feld", [](const tTaviDaten& d) { return d.PotentialAnzZS; }, 100},
+  };
+  Open();
+  for (const tCase& c : cases) {
+    SCOPED_TRACE(c.field);
+    tNumField* field = Field(c.field);
+    const tTaviDaten& d = fWindow->Daten();
+    Enter(c.field, QString::number(c.max));
+    EXPECT_EQ(c.stored(d), c.max);
+    EXPECT_FALSE(field->InError());
+    Enter(c.field, QStringLiteral("0"));
+    EXPECT_EQ(c.stored(d), 0);
+    QSignalSpy refused(field, &QLineEdit::inputRejected);
+    Enter(c.field, QStringLiteral("-7"));  // no sign: below the lowest cannot be typed
+    EXPECT_EQ(refused.count(), 1);
+    EXPECT_EQ(c.stored(d), 7);
+    Enter(c.field, QString::number(c.max));
+
+    const QString beyond = QString::number(c.max + 1);
+    if (beyond.size() > field->Mask().size()) {
+      QSignalSpy extra(field, &QLineEdit::inputRejected);
+      Enter(c.field, beyond);
+      // The mask has no place for it: the extra digit is refused with a
+      // beep, and what stays in the field is what is used.
+      EXPECT_EQ(extra.count(), 1);
+      EXPECT_EQ(field->text(), beyond.left(field->Mask().size()));
+      EXPECT_EQ(QString::number(static_cast<qlonglong>(c.stored(d))), field->text());
+      continue;
+    }
+    Enter(c.field, beyond);
+    EXPECT_EQ(c.stored(d), c.max);
+    EXPECT_EQ(field->text(), beyond);
+    EXPECT_TRUE(field->InError());
+    EXPECT_EQ(field->palette().color(QPalette::Base), QColor(Qt::red));
+    EXPECT_EQ(field->toolTip(),
+              QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis %1. Die Berechnung verwendet %1.").arg(c.max));
+    Enter(c.field, QStringLiteral("0"));
+    EXPECT_FALSE(field->InError());
+  }
+  // The duration has no range of its own; its mask ends at 999.9.
+  Enter("DauerZS_Feld", QStringLiteral("999.9"));
+  EXPECT_EQ(fWindow->Daten().DauerZS, 999.9L);
+  QSignalSpy refused(Field("DauerZS_Feld"), &QLineEdit::inputRejected);
+  Enter("DauerZS_Feld", QStringLiteral("1000"));
+  EXPECT_EQ(refused.count(), 1);
+  EXPECT_EQ(fWindow->Daten().DauerZS, 100.0L);
+}
+
+// A wrong entry stays in view; the tooltip says which value the figures
+// use, and the figures do use it.
+TEST_F(MainWindowTest, WrongEntryNamesTheValueTheFiguresUse) {
+  Open();
+  EnterExample(QStringLiteral("7.5"));
+  Enter("AnteilVorb_Feld", QStringLiteral("101"));
+  EXPECT_EQ(Field("AnteilVorb_Feld")->text(), QStringLiteral("101"));
+  EXPECT_EQ(Field("AnteilVorb_Feld")->toolTip(),
+            QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis 100. Die Berechnung verwendet 30."));
+  EXPECT_EQ(Label("Label8"), QStringLiteral("270"));  // 30 % of 900 h
+  // Leaving another field recomputes: the entry is still in view, still 30 used.
+  Enter("Stundensatz_Feld", QStringLiteral("60"));
+  EXPECT_EQ(Field("AnteilVorb_Feld")->text(), QStringLiteral("101"));
+  EXPECT_EQ(Label("Label47"), QStringLiteral("16200"));
+  EXPECT_EQ(fWindow->Daten().AnteilVorb, 30);
+}
+
+// Each page top left to bottom right, then "Beenden" and the tabs; the
+// read-only share fields are passed.
+TEST_F(MainWindowTest, TabOrderFollowsEachPage) {
+  Open();
+  const auto chain = [this](const char* start) {
+    QWidget* field = Ctl<QWidget>(fWindow.get(), QLatin1String(start));
+    ShowFieldPage(field);
+    return TabChain(field).join(QLatin1Char(' ')).toStdString();
+  };
+  EXPECT_EQ(chain("AnzZS_Feld"),
+            "AnzZS_Feld DauerZS_Feld AnteilVorb_Feld AnteilDurchf_Feld Stundensatz_Feld BtnExit qt_tabwidget_tabbar");
+  EXPECT_EQ(chain("PotentialVorb_Feld"),
+            "PotentialVorb_Feld PotentialDurchf_Feld PotentialAuswert_Feld BtnExit qt_tabwidget_tabbar");
+  EXPECT_EQ(chain("PotentialAnzZS_Feld"), "PotentialAnzZS_Feld BtnExit qt_tabwidget_tabbar");
 }
 
 TEST_F(MainWindowTest, SharesAboveOneHundredPercentAreFlaggedOnBothFields) {
@@ -514,7 +615,7 @@ TEST_F(MainWindowTest, TerminationSignalClosesTheWindowAndTheDataIsWritten) {
   EXPECT_EQ(stored.AnzZS, 42);
 }
 
-TEST_F(MainWindowTest, TerminationSignalEndsAnOpenDialogAsCancel) {
+TEST_F(MainWindowTest, TerminationSignalKeepsWhatWasTypedInCompanyDataAsOk) {
   Open();
   tSessionEnd end([this] { fWindow->RequestClose(); }, [this] { fWindow->SaveData(); });
   QSignalSpy closed(fWindow.get(), &tDlgMain::Closed);
@@ -522,14 +623,38 @@ TEST_F(MainWindowTest, TerminationSignalEndsAnOpenDialogAsCancel) {
   driver.Then([](QWidget* dialog) {
     auto* dlg = qobject_cast<tDlgUserData*>(dialog);
     ASSERT_NE(dlg, nullptr);
-    dlg->EditFirmName()->setText(QStringLiteral("Nicht gespeichert"));
+    dlg->EditFirmName()->setText(QStringLiteral("Müller GmbH"));
+    dlg->MemoInfo()->setPlainText(QStringLiteral("Erste Zeile\nZweite Zeile"));
     std::raise(SIGTERM);  // the dialog is left open: the signal must end it
   });
   Ctl<QAction>(fWindow.get(), QStringLiteral("ActionUserData"))->trigger();
   EXPECT_EQ(closed.count(), 1);
   EXPECT_TRUE(driver.Unexpected().isEmpty()) << driver.Unexpected().join(';').toStdString();
-  EXPECT_EQ(fWindow->Daten().GetFirmenname(), "");
+  EXPECT_EQ(fWindow->Daten().GetFirmenname(), "Müller GmbH");
+  EXPECT_EQ(fWindow->Daten().BegruendungInvestition.Text(), "Erste Zeile\r\nZweite Zeile\r\n");
   EXPECT_EQ(DlgUserData(), nullptr);
+  fWindow.reset();
+  tTaviDaten stored;
+  ASSERT_TRUE(stored.LoadFromFile(QFile::encodeName(fDir.File(QStringLiteral("TAVI.DAT"))).toStdString()));
+  EXPECT_EQ(stored.GetFirmenname(), "Müller GmbH");
+}
+
+TEST_F(MainWindowTest, CommitDataWithCompanyDataOpenWritesTheEntriesButCancelStillCancels) {
+  Open();
+  tModalDriver driver;
+  driver.Then([this](QWidget* dialog) {
+    auto* dlg = qobject_cast<tDlgUserData*>(dialog);
+    ASSERT_NE(dlg, nullptr);
+    dlg->EditUserName()->setText(QStringLiteral("Frau Schmidt"));
+    EXPECT_TRUE(fWindow->SaveData());  // the session manager asks to save
+    tTaviDaten stored;
+    EXPECT_TRUE(stored.LoadFromFile(QFile::encodeName(fDir.File(QStringLiteral("TAVI.DAT"))).toStdString()));
+    EXPECT_EQ(stored.GetAnwendername(), "Frau Schmidt");
+    tModalDriver::Click(dialog, QStringLiteral("BtnCancel"));  // the session went on
+  });
+  Ctl<QAction>(fWindow.get(), QStringLiteral("ActionUserData"))->trigger();
+  EXPECT_TRUE(driver.Unexpected().isEmpty()) << driver.Unexpected().join(';').toStdString();
+  EXPECT_EQ(fWindow->Daten().GetAnwendername(), "");
 }
 
 TEST_F(MainWindowTest, CommitDataWritesAtOnce) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QSignalSpy>
+#include <QToolTip>
 #include <QtTest/QTest>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -54,24 +55,79 @@ TEST_F(NumFieldTest, RefusesWhatTheMaskDoesNotAllowWithABeep) {
   EXPECT_EQ(duration.ExtValue(), 12.3L);
 }
 
-TEST_F(NumFieldTest, OutOfRangeShowsBlackOnRedAndKeepsTheLastValidValue) {
+TEST_F(NumFieldTest, RejectedEntryKeepsTheValueItBeganWithNotOneTypedOnTheWay) {
   tNumField field;
-  Setup(field, "999", false);
-  field.SetRange(0, 100);
-  Type(field, QStringLiteral("15"));
+  Setup(field, "#####", false);
+  field.SetRange(0, 10000);
+  field.SetIntValue(150);
+  // 1, 12, 120 and 1200 are valid on the way to 12000; none of them counts.
+  Type(field, QStringLiteral("1200"));
+  EXPECT_EQ(field.IntValue(), 1200);
   EXPECT_FALSE(field.InError());
   QTest::keyClick(&field, Qt::Key_0);
-  EXPECT_EQ(field.text(), QStringLiteral("150"));
+  EXPECT_EQ(field.text(), QStringLiteral("12000"));
   EXPECT_TRUE(field.InError());
+  EXPECT_TRUE(field.EntryRejected());
   EXPECT_TRUE(ShowsError(field));
-  EXPECT_EQ(field.toolTip(), QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis 100."));
-  EXPECT_EQ(field.IntValue(), 15);
-  QTest::keyClick(&field, Qt::Key_Backspace);
+  EXPECT_EQ(field.IntValue(), 150);
+  EXPECT_EQ(field.toolTip(),
+            QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis 10000. Die Berechnung verwendet 150."));
+
+  // The window writes the value in use back: the entry stays in view.
+  field.SetIntValue(150);
+  EXPECT_EQ(field.text(), QStringLiteral("12000"));
+  EXPECT_TRUE(ShowsError(field));
+  // Another value from the program replaces it.
+  field.SetIntValue(640);
+  EXPECT_EQ(field.text(), QStringLiteral("640"));
+  EXPECT_FALSE(field.InError());
+  EXPECT_TRUE(field.toolTip().isEmpty());
+
+  // Corrected, the entry is taken; the colours go.
+  Type(field, QStringLiteral("10001"));
+  EXPECT_EQ(field.IntValue(), 640);
   QTest::keyClick(&field, Qt::Key_Backspace);
   EXPECT_FALSE(field.InError());
   EXPECT_FALSE(ShowsError(field));
-  EXPECT_TRUE(field.toolTip().isEmpty());
-  EXPECT_EQ(field.IntValue(), 1);
+  EXPECT_EQ(field.IntValue(), 1000);
+}
+
+TEST_F(NumFieldTest, LeavingARejectedEntryBeepsAndShowsTheRangeAtOnce) {
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  auto* share = new tNumField(&window);
+  auto* next = new tNumField(&window);
+  Setup(*share, "999", false);
+  share->SetRange(0, 100);
+  share->SetIntValue(30);
+  layout->addWidget(share);
+  layout->addWidget(next);
+  ASSERT_TRUE(ShowActive(&window));
+  share->setFocus();
+  QApplication::processEvents();
+  share->selectAll();
+  QTest::keyClicks(share, QStringLiteral("101"));
+  QTest::keyClick(share, Qt::Key_Tab);
+  ASSERT_TRUE(next->hasFocus());
+  EXPECT_EQ(share->text(), QStringLiteral("101"));
+  EXPECT_EQ(share->IntValue(), 30);
+  EXPECT_TRUE(WaitFor([] { return QToolTip::isVisible(); }));
+  EXPECT_EQ(QToolTip::text(),
+            QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis 100. Die Berechnung verwendet 30."));
+  QToolTip::hideText();
+
+  // Entering again starts from the value in use: a new wrong entry still
+  // falls back to 30, a right one replaces it.
+  share->setFocus();
+  QApplication::processEvents();
+  share->selectAll();
+  QTest::keyClicks(share, QStringLiteral("555"));
+  EXPECT_EQ(share->IntValue(), 30);
+  share->selectAll();
+  QTest::keyClicks(share, QStringLiteral("100"));
+  QTest::keyClick(share, Qt::Key_Tab);
+  EXPECT_EQ(share->IntValue(), 100);
+  EXPECT_FALSE(share->InError());
 }
 
 TEST_F(NumFieldTest, ExtendedValuesKeepEightyBits) {
@@ -134,7 +190,8 @@ TEST_F(NumFieldTest, ExternalErrorColoursWithoutTouchingTheValue) {
   EXPECT_EQ(field.IntValue(), 70);
   // The field's own error wins the tooltip while it lasts.
   Type(field, QStringLiteral("200"));
-  EXPECT_TRUE(field.toolTip().startsWith(QStringLiteral("Ungültiger Wert.")));
+  EXPECT_EQ(field.toolTip(),
+            QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis 100. Die Berechnung verwendet 70."));
   Type(field, QStringLiteral("20"));
   EXPECT_EQ(field.toolTip(), QStringLiteral("Zu viel."));
   field.SetExternalError(QString());
