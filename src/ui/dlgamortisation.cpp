@@ -33,6 +33,7 @@
 #include "deckblattprinting.h"
 #include "dlggraph.h"
 #include "edevexception.h"
+#include "formparts.h"
 #include "help.h"
 #include "morlakapp.h"
 #include "msgdlg.h"
@@ -61,12 +62,6 @@ QString RealText(extended value, int width, int decimals) {
   return QString::fromStdString(FormatReal(value, width, decimals));
 }
 
-QLabel* Caption(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
 // A right-aligned value of the results page.
 QLabel* ValueLabel(const QString& name, QWidget* parent) {
   auto* label = new QLabel(parent);
@@ -82,16 +77,6 @@ QLabel* UnitLabel(const QString& text, QWidget* parent) {
   QLabel* label = Caption(text, parent);
   label->setProperty("amortUnit", true);
   return label;
-}
-
-tNumField* NumField(const QString& name, const QString& mask, long double minimum, long double maximum,
-                    QWidget* parent) {
-  auto* field = new tNumField(parent);
-  field->setObjectName(name);
-  field->SetKind(tNumField::Kind::Integer);
-  field->SetMask(mask);
-  field->SetRange(minimum, maximum);
-  return field;
 }
 
 QGroupBox* Group(const QString& name, const QString& title, QWidget* parent) {
@@ -313,10 +298,10 @@ QWidget* tDlgAmortisation::BuildSystemPage() {
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(4);
     tCostRows rows{};
-    rows.invest = NumField(QStringLiteral("Invest_%1_System_Feld").arg(suffix), QStringLiteral("#####"), 0, 99999, box);
-    rows.training = NumField(QStringLiteral("Schulungskosten_%1_Feld").arg(suffix), QStringLiteral("#####"), 0, 10000, box);
-    rows.extra = NumField(QStringLiteral("Zusatzkosten_%1_Feld").arg(suffix), QStringLiteral("#####"), 0, 10000, box);
-    rows.total = NumField(totalName, QStringLiteral("##########"), std::numeric_limits<int32_t>::min(),
+    rows.invest = IntegerField(QStringLiteral("Invest_%1_System_Feld").arg(suffix), QStringLiteral("#####"), 0, 99999, box);
+    rows.training = IntegerField(QStringLiteral("Schulungskosten_%1_Feld").arg(suffix), QStringLiteral("#####"), 0, 10000, box);
+    rows.extra = IntegerField(QStringLiteral("Zusatzkosten_%1_Feld").arg(suffix), QStringLiteral("#####"), 0, 10000, box);
+    rows.total = IntegerField(totalName, QStringLiteral("##########"), std::numeric_limits<int32_t>::min(),
                           std::numeric_limits<int32_t>::max(), box);
     rows.total->SetEditable(false);
     rows.total->setFocusPolicy(Qt::NoFocus);
@@ -436,17 +421,14 @@ QWidget* tDlgAmortisation::BuildResultsPage() {
   const QString months = QStringLiteral("Monate");
 
   // The two month counts of the planned-time build-up.
-  fBeginnReduzierung = NumField(QStringLiteral("BeginnReduzierung_Feld"), QStringLiteral("##"), 0, 99, page);
-  fAufwandPLSyst = NumField(QStringLiteral("Aufwand_PL_Syst_Feld"), QStringLiteral("##"), 0, 99, page);
+  fBeginnReduzierung = IntegerField(QStringLiteral("BeginnReduzierung_Feld"), QStringLiteral("##"), 0, 99, page);
+  fAufwandPLSyst = IntegerField(QStringLiteral("Aufwand_PL_Syst_Feld"), QStringLiteral("##"), 0, 99, page);
   auto* inputs = new QGridLayout;
   inputs->setHorizontalSpacing(6);
   inputs->setVerticalSpacing(6);
-  inputs->addWidget(Caption(QStringLiteral("Beginn der Reduzierung von Zeitstudien nach"), page), 0, 0);
-  inputs->addWidget(fBeginnReduzierung, 0, 1);
-  inputs->addWidget(Caption(QStringLiteral("Monate(n)"), page), 0, 2);
-  inputs->addWidget(Caption(QStringLiteral("Aufbau des Katalogs in"), page), 1, 0);
-  inputs->addWidget(fAufwandPLSyst, 1, 1);
-  inputs->addWidget(Caption(QStringLiteral("Monate(n)"), page), 1, 2);
+  AddFieldRow(inputs, 0, QStringLiteral("Beginn der Reduzierung von Zeitstudien nach"), fBeginnReduzierung,
+              QStringLiteral("Monate(n)"), page);
+  AddFieldRow(inputs, 1, QStringLiteral("Aufbau des Katalogs in"), fAufwandPLSyst, QStringLiteral("Monate(n)"), page);
 
   QGroupBox* reduction =
       Group(QStringLiteral("GBoxReduction"), QStringLiteral("Monatliche Aufwandsreduzierung"), page);

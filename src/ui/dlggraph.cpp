@@ -13,6 +13,7 @@
 #include "edevexception.h"
 #include "graphaxes.h"
 #include "graphprinting.h"
+#include "formparts.h"
 #include "help.h"
 #include "morlakapp.h"
 #include "msgdlg.h"
@@ -21,21 +22,6 @@
 namespace {
 
 tDlgGraph* gGraphDialog = nullptr;
-
-tNumField* AxisField(const QString& name, const QString& mask, int32_t minimum, int32_t maximum, QWidget* parent) {
-  auto* field = new tNumField(parent);
-  field->setObjectName(name);
-  field->SetKind(tNumField::Kind::Integer);
-  field->SetMask(mask);
-  field->SetRange(minimum, maximum);
-  return field;
-}
-
-QLabel* Caption(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
 
 }  // namespace
 
@@ -51,20 +37,16 @@ tDlgGraph::tDlgGraph(const tTaviDaten& daten, const tPaybackCalc& calc, std::fun
 
   auto* group = new QGroupBox(QStringLiteral(" Achsenskalierung "), this);
   group->setObjectName(QStringLiteral("GBoxAxes"));
-  fNFieldX = AxisField(QStringLiteral("NFieldX"), QStringLiteral("###"), graphaxes::kMinMonths, graphaxes::kMaxMonths,
+  fNFieldX = IntegerField(QStringLiteral("NFieldX"), QStringLiteral("###"), graphaxes::kMinMonths, graphaxes::kMaxMonths,
                        group);
-  fNFieldY = AxisField(QStringLiteral("NFieldY"), QStringLiteral("#######"), graphaxes::kMinCost, graphaxes::kMaxCost,
+  fNFieldY = IntegerField(QStringLiteral("NFieldY"), QStringLiteral("#######"), graphaxes::kMinCost, graphaxes::kMaxCost,
                        group);
   auto* grid = new QGridLayout(group);
   grid->setContentsMargins(8, 4, 8, 6);
   grid->setHorizontalSpacing(8);
   grid->setVerticalSpacing(4);
-  grid->addWidget(Caption(QStringLiteral("Laufzeit in Monaten"), group), 0, 0);
-  grid->addWidget(fNFieldX, 0, 1);
-  grid->addWidget(Caption(QStringLiteral("X-Achse"), group), 0, 2);
-  grid->addWidget(Caption(QStringLiteral("Maximale Ausgaben in DM"), group), 1, 0);
-  grid->addWidget(fNFieldY, 1, 1);
-  grid->addWidget(Caption(QStringLiteral("Y-Achse"), group), 1, 2);
+  AddFieldRow(grid, 0, QStringLiteral("Laufzeit in Monaten"), fNFieldX, QStringLiteral("X-Achse"), group);
+  AddFieldRow(grid, 1, QStringLiteral("Maximale Ausgaben in DM"), fNFieldY, QStringLiteral("Y-Achse"), group);
   grid->setColumnStretch(0, 1);
 
   const auto button = [this](const QString& name, const QString& text) {

@@ -5,6 +5,17 @@
 
 TITLE="MORLAK-Amortisationsrechnung"
 
+# Fills folder $2 with the program and its side files from the build's
+# program directory $1 (language file, help, layout files).
+prepare_program_dir() {
+  mkdir -p "$2" || return 1
+  cp "$1/tavi" "$1/TAVI.049" "$2/" || return 1
+  cp -r "$1/TAVI.HLP" "$2/" || return 1
+  local f
+  for f in "$1"/BLATT*.CFM; do [ -e "$f" ] && cp "$f" "$2/"; done
+  return 0
+}
+
 # Starts a program file in the background; its output goes to $WORK/tavi.log.
 start_program() {
   "$1" >"$WORK/tavi.log" 2>&1 &

@@ -50,7 +50,6 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 $SCREEN -dpi 96" "$0" "$@"
 fi
 
-TITLE="MORLAK-Amortisationsrechnung"
 TIMEOUT=60   # seconds for any one wait (the splash alone takes about 4)
 WORK=$(mktemp -d /tmp/tavi-e2e-XXXXXX)
 PID=""
@@ -65,44 +64,17 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; FAILED=1; }
 die() { echo "FAIL: $*" >&2; exit 1; }
 
+# shellcheck source=e2elib.sh
+. "$(dirname "$0")/e2elib.sh"
+
 # A fresh program directory with the program and its side files.
 prepare() {
   PROG="$WORK/prog"
   rm -rf "$PROG"
-  mkdir -p "$PROG"
-  cp "$BIN_DIR/tavi" "$BIN_DIR/TAVI.049" "$PROG/" || die "cannot copy the program"
-  cp -r "$BIN_DIR/TAVI.HLP" "$PROG/" || die "cannot copy the help"
-  for f in "$BIN_DIR"/BLATT*.CFM; do [ -e "$f" ] && cp "$f" "$PROG/"; done
-  return 0
+  prepare_program_dir "$BIN_DIR" "$PROG" || die "cannot copy the program"
 }
 
-start() {
-  "$PROG/tavi" >"$WORK/tavi.log" 2>&1 &
-  PID=$!
-}
-
-# Waits for a visible window whose name matches the pattern; prints its id.
-wait_window() {
-  local id
-  id=$(timeout "$TIMEOUT" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1)
-  [ -n "$id" ] || return 1
-  echo "$id"
-}
-
-# Waits until the program has ended; sets RC.
-wait_exit() {
-  local i
-  for ((i = 0; i < TIMEOUT * 10; i++)); do
-    if ! kill -0 "$PID" 2>/dev/null; then
-      wait "$PID"
-      RC=$?
-      PID=""
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
+start() { start_program "$PROG/tavi"; }
 
 # Focuses the window and waits until X reports the focus there.
 focus() {
@@ -122,10 +94,6 @@ type_field() {
   xdotool key Tab
 }
 
-# Clicks "Beenden" (75 x 25, 8 pixels from the lower right corner).
-click_exit() {
-  xdotool mousemove --window "$1" $((636 - 8 - 37)) $((435 - 8 - 12)) click 1
-}
 
 # The four bytes of AnzZS (first field of the last 60 bytes) as hex.
 anzzs_bytes() {

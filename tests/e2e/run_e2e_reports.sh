@@ -42,11 +42,12 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; FAILED=1; }
 die() { echo "FAIL: $*" >&2; [ -f "$WORK/tavi.log" ] && cat "$WORK/tavi.log" >&2; exit 1; }
 
+# shellcheck source=e2elib.sh
+. "$(dirname "$0")/e2elib.sh"
+
 PROG="$WORK/prog"
-mkdir -p "$PROG" "$WORK/home"
-cp "$BIN_DIR/tavi" "$BIN_DIR/TAVI.049" "$PROG/" || die "cannot copy the program"
-cp -r "$BIN_DIR/TAVI.HLP" "$PROG/" || die "cannot copy the help"
-cp "$BIN_DIR"/BLATT*.CFM "$PROG/" || die "cannot copy the layout files"
+mkdir -p "$WORK/home"
+prepare_program_dir "$BIN_DIR" "$PROG" || die "cannot copy the program"
 PDF="$WORK/home/Amortisationsrechnung.pdf"
 
 # The id of the visible window whose name matches (an extended regex).

@@ -27,6 +27,7 @@
 #include "pdfcheck.h"
 #include "printer.h"
 #include "printtesthost.h"
+#include "reportfixture.h"
 #include "reporttest.h"
 #include "tempdir.h"
 #include "workedexample.h"
@@ -50,29 +51,13 @@ std::unique_ptr<TCommandList> LoadSheet(const QString& file) {
   return list;
 }
 
-class Overview : public ::testing::Test {
+class Overview : public tReportFixture {
  protected:
   void SetUp() override {
-    SetDecimalSeparator(".");
-    ASSERT_TRUE(fDir.CopyIn(kBin + QStringLiteral("/TAVI.049")));
+    tReportFixture::SetUp();
+    if (HasFatalFailure()) return;
     for (int n = 1; n <= 3; ++n) ASSERT_TRUE(fDir.CopyIn(kBin + QStringLiteral("/BLATT%1.CFM").arg(n)));
-    fMain = std::make_unique<QWidget>();
-    SetMainWindow(fMain.get());
-    fHost = std::make_unique<tPrintTestHost>(fDir.Path());
-    ASSERT_NE(fHost->Printer(), nullptr);
-    Printer().SetPrinterName(tExtendedPrinter::PdfDestinationName());
-    Printer().SetOutputFileName(fDir.File(QStringLiteral("ausgabe.pdf")));
-    fDaten = WorkedExampleStandardPrices();
-    fDaten.SetFirmenname("Muster GmbH");
-    fDaten.SetAnwendername("Erika Muster");
-    fCalc.Calculate(fDaten);
   }
-  void TearDown() override {
-    fHost.reset();
-    SetMainWindow(nullptr);
-    fMain.reset();
-  }
-  tExtendedPrinter& Printer() { return *fHost->Printer(); }
   std::unique_ptr<tDeckBlattPrinting> Job() {
     return std::make_unique<tDeckBlattPrinting>(fDaten, fCalc, fDir.Path(),
                                                 [this](const QString& message) { fMessages << message; });
@@ -86,11 +71,6 @@ class Overview : public ::testing::Test {
     return std::any_of(texts.begin(), texts.end(), [&](const tPageText& t) { return t.Text == text; });
   }
 
-  tTempDir fDir;
-  std::unique_ptr<QWidget> fMain;
-  std::unique_ptr<tPrintTestHost> fHost;
-  tTaviDaten fDaten;
-  tPaybackCalc fCalc;
   QStringList fMessages;
 };
 
@@ -303,7 +283,7 @@ TEST_F(Overview, ReachesTheQueueAndThePdfFile) {
   }
   const auto job = Job();
   EXPECT_TRUE(job->PrintAll());
-  ExpectOverview(InspectPdf(fDir.File(QStringLiteral("ausgabe.pdf"))));
+  ExpectOverview(InspectPdf(OutputPdf()));
   EXPECT_TRUE(fMessages.isEmpty());
 }
 

@@ -33,6 +33,7 @@
 #include "pdfcheck.h"
 #include "printer.h"
 #include "printtesthost.h"
+#include "reportfixture.h"
 #include "reporttest.h"
 #include "tablelayout.h"
 #include "taviprinting.h"
@@ -56,29 +57,8 @@ const QColor kRed(255, 0, 0);
 
 QString Six(double value) { return QString::fromStdString(FormatReal(value, 6, 0)); }
 
-class Reports : public ::testing::Test {
+class Reports : public tReportFixture {
  protected:
-  void SetUp() override {
-    SetDecimalSeparator(".");
-    ASSERT_TRUE(fDir.CopyIn(QStringLiteral(TAVI_TEST_BIN_DIR "/TAVI.049")));
-    fMain = std::make_unique<QWidget>();
-    SetMainWindow(fMain.get());
-    fHost = std::make_unique<tPrintTestHost>(fDir.Path());
-    ASSERT_NE(fHost->Printer(), nullptr);
-    Printer().SetPrinterName(tExtendedPrinter::PdfDestinationName());
-    Printer().SetOutputFileName(OutputPdf());
-    fDaten = WorkedExampleStandardPrices();
-    fDaten.SetFirmenname("Muster GmbH");
-    fDaten.SetAnwendername("Erika Muster");
-    fCalc.Calculate(fDaten);
-  }
-  void TearDown() override {
-    fHost.reset();
-    SetMainWindow(nullptr);
-    fMain.reset();
-  }
-  tExtendedPrinter& Printer() { return *fHost->Printer(); }
-  QString OutputPdf() const { return fDir.File(QStringLiteral("ausgabe.pdf")); }
   // Margins (from the paper edge) that leave 40 table rows on A4 portrait.
   void FortyRows() { Printer().SetMargins(200, 200, 100, 575); }
 
@@ -103,12 +83,6 @@ class Reports : public ::testing::Test {
     job.Recorder.EndTestPage();
     return w;
   }
-
-  tTempDir fDir;
-  std::unique_ptr<QWidget> fMain;
-  std::unique_ptr<tPrintTestHost> fHost;
-  tTaviDaten fDaten;
-  tPaybackCalc fCalc;
 };
 
 // The month cells of a table page: the texts of the first column.
