@@ -38,6 +38,7 @@
 #include "dlgpreview.h"
 #include "morlakapp.h"
 #include "printer.h"
+#include "printbenchmain.h"
 #include "printing.h"
 #include "recorder.h"
 
@@ -217,7 +218,6 @@ int RunMemory(int pages, int maxPages, const QString& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   int memoryPages = 0;
   int maxPages = 10;
   for (int i = 1; i < argc; ++i) {
@@ -225,23 +225,6 @@ int main(int argc, char** argv) {
     if (std::strncmp(argv[i], "--max-pages=", 12) == 0) maxPages = std::atoi(argv[i] + 12);
   }
 
-  QApplication qapp(argc, argv);
-  // The application object with its printer, in a program directory of its
-  // own (language file, settings).
-  QTemporaryDir dir;
-  QFile::copy(QStringLiteral(TAVI_BIN_DIR "/TAVI.049"), dir.filePath(QStringLiteral("TAVI.049")));
-  tSimpleApp app(QStringLiteral("TAVI"), QStringLiteral("2.0"), dir.path());
-  if (!app.Printer()) {
-    std::fprintf(stderr, "no printer object\n");
-    return 1;
-  }
-  app.Printer()->SetPrinterName(tExtendedPrinter::PdfDestinationName());
-
-  if (memoryPages > 0) return RunMemory(memoryPages, maxPages, dir.path());
-
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  if (memoryPages == 0) return RunPrintBenchmarks(argc, argv);
+  return RunPrintBenchmarks(argc, argv, [&](const QString& dir) { return RunMemory(memoryPages, maxPages, dir); });
 }

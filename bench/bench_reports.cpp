@@ -19,6 +19,7 @@
 #include "graphprinting.h"
 #include "morlakapp.h"
 #include "payback.h"
+#include "printbenchmain.h"
 #include "printer.h"
 #include "taviprinting.h"
 #include "workedexample.h"
@@ -91,21 +92,4 @@ BENCHMARK(BM_TablePageRecorded)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication qapp(argc, argv);
-  QTemporaryDir dir;
-  QFile::copy(QStringLiteral(TAVI_BIN_DIR "/TAVI.049"), dir.filePath(QStringLiteral("TAVI.049")));
-  tSimpleApp app(QStringLiteral("TAVI"), QStringLiteral("2.0"), dir.path());
-  if (!app.Printer()) {
-    std::fprintf(stderr, "no printer object\n");
-    return 1;
-  }
-  app.Printer()->SetPrinterName(tExtendedPrinter::PdfDestinationName());
-
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunPrintBenchmarks(argc, argv); }

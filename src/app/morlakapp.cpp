@@ -14,6 +14,7 @@
 #include "idle.h"
 #include "inifile.h"
 #include "langtext.h"
+#include "marginsettings.h"
 #include "msgdlg.h"
 #include "numfmt.h"
 #include "objstream.h"
@@ -26,7 +27,6 @@ namespace {
 tMorlakApp* gApp = nullptr;
 
 const QString kSectionOther = QStringLiteral("Sonstige_Einstellungen");
-const QString kSectionPrinter = QStringLiteral("Druckereinstellungen");
 
 QString DefaultProgramDir() {
   if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
@@ -249,23 +249,18 @@ void tSimpleApp::SaveUsers() {}
 void tSimpleApp::LoadSettings(TMORLAKIniFile& file) {
   SetDebug(file.ReadBool(kSectionOther, QStringLiteral("Debug"), false));
   if (tExtendedPrinter* printer = Printer()) {
-    printer->SetLeft(file.ReadInteger(kSectionPrinter, QStringLiteral("LinkerRand"), 200));
-    printer->SetTop(file.ReadInteger(kSectionPrinter, QStringLiteral("ObererRand"), 200));
-    printer->SetRight(file.ReadInteger(kSectionPrinter, QStringLiteral("RechterRand"), 100));
-    printer->SetBottom(file.ReadInteger(kSectionPrinter, QStringLiteral("UntererRand"), 200));
+    const tMarginSettings margins = ReadMarginSettings(file);
+    printer->SetLeft(margins.Left);
+    printer->SetTop(margins.Top);
+    printer->SetRight(margins.Right);
+    printer->SetBottom(margins.Bottom);
   }
 }
 
 void tSimpleApp::LoadUserSettings(TMORLAKIniFile&) {}
 
 void tSimpleApp::SaveSettings(TMORLAKIniFile& file) {
-  tExtendedPrinter* printer = Printer();
-  if (!printer) return;
-  file.EraseSection(kSectionPrinter);
-  file.WriteInteger(kSectionPrinter, QStringLiteral("LinkerRand"), printer->GetLeft());
-  file.WriteInteger(kSectionPrinter, QStringLiteral("ObererRand"), printer->GetTop());
-  file.WriteInteger(kSectionPrinter, QStringLiteral("RechterRand"), printer->GetRight());
-  file.WriteInteger(kSectionPrinter, QStringLiteral("UntererRand"), printer->GetBottom());
+  if (const tExtendedPrinter* printer = Printer()) WriteMarginSettings(file, *printer);
 }
 
 void tSimpleApp::SaveUserSettings(TMORLAKIniFile&) {}

@@ -21,6 +21,16 @@ tStandardPrices StandardPrices(int device, bool colourDisplay, bool karuFull, in
   return prices;
 }
 
+std::string UnknownOptionMessage(const tTaviDaten& record) {
+  auto message = [](const char* what, int code) {
+    return std::string("Unbekannte ") + what + "-Option (" + std::to_string(code) + ").";
+  };
+  if (record.Erfassgeraet > 1) return "Unbekannte Geräteoption (" + std::to_string(record.Erfassgeraet) + ").";
+  if (record.ZSSoftwareOption > 1) return message("KARU", record.ZSSoftwareOption);
+  if (record.PlanzeitOption > 2) return message("TOMVIL", record.PlanzeitOption);
+  return std::string();
+}
+
 int32_t TrainingCost(int days) { return static_cast<int32_t>(days) * kTrainingCostPerDay; }
 
 void ApplyStandardPricesToRecord(tTaviDaten& record) {

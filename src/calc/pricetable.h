@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class tTaviDaten;
 
@@ -23,6 +24,11 @@ tStandardPrices StandardPrices(int device, bool colourDisplay, bool karuFull, in
 
 // Training cost of `days` days (no limit of its own).
 int32_t TrainingCost(int days);
+
+// The message for the first option code of the record that the payback
+// dialog has no choice for, in the order device, KARU edition, TOMVIL
+// module ("Unbekannte Geräteoption (7)."); empty when all are known.
+std::string UnknownOptionMessage(const tTaviDaten& record);
 
 // What the payback dialog does to the record when it opens in standard-price
 // mode (ManuelleEingabe 0): training days above kMaxTrainingDays count as

@@ -248,7 +248,10 @@ struct TMORLAKIniFile::tDocument {
     }
     // A new section at the end, a blank line apart from what is there.
     if (!lines.empty() && !Trimmed(lines.back().text).empty()) Insert(lines.size(), tLine{});
-    Insert(lines.size(), tLine{"[" + *Encode(section) + "]", std::string(), Header, section, false});
+    std::string headerText = "[";  // appended, not "[" + ...: g++ 12 -O3 warns falsely on that
+    headerText += *Encode(section);
+    headerText += ']';
+    Insert(lines.size(), tLine{std::move(headerText), std::string(), Header, section, false});
     Insert(lines.size(), std::move(entry));
   }
 

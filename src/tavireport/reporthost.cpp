@@ -3,11 +3,11 @@
 #include <QDir>
 
 #include "inifile.h"
+#include "marginsettings.h"
 #include "printer.h"
 
 namespace {
 const QString kSectionOther = QStringLiteral("Sonstige_Einstellungen");
-const QString kSectionPrinter = QStringLiteral("Druckereinstellungen");
 }  // namespace
 
 tReportHost::tReportHost(const QString& programDir)
@@ -16,11 +16,7 @@ tReportHost::tReportHost(const QString& programDir)
     // Read only: the object writes nothing unless asked to.
     const TMORLAKIniFile file(fSettingsFile);
     fDebug = file.ReadBool(kSectionOther, QStringLiteral("Debug"), false);
-    // The program's defaults when the file has no printer section.
-    fLeft = file.ReadInteger(kSectionPrinter, QStringLiteral("LinkerRand"), 200);
-    fTop = file.ReadInteger(kSectionPrinter, QStringLiteral("ObererRand"), 200);
-    fRight = file.ReadInteger(kSectionPrinter, QStringLiteral("RechterRand"), 100);
-    fBottom = file.ReadInteger(kSectionPrinter, QStringLiteral("UntererRand"), 200);
+    fMargins = ReadMarginSettings(file);
   }
   SetFrameHost(this);
   SetPrintHost(this);
@@ -40,6 +36,6 @@ void tReportHost::SelectPrinter(const QString& name, const std::function<void(co
                                     QStringLiteral("untere")};
     if (onMarginError && side >= 0 && side < 4) onMarginError(sides[side]);
   };
-  fPrinter->SetMargins(fLeft, fTop, fRight, fBottom);
+  fPrinter->SetMargins(fMargins.Left, fMargins.Top, fMargins.Right, fMargins.Bottom);
   fPrinter->OnMarginError = nullptr;
 }

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "framehost.h"
+#include "marginsettings.h"
 #include "printhost.h"
 
 class tExtendedPrinter;
@@ -33,12 +34,6 @@ class tReportHost : public tFrameHost, public tPrintHost {
   // for an unknown printer.
   void SelectPrinter(const QString& name, const std::function<void(const QString& side)>& onMarginError);
 
-  // The margins read from the settings file (0.1 mm from the paper edge).
-  int LeftMargin() const { return fLeft; }
-  int TopMargin() const { return fTop; }
-  int RightMargin() const { return fRight; }
-  int BottomMargin() const { return fBottom; }
-
   bool Debug() const override { return fDebug; }
   QString SettingsFileName() const override { return fSettingsFile; }
   tExtendedPrinter* Printer() const override { return fPrinter.get(); }
@@ -54,6 +49,6 @@ class tReportHost : public tFrameHost, public tPrintHost {
   QString fTitle = QStringLiteral("TAVI 2.0");
   QString fEmpty;
   bool fDebug = false;
-  int fLeft = 200, fTop = 200, fRight = 100, fBottom = 200;
+  tMarginSettings fMargins;  // as the settings file holds them
   std::unique_ptr<tExtendedPrinter> fPrinter;
 };

@@ -51,11 +51,7 @@ int WriteCsv(const tReportCommand& command, const tPaybackCalc& calc, std::ostre
 }  // namespace
 
 QString PrepareRecord(tTaviDaten& daten) {
-  if (daten.Erfassgeraet > 1) return FormatIntegerArg(QStringLiteral("Unbekannte Geräteoption (%D)."), daten.Erfassgeraet);
-  if (daten.ZSSoftwareOption > 1)
-    return FormatIntegerArg(QStringLiteral("Unbekannte KARU-Option (%D)."), daten.ZSSoftwareOption);
-  if (daten.PlanzeitOption > 2)
-    return FormatIntegerArg(QStringLiteral("Unbekannte TOMVIL-Option (%D)."), daten.PlanzeitOption);
+  if (const std::string unknown = UnknownOptionMessage(daten); !unknown.empty()) return QString::fromStdString(unknown);
   ApplyStandardPricesToRecord(daten);
   return QString();
 }

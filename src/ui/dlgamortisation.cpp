@@ -608,23 +608,14 @@ void tDlgAmortisation::FormCreate() {
   fRBtnManualInput->setChecked(fDaten.ManuelleEingabe != 0);
   fRBtnStandardValues->setChecked(fDaten.ManuelleEingabe == 0);
 
-  switch (fDaten.Erfassgeraet) {
-    case 0: fRBtnQUANTORIX->setChecked(true); break;
-    case 1: fRBtnBELTORIX->setChecked(true); break;
-    default: throw EDevException::Fmt(QStringLiteral("Unbekannte Geräteoption (%D)."), fDaten.Erfassgeraet, kLocation);
-  }
+  // An option code without a choice stops here: nothing is written back.
+  if (const std::string unknown = UnknownOptionMessage(fDaten); !unknown.empty())
+    throw EDevException(QString::fromStdString(unknown), kLocation);
+  (fDaten.Erfassgeraet == 0 ? fRBtnQUANTORIX : fRBtnBELTORIX)->setChecked(true);
   fCBoxColorDisplay->setChecked(fDaten.Farbdisplay != 0);
-  switch (fDaten.ZSSoftwareOption) {
-    case 0: fRBtnKARUBasic->setChecked(true); break;
-    case 1: fRBtnKARUFull->setChecked(true); break;
-    default: throw EDevException::Fmt(QStringLiteral("Unbekannte KARU-Option (%D)."), fDaten.ZSSoftwareOption, kLocation);
-  }
-  switch (fDaten.PlanzeitOption) {
-    case 0: fRBtnTOMVILReg->setChecked(true); break;
-    case 1: fRBtnTOMVILKalk->setChecked(true); break;
-    case 2: fRBtnTOMVILAP->setChecked(true); break;
-    default: throw EDevException::Fmt(QStringLiteral("Unbekannte TOMVIL-Option (%D)."), fDaten.PlanzeitOption, kLocation);
-  }
+  (fDaten.ZSSoftwareOption == 0 ? fRBtnKARUBasic : fRBtnKARUFull)->setChecked(true);
+  (fDaten.PlanzeitOption == 0 ? fRBtnTOMVILReg : fDaten.PlanzeitOption == 1 ? fRBtnTOMVILKalk : fRBtnTOMVILAP)
+      ->setChecked(true);
   // A day count beyond the range (a hand-edited data file) is shown as
   // the nearest count the control allows.
   fUpDownZS->SetPosition(fDaten.SchulungstageZS);

@@ -2,11 +2,9 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -14,6 +12,7 @@
 #include "graphaxes.h"
 #include "graphprinting.h"
 #include "formparts.h"
+#include "onscreen.h"
 #include "help.h"
 #include "morlakapp.h"
 #include "msgdlg.h"
@@ -83,10 +82,7 @@ tDlgGraph::tDlgGraph(const tTaviDaten& daten, const tPaybackCalc& calc, std::fun
 
   FormCreate();
   adjustSize();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect g = screen->availableGeometry();
-    move(g.x() + (g.width() - width()) / 2, g.y() + (g.height() - height()) / 2);
-  }
+  setGeometry(CentredOnScreen(this, size()));
   gGraphDialog = this;
 }
 

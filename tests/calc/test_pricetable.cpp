@@ -65,4 +65,15 @@ TEST(PriceTable, IndividualPricesStayAsTyped) {
   EXPECT_EQ(d.SchulungstagePL, 200);
 }
 
+TEST(PriceTable, OptionCodesWithoutAChoiceAreNamedFirstToLast) {
+  tTaviDaten d;
+  EXPECT_EQ(UnknownOptionMessage(d), "");
+  d.PlanzeitOption = 3;
+  EXPECT_EQ(UnknownOptionMessage(d), "Unbekannte TOMVIL-Option (3).");
+  d.ZSSoftwareOption = 2;
+  EXPECT_EQ(UnknownOptionMessage(d), "Unbekannte KARU-Option (2).");
+  d.Erfassgeraet = 255;
+  EXPECT_EQ(UnknownOptionMessage(d), "Unbekannte Geräteoption (255).");
+}
+
 }  // namespace

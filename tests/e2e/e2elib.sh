@@ -1,7 +1,30 @@
 # Helpers for driving the real program under a virtual X server (sourced by
 # the end-to-end and install checks). Needs xdotool; expects TIMEOUT
-# (seconds for any one wait) and WORK (a scratch folder) to be set, and
-# keeps the running program's process id in PID.
+# (seconds for any one wait) to be set. begin_work makes the scratch folder
+# WORK; the running program's process id is kept in PID.
+
+# A fresh scratch folder /tmp/<prefix>-XXXXXX in WORK. At exit a program
+# still running is killed and the folder removed.
+begin_work() {
+  WORK=$(mktemp -d "/tmp/$1-XXXXXX")
+  PID=""
+  RC=0
+  FAILED=0
+  trap end_work EXIT
+}
+end_work() {
+  if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill -KILL "$PID" 2>/dev/null; fi
+  rm -rf "$WORK"
+}
+
+# A failure that lets the case go on (FAILED is set), and one that ends it
+# (with what the program wrote).
+fail() { echo "FAIL: $*" >&2; FAILED=1; }
+die() {
+  echo "FAIL: $*" >&2
+  [ -f "$WORK/tavi.log" ] && cat "$WORK/tavi.log" >&2
+  exit 1
+}
 
 TITLE="MORLAK-Amortisationsrechnung"
 

@@ -51,21 +51,9 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 TIMEOUT=60   # seconds for any one wait (the splash alone takes about 4)
-WORK=$(mktemp -d /tmp/tavi-e2e-XXXXXX)
-PID=""
-FAILED=0
-
-cleanup() {
-  if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill -KILL "$PID" 2>/dev/null; fi
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*" >&2; FAILED=1; }
-die() { echo "FAIL: $*" >&2; exit 1; }
-
 # shellcheck source=e2elib.sh
 . "$(dirname "$0")/e2elib.sh"
+begin_work tavi-e2e
 
 # A fresh program directory with the program and its side files.
 prepare() {

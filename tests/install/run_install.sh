@@ -24,18 +24,9 @@ if [ "$CASE" != validate ] && [ -z "${DISPLAY:-}" ]; then
 fi
 
 TIMEOUT=60
-WORK=$(mktemp -d /tmp/tavi-install-XXXXXX)
-PID=""
-RC=0
-cleanup() {
-  if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then kill -KILL "$PID" 2>/dev/null; fi
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-die() { echo "FAIL: $*" >&2; exit 1; }
-
 # shellcheck source=../e2e/e2elib.sh
 . "$SRC/tests/e2e/e2elib.sh"
+begin_work tavi-install
 
 # Starts the program file $1, closes it with "Beenden" and checks that the
 # default data file (1828 bytes) is written into folder $2.
@@ -44,7 +35,7 @@ run_and_close() {
   [ -x "$program" ] || die "$program is missing"
   [ ! -e "$dir/TAVI.DAT" ] || die "$dir/TAVI.DAT exists before the start"
   start_program "$program"
-  win=$(wait_window "$TITLE") || { cat "$WORK/tavi.log" >&2; die "main window of $program did not appear"; }
+  win=$(wait_window "$TITLE") || die "main window of $program did not appear"
   sleep 0.5
   click_exit "$win"
   wait_exit || die "$program did not end"

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "codepage.h"
+#include "marginsettings.h"
 #include "printer.h"
 #include "resfile.h"
 
@@ -12,10 +13,11 @@ tPrintTestHost::tPrintTestHost(const QString& dir, bool withPrinter) : fDir(dir)
   if (withPrinter) {
     fPrinter = std::make_unique<tExtendedPrinter>();
     // The margins of a settings file without printer section.
-    fPrinter->SetLeft(200);
-    fPrinter->SetTop(200);
-    fPrinter->SetRight(100);
-    fPrinter->SetBottom(200);
+    const tMarginSettings margins;
+    fPrinter->SetLeft(margins.Left);
+    fPrinter->SetTop(margins.Top);
+    fPrinter->SetRight(margins.Right);
+    fPrinter->SetBottom(margins.Bottom);
   }
   const QString language = fDir + QStringLiteral("/TAVI.049");
   if (QFile::exists(language)) {
