@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "extmath.h"
+#include "safefile.h"
 #include "streamable.h"
 #include "textlist.h"
 
@@ -45,8 +46,11 @@ class tTaviDaten : public tStreamable {
   // Writes the data file by replacing it (safefile.h): through symbolic
   // links to the file they end at, only when this user may write the
   // existing file, keeping its permission bits. On any failure the old file
-  // stays untouched, no temporary file is left and the answer is false.
-  bool SaveToFile(const std::string& fileName) const;
+  // stays untouched, no temporary file is left and the answer is false
+  // (with the reason in `result` when given). `options` as for
+  // safefile::ReplaceFileContents.
+  bool SaveToFile(const std::string& fileName, const safefile::tReplaceOptions& options = {},
+                  safefile::tReplaceResult* result = nullptr) const;
 
   // Company data (UTF-8). A setter keeps the first 255 characters; it
   // answers false and changes nothing when the text holds a character that
