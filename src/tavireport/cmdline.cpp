@@ -1,5 +1,7 @@
 #include "cmdline.h"
 
+#include <QRegularExpression>
+#include <algorithm>
 #include <set>
 
 #include "graphaxes.h"
@@ -18,104 +20,152 @@ tReportCommand Usage(const QString& message) {
   return command;
 }
 
+// A number as a script writes it: digits with an optional sign, nothing
+// around them (" 5" is a typing error, not five).
+bool PlainNumber(const QString& value) {
+  static const QRegularExpression plain(QStringLiteral("^[+-]?[0-9]+$"));
+  return plain.match(value).hasMatch();
+}
+
+QString NotANumber(const QString& option, const QString& value) {
+  return QStringLiteral("%1: \"%2\" ist keine gültige ganze Zahl.").arg(option, value);
+}
+
 // The whole number of --months or --max-cost into `axis`; what is wrong
 // with it otherwise, prefixed by the option.
 QString ReadAxis(const QString& option, const QString& value, QString (*problemOf)(int64_t),
                  std::optional<int32_t>& axis) {
   bool ok = false;
-  const qlonglong number = value.trimmed().toLongLong(&ok);
-  if (!ok) return QStringLiteral("%1: \"%2\" ist keine gültige ganze Zahl.").arg(option, value);
+  const qlonglong number = value.toLongLong(&ok);
+  if (!ok || !PlainNumber(value)) return NotANumber(option, value);
   if (const QString problem = problemOf(number); !problem.isEmpty()) return option + QStringLiteral(": ") + problem;
   axis = static_cast<int32_t>(number);
   return QString();
 }
 
-const QStringList kOptions = {QStringLiteral("--years"), QStringLiteral("--months"), QStringLiteral("--max-cost"),
-                              QStringLiteral("--pdf"),   QStringLiteral("--csv"),    QStringLiteral("--printer"),
-                              QStringLiteral("--data")};
+const std::vector<std::string> kOptions = {"--years", "--months", "--max-cost", "--pdf", "--csv", "--printer", "--data"};
+
+bool IsOption(const std::string& name) {
+  return std::find(kOptions.begin(), kOptions.end(), name) != kOptions.end();
+}
+
+bool IsHelp(const std::string& argument) { return argument == "--help" || argument == "-h"; }
+
+QString Text(const std::string& bytes) { return QString::fromUtf8(bytes.data(), qsizetype(bytes.size())); }
 
 }  // namespace
 
+QString ShownFileName(const std::string& bytes) {
+  const QString text = Text(bytes);
+  if (text.toUtf8() == QByteArray::fromStdString(bytes)) return text;
+  QString shown;
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0x20 && b < 0x7F)
+      shown += QChar(b);
+    else
+      shown += QStringLiteral("\\x") + QString::number(b, 16).rightJustified(2, u'0').toUpper();
+  }
+  return shown;
+}
+
 tReportCommand ParseCommandLine(const QStringList& arguments) {
-  for (const QString& argument : arguments)
-    if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
+  std::vector<std::string> bytes;
+  for (const QString& argument : arguments) bytes.push_back(argument.toUtf8().toStdString());
+  return ParseCommandLine(bytes);
+}
+
+tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
+  // --help wherever an option may stand; as the value of an option it is
+  // that value ("--printer -h" names a queue).
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    if (IsHelp(arguments[i])) {
       tReportCommand help;
       help.Kind = tKind::Help;
       return help;
     }
-  if (arguments.isEmpty())
+    if (IsOption(arguments[i])) ++i;
+  }
+  if (arguments.empty())
     return Usage(QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph oder overview."));
 
   tReportCommand command;
-  const QString& what = arguments.first();
-  if (what == QStringLiteral("table"))
+  const std::string& what = arguments.front();
+  if (what == "table")
     command.Kind = tKind::Table;
-  else if (what == QStringLiteral("graph"))
+  else if (what == "graph")
     command.Kind = tKind::Graph;
-  else if (what == QStringLiteral("overview"))
+  else if (what == "overview")
     command.Kind = tKind::Overview;
-  else if (what.startsWith(QStringLiteral("-")))
+  else if (what.starts_with("-"))
     return Usage(QStringLiteral("Bitte geben Sie zuerst an, was gedruckt wird: table, graph oder overview."));
   else
-    return Usage(QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table, graph und overview.").arg(what));
+    return Usage(QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table, graph und overview.").arg(Text(what)));
   const bool table = command.Kind == tKind::Table;
   const bool overview = command.Kind == tKind::Overview;
 
-  std::set<QString> seen;
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    QString option = arguments[i];
-    QString value;
+  std::set<std::string> seen;
+  for (size_t i = 1; i < arguments.size(); ++i) {
+    std::string name = arguments[i];
+    std::string raw;
     bool hasValue = false;
-    if (const qsizetype eq = option.indexOf(u'='); option.startsWith(QStringLiteral("--")) && eq > 0) {
-      value = option.mid(eq + 1);
-      option = option.left(eq);
+    if (const size_t eq = name.find('='); name.starts_with("--") && eq != std::string::npos && eq > 0) {
+      raw = name.substr(eq + 1);
+      name.resize(eq);
       hasValue = true;
     }
-    if (!kOptions.contains(option)) {
-      if (option.startsWith(u'-')) return Usage(QStringLiteral("Unbekannte Option %1.").arg(option));
-      return Usage(QStringLiteral("Unerwartetes Argument \"%1\".").arg(option));
+    const QString option = Text(name);
+    if (!IsOption(name)) {
+      if (name.starts_with("-")) return Usage(QStringLiteral("Unbekannte Option %1.").arg(option));
+      return Usage(QStringLiteral("Unerwartetes Argument \"%1\".").arg(Text(name)));
     }
     if (!hasValue) {
-      if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QStringLiteral("--")))
+      if (i + 1 >= arguments.size() || arguments[i + 1].starts_with("--"))
         return Usage(QStringLiteral("Bei %1 fehlt der Wert.").arg(option));
-      value = arguments[++i];
+      raw = arguments[++i];
     }
-    if (!seen.insert(option).second) return Usage(QStringLiteral("Die Option %1 ist doppelt angegeben.").arg(option));
+    const QString value = Text(raw);
+    if (!seen.insert(name).second) return Usage(QStringLiteral("Die Option %1 ist doppelt angegeben.").arg(option));
 
-    if (option == QStringLiteral("--years")) {
+    if (name == "--years") {
       if (!table) return Usage(QStringLiteral("Die Option --years gilt nur für table."));
+      if (!PlainNumber(value)) return Usage(NotANumber(option, value));
       const tYearCount years = ParseYearCount(value);
       if (!years.Ok()) return Usage(QStringLiteral("--years: ") + years.Message);
       command.Years = years.Years;
-    } else if (overview && (option == QStringLiteral("--months") || option == QStringLiteral("--max-cost"))) {
+    } else if (overview && (name == "--months" || name == "--max-cost")) {
       return Usage(QStringLiteral("Die Option %1 gilt nur für graph.").arg(option));
-    } else if (option == QStringLiteral("--months")) {
+    } else if (name == "--months") {
       if (table) return Usage(QStringLiteral("Die Option --months gilt nur für graph; die Tabelle nimmt --years."));
       const QString problem = ReadAxis(option, value, TimeAxisProblem, command.Months);
       if (!problem.isEmpty()) return Usage(problem);
-    } else if (option == QStringLiteral("--max-cost")) {
+    } else if (name == "--max-cost") {
       if (table) return Usage(QStringLiteral("Die Option --max-cost gilt nur für graph."));
       const QString problem = ReadAxis(option, value, CostAxisProblem, command.MaxCost);
       if (!problem.isEmpty()) return Usage(problem);
-    } else if (option == QStringLiteral("--data")) {
-      if (value.isEmpty()) return Usage(QStringLiteral("Bei --data fehlt der Dateiname."));
-      command.DataFile = value;
+    } else if (name == "--data") {
+      if (raw.empty()) return Usage(QStringLiteral("Bei --data fehlt der Dateiname."));
+      command.DataPath = raw;
+      command.DataFile = ShownFileName(raw);
     } else {  // the outputs
       if (command.Output != tOutput::None)
         return Usage(table ? QStringLiteral("Bitte geben Sie nur eines von --pdf, --csv und --printer an.")
                            : QStringLiteral("Bitte geben Sie nur eines von --pdf und --printer an."));
-      if (option == QStringLiteral("--csv") && !table)
+      if (name == "--csv" && !table)
         return Usage(overview ? QStringLiteral("Die Option --csv gilt nur für table; die Gesamtübersicht gibt es als --pdf.")
                               : QStringLiteral("Die Option --csv gilt nur für table; die Grafik gibt es als --pdf."));
-      if (value.isEmpty())
-        return Usage(option == QStringLiteral("--printer") ? QStringLiteral("Bei --printer fehlt der Druckername.")
-                                                            : QStringLiteral("Bei %1 fehlt der Dateiname.").arg(option));
-      if (option == QStringLiteral("--printer") && value == tExtendedPrinter::PdfDestinationName())
+      if (raw.empty())
+        return Usage(name == "--printer" ? QStringLiteral("Bei --printer fehlt der Druckername.")
+                                         : QStringLiteral("Bei %1 fehlt der Dateiname.").arg(option));
+      if (name == "--printer" && value == tExtendedPrinter::PdfDestinationName())
         return Usage(QStringLiteral("--printer: \"%1\" ist kein CUPS-Drucker; eine PDF-Datei schreibt --pdf.").arg(value));
-      command.Output = option == QStringLiteral("--pdf")   ? tOutput::Pdf
-                       : option == QStringLiteral("--csv") ? tOutput::Csv
-                                                           : tOutput::Printer;
-      command.Target = value;
+      command.Output = name == "--pdf" ? tOutput::Pdf : name == "--csv" ? tOutput::Csv : tOutput::Printer;
+      if (command.Output == tOutput::Printer) {
+        command.Target = value;
+      } else {
+        command.TargetPath = raw;
+        command.Target = ShownFileName(raw);
+      }
     }
   }
   if (command.Output == tOutput::None)
