@@ -227,7 +227,9 @@ tReplaceResult tReplacement::Begin(const std::string& fileName, const tReplaceOp
   std::string tempName;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
     tempName = folder + "/" + base + "." + RandomPart() + ".tmp";
-    fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
+    // Read and write: a writer that goes through ReopenName is checked by
+    // reading back through this descriptor.
+    fd = ::open(tempName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
                 fExisted ? 0600 : 0666);
     if (fd < 0 && errno != EEXIST) break;
   }
