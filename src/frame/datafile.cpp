@@ -56,28 +56,27 @@ bool tDataFile::Locked() const { return fLock && fLock->isLocked(); }
 
 QString tDataFile::Holder() const {
   const QString lockName = LockFileName();
-  QLockFile probe(lockName);
-  qint64 pid = 0;
-  QString host, program;
-  QStringList parts;
   struct stat st {};
   const bool known = ::stat(QFile::encodeName(lockName).constData(), &st) == 0;
+  QStringList parts;
+  QString who;
   if (known) {
     const passwd* user = ::getpwuid(st.st_uid);
-    parts << QStringLiteral("Benutzer %1").arg(user ? QString::fromLocal8Bit(user->pw_name) : QString::number(st.st_uid));
+    who = QStringLiteral("Benutzer %1").arg(user ? QString::fromLocal8Bit(user->pw_name) : QString::number(st.st_uid));
   }
-  if (probe.getLockInfo(&pid, &host, &program)) {
-    if (!host.isEmpty()) parts << QStringLiteral("auf Rechner %1").arg(host);
+  qint64 pid = 0;
+  QString host, program;
+  if (QLockFile(lockName).getLockInfo(&pid, &host, &program)) {
+    if (!host.isEmpty()) who += (who.isEmpty() ? QStringLiteral("Rechner %1") : QStringLiteral(" auf Rechner %1")).arg(host);
+    if (!who.isEmpty()) parts << who;
     parts << (program.isEmpty() ? QStringLiteral("Prozess %1").arg(pid)
                                 : QStringLiteral("Programm %1 (Prozess %2)").arg(program).arg(pid));
+  } else if (!who.isEmpty()) {
+    parts << who;
   }
-  QString who = parts.join(QStringLiteral(", "));
-  if (known) {
-    const QDateTime since = QFileInfo(lockName).lastModified();
-    who += (who.isEmpty() ? QString() : QStringLiteral(", ")) +
-           QStringLiteral("seit %1").arg(since.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
-  }
-  return who.isEmpty() ? QStringLiteral("unbekannt") : who;
+  if (known)
+    parts << QStringLiteral("seit %1").arg(QFileInfo(lockName).lastModified().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+  return parts.isEmpty() ? QStringLiteral("von wem, ist nicht bekannt") : parts.join(QStringLiteral(", "));
 }
 
 // ------------------------------------------------------------- leftovers
