@@ -83,8 +83,8 @@ bool PdfIsComplete(int fd) {
   std::string tail(static_cast<size_t>(size < 1024 ? size : 1024), '\0');
   const int64_t tailStart = size - static_cast<int64_t>(tail.size());
   if (::pread(fd, tail.data(), tail.size(), tailStart) != static_cast<ssize_t>(tail.size())) return false;
-  while (!tail.empty() && (tail.back() == '\n' || tail.back() == '\r' || tail.back() == ' ')) tail.pop_back();
-  if (!std::string_view(tail).ends_with("%%EOF")) return false;
+  // The writer ends the file with "%%EOF" and a line end.
+  if (!std::string_view(tail).ends_with("%%EOF\n") && !std::string_view(tail).ends_with("%%EOF\r\n")) return false;
   const size_t startxref = tail.rfind("startxref");
   if (startxref == std::string::npos) return false;
   tReader end(fd, size, tailStart + static_cast<int64_t>(startxref) + 9);
