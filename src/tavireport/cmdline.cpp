@@ -205,6 +205,7 @@ QString HelpText() {
       "  --data DATEI      liest die Daten aus DATEI statt aus TAVI.DAT\n"
       "  --help            zeigt diese Hilfe\n"
       "\n"
-      "Rückgabewert: 0 gedruckt, 1 Fehler (Daten nicht lesbar, Drucker unbekannt, Datei nicht\n"
-      "schreibbar, Seite zu klein ...), 2 falscher Aufruf. Bei einem Fehler wird keine Datei geschrieben.\n");
+      "Rückgabewert: 0 gedruckt, 1 Fehler (Daten nicht lesbar oder außerhalb der Eingabebereiche,\n"
+      "Drucker unbekannt, Datei nicht schreibbar oder eine Datei des Programms, Seite zu klein ...),\n"
+      "2 falscher Aufruf. Bei einem Fehler wird keine Datei geschrieben; eine vorhandene bleibt, wie sie ist.\n");
 }
