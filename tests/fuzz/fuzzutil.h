@@ -42,6 +42,16 @@ inline void WriteFile(const std::string& name, const uint8_t* data, size_t size)
   ::close(fd);
 }
 
+inline std::string ReadFile(const std::string& name) {
+  std::string bytes;
+  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return bytes;
+  char buffer[65536];
+  for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) bytes.append(buffer, static_cast<size_t>(n));
+  ::close(fd);
+  return bytes;
+}
+
 // Drops the messages the stream library shows the user (unregistered class
 // ids), which would otherwise flood the fuzzer's output.
 inline bool SilenceStreamMessages() {
