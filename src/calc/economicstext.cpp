@@ -57,3 +57,19 @@ std::string RunningCostsText(int32_t euros) { return std::to_string(euros) + kEu
 std::string UsefulLifeText(int32_t years) { return std::to_string(years) + (years == 1 ? " Jahr" : " Jahre"); }
 
 std::string RateInputText(int32_t tenths) { return Number(static_cast<extended>(tenths) / 10, 1) + " %"; }
+
+std::string EconomicsFigureText(const tComparisonFigures& f, int j) {
+  switch (j) {
+    case 0: return EconomicsMoneyText(f.RunningCosts);
+    case 1: return EconomicsMoneyText(f.NetSaving);
+    case 2: return EconomicsPaybackText(f.StaticPayback);
+    case 3: return EconomicsPaybackText(f.DynamicPayback);
+    case 4: return EconomicsMoneyText(f.NetPresentValue);
+    case 5: return EconomicsRateText(f.InternalRate);
+    case 6:
+    case 7:
+    case 8:
+    case 9: return EconomicsMoneyText(f.Balance[static_cast<size_t>(j - 6)]);
+    default: return std::string();
+  }
+}

@@ -17,6 +17,14 @@ std::string EconomicsMoneyText(extended euros);
 std::string EconomicsPaybackText(const tEconomicsPayback& payback);
 std::string EconomicsRateText(const tInternalRate& rate);
 
+// Figure j of a comparison, in the order of the page's rows: 0 Laufende
+// Kosten pro Jahr, 1 Nettoeinsparung pro Jahr, 2 Amortisation mit
+// laufenden Kosten, 3 Dynamische Amortisation, 4 Kapitalwert, 5 Interner
+// Zinsfuß, 6 to 8 Saldo nach 1, 2, 3 Jahren, 9 Saldo nach der
+// Nutzungsdauer; empty for another j.
+constexpr int kEconomicsFigures = 10;
+std::string EconomicsFigureText(const tComparisonFigures& figures, int j);
+
 // The inputs: "1200 €", "5 Jahre" ("1 Jahr"), "6,0 %".
 std::string RunningCostsText(int32_t euros);
 std::string UsefulLifeText(int32_t years);
