@@ -146,10 +146,11 @@ tEconomicsPayback FirstCrossing(Value value);
 extended MonthlyDiscountFactor(extended yearlyRate);
 // Σ f(t) × v^t.
 extended PresentValue(const std::vector<extended>& flows, extended v);
-// The internal rate of return of monthly flows f(0) to f(n): found by
-// bisection to 1e-8 percentage points. Where the flows change sign at most
-// once (Descartes' rule) the answer is exact; otherwise the interval is
-// scanned at 256 rates, evenly spaced in ln(1 + r), for sign changes.
+// The internal rate of return of monthly flows f(0) to f(n): bracketed,
+// then found by Brent's method to 1e-8 percentage points. Where the flows
+// change sign at most once (Descartes' rule) there is at most one root, in
+// the interval when D differs in sign at its ends; otherwise the interval
+// is scanned at 256 rates, evenly spaced in ln(1 + r), for sign changes.
 tInternalRate InternalRateOfReturn(const std::vector<extended>& flows);
 
 template <class Value>
