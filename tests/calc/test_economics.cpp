@@ -254,24 +254,6 @@ TEST_F(Economic, InternalRateOfReturn) {
   }
 }
 
-TEST_F(Economic, DiscountedAdvantageMonthByMonth) {
-  const tEconomicsCalc e = Economics(WorkedExampleStandardPrices(), Inputs(1200, 2400, 5, 60));
-  for (int c = 0; c < kComparisons; ++c) {
-    const auto comparison = static_cast<tComparison>(c);
-    tDiscountedAdvantage d(e, comparison);
-    extended last = 0;
-    for (int m = 0; m <= 60; ++m) last = d.Next();
-    EXPECT_NEAR(last, e.Figures(comparison).NetPresentValue, 1e-8L) << c;
-  }
-  // Z'(12) = 12 × 1875 + 5480 + 1200, P'(12) = 24787.61 + 2400.
-  EXPECT_EQ(e.CumulatedCostsZS(12), 29180);
-  EXPECT_NEAR(e.CumulatedCostsPL(12), 27187.608696L, 1e-6);
-  // Undiscounted the columns are the advantages themselves.
-  const tEconomicsCalc flat = Economics(WorkedExampleStandardPrices(), Inputs(1200, 2400, 5, 0));
-  tDiscountedAdvantage d(flat, tComparison::PLManual);
-  for (int m = 0; m <= 30; ++m) EXPECT_EQ(d.Next(), flat.Advantage(tComparison::PLManual, m)) << m;
-}
-
 TEST_F(Economic, Texts) {
   using P = tEconomicsPayback;
   using R = tInternalRate;

@@ -13,6 +13,7 @@
 #include "numfield.h"
 #include "numfmt.h"
 #include "tavidaten.h"
+#include "workedexample.h"
 
 namespace {
 
@@ -31,16 +32,6 @@ void Enter(tNumField* field, const QString& text) {
   QApplication::sendEvent(field, &out);
 }
 
-tTaviDaten WorkedExample() {
-  tTaviDaten d;
-  d.AnzZS = 120;
-  d.DauerZS = 7.5L;
-  d.AnteilVorb = 30;
-  d.AnteilDurchf = 40;
-  d.Stundensatz = 50;
-  return d;
-}
-
 class EconomicsPage : public ::testing::Test {
  protected:
   void SetUp() override { SetDecimalSeparator("."); }
@@ -56,6 +47,10 @@ TEST_F(EconomicsPage, TypedInputsRecomputeAndReachTheRecord) {
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(dlg.findChild<QTabWidget*>(QStringLiteral("PageControl"))->currentWidget(), page);
     EXPECT_EQ(dlg.focusWidget(), Field(dlg, "Laufende_Kosten_ZS_Feld"));
+    EXPECT_EQ(dlg.HelpContext(), tEconomicsPage::kHelpContext);
+    EXPECT_EQ(TabChain(Field(dlg, "Laufende_Kosten_ZS_Feld")).join(u' '),
+              QStringLiteral("Laufende_Kosten_ZS_Feld Laufende_Kosten_PL_Feld Nutzungsdauer_Feld Zinssatz_Feld "
+                             "BtnClose qt_tabwidget_tabbar"));
     EXPECT_EQ(page->FigureText(2, 0), QStringLiteral("2.9 Monate"));  // without running costs: PaybackZS
 
     // Each entry: the field, the text typed, then the inputs in use.
@@ -91,19 +86,6 @@ TEST_F(EconomicsPage, TypedInputsRecomputeAndReachTheRecord) {
     QTest::keyClicks(Field(dlg, "Laufende_Kosten_PL_Feld"), QStringLiteral("3600"));
   }
   EXPECT_EQ(daten.Economics, (tEconomicsInputs{1200, 3600, 20, 60}));
-}
-
-TEST_F(EconomicsPage, ReachedWithTheKeyboard) {
-  tTaviDaten daten;
-  tDlgAmortisation dlg(daten);
-  dlg.show();
-  dlg.ActionEconomics()->trigger();
-  EXPECT_EQ(TabChain(Field(dlg, "Laufende_Kosten_ZS_Feld")).join(u' '),
-            QStringLiteral("Laufende_Kosten_ZS_Feld Laufende_Kosten_PL_Feld Nutzungsdauer_Feld Zinssatz_Feld BtnClose "
-                           "qt_tabwidget_tabbar"));
-  EXPECT_EQ(dlg.HelpContext(), tEconomicsPage::kHelpContext);
-  dlg.ActionResults()->trigger();
-  EXPECT_EQ(dlg.HelpContext(), tDlgAmortisation::kHelpContext);
 }
 
 }  // namespace
