@@ -2,8 +2,13 @@
 //
 //   tavi-report table [--years N] (--pdf FILE | --csv FILE | --printer QUEUE) [--data FILE]
 //   tavi-report graph [--months N] [--max-cost EUR] (--pdf FILE | --printer QUEUE) [--data FILE]
-//   tavi-report overview (--pdf FILE | --printer QUEUE) [--data FILE]
+//   tavi-report overview [ECONOMICS] (--pdf FILE | --printer QUEUE) [--data FILE]
+//   tavi-report economics [ECONOMICS] (--pdf FILE | --csv FILE) [--data FILE]
 //   tavi-report --help
+//
+// ECONOMICS: [--running-zs EUR] [--running-pl EUR] [--life YEARS]
+// [--rate PERCENT], the inputs of the economic appraisal in place of the
+// data file's; table takes them too, with --csv.
 //
 // Options take their value as the next argument or after "=" (--years=3).
 // --help (-h) anywhere but as an option's value shows the help. Numbers are
@@ -23,7 +28,7 @@
 #include <vector>
 
 struct tReportCommand {
-  enum class tKind { Usage, Help, Table, Graph, Overview };
+  enum class tKind { Usage, Help, Table, Graph, Overview, Economics };
   enum class tOutput { None, Pdf, Csv, Printer };
 
   tKind Kind = tKind::Usage;
@@ -37,6 +42,14 @@ struct tReportCommand {
   QString DataFile;           // as shown; empty: TAVI.DAT in the program's directory
   std::string TargetPath;     // the PDF or CSV file as the file system spells it
   std::string DataPath;       // the same for --data
+
+  // The inputs of the economic appraisal given on the command line; empty:
+  // the data file's.
+  std::optional<int32_t> RunningCostsZS;  // euros per year, 0 to 999999
+  std::optional<int32_t> RunningCostsPL;
+  std::optional<int32_t> UsefulLife;      // years, 1 to 20
+  std::optional<int32_t> RateTenths;      // 0.1 % per year, 0 to 300
+  bool HasEconomicsOption() const { return RunningCostsZS || RunningCostsPL || UsefulLife || RateTenths; }
 };
 
 // arguments: without the program name, as the system passed them.

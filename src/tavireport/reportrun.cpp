@@ -5,9 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <functional>
 #include <memory>
 
 #include "deckblattprinting.h"
+#include "economics.h"
+#include "economicscsv.h"
 #include "edevexception.h"
 #include "fieldranges.h"
 #include "filetexts.h"
@@ -31,16 +34,24 @@ using tOutput = tReportCommand::tOutput;
 
 QString Native(const QString& file) { return QDir::toNativeSeparators(file); }
 
-int WriteCsv(const tReportCommand& command, const tPaybackCalc& calc, tReportOutput& output) {
+// Writes what `produce` puts out (`lines` lines), with the locale's
+// decimal point.
+int WriteCsv(const tReportCommand& command, int64_t lines,
+             const std::function<void(std::ostream&, char)>& produce, tReportOutput& output) {
   const QString decimal = QLocale::system().decimalPoint();
   const char point = decimal == QStringLiteral(",") ? ',' : '.';
-  const int64_t months = int64_t(command.Years) * 12;
-  return output.WriteCsv({command.TargetPath, command.Target}, months + 2, [&](std::ostream& out) {
-    WriteTableCsv(out, tCostSeries(calc), command.Years * 12, point);
-  });
+  return output.WriteCsv({command.TargetPath, command.Target}, lines,
+                         [&](std::ostream& out) { produce(out, point); });
 }
 
 }  // namespace
+
+void ApplyEconomicsOptions(const tReportCommand& command, tEconomicsInputs& inputs) {
+  if (command.RunningCostsZS) inputs.RunningCostsZS = *command.RunningCostsZS;
+  if (command.RunningCostsPL) inputs.RunningCostsPL = *command.RunningCostsPL;
+  if (command.UsefulLife) inputs.UsefulLife = *command.UsefulLife;
+  if (command.RateTenths) inputs.RateTenths = *command.RateTenths;
+}
 
 QString PrepareRecord(tTaviDaten& daten) {
   if (const std::string unknown = UnknownOptionMessage(daten); !unknown.empty()) return QString::fromStdString(unknown);
@@ -78,10 +89,28 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
     output.Say(QStringLiteral("In der Datendatei \"%1\": %2").arg(dataShown, problem));
     return 1;
   }
+  if (const std::string problem = daten.Extension().Problem(); !problem.empty())
+    output.Say(QStringLiteral("Warnung: ") + QString::fromStdString(problem));
+  ApplyEconomicsOptions(command, daten.Economics);
   tPaybackCalc calc;
   calc.Calculate(daten);
+  tEconomicsCalc economics;
+  economics.Calculate(daten, calc, daten.Economics);
 
-  if (command.Output == tOutput::Csv) return WriteCsv(command, calc, output);
+  if (command.Output == tOutput::Csv) {
+    if (command.Kind == tKind::Economics)
+      return WriteCsv(
+          command, 4, [&economics](std::ostream& out, char point) { WriteEconomicsCsv(out, economics, point); },
+          output);
+    // The table's columns of the appraisal come with its inputs.
+    const bool withEconomics = !daten.Economics.IsDefault() || command.HasEconomicsOption();
+    return WriteCsv(
+        command, int64_t(command.Years) * 12 + 2,
+        [&](std::ostream& out, char point) {
+          WriteTableCsv(out, tCostSeries(calc), command.Years * 12, point, withEconomics ? &economics : nullptr);
+        },
+        output);
+  }
 
   try {
     tReportHost host(programDir);
@@ -90,12 +119,15 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
       output.Say(QStringLiteral("Warnung: Der %1 Rand aus TAVI.INI passt nicht auf das Papier und bleibt frei.").arg(side));
     });
     std::unique_ptr<tPrinting> job;
-    if (command.Kind == tKind::Overview) {
+    if (command.Kind == tKind::Overview || command.Kind == tKind::Economics) {
       // A sheet that cannot be drawn ends the run: nothing is written.
-      job = std::make_unique<tDeckBlattPrinting>(daten, calc, programDir, [](const QString& message) {
-        QString text = message;
-        throw EDevException(text.replace(QStringLiteral("\n\r"), QStringLiteral(" ")));
-      });
+      job = std::make_unique<tDeckBlattPrinting>(
+          daten, calc, programDir,
+          [](const QString& message) {
+            QString text = message;
+            throw EDevException(text.replace(QStringLiteral("\n\r"), QStringLiteral(" ")));
+          },
+          command.Kind == tKind::Economics ? tOverviewSheets::EconomicsOnly : tOverviewSheets::Overview);
     } else if (command.Kind == tKind::Table) {
       job = std::make_unique<tTaviPrinting>(command.Years * 12, daten, calc);
     } else {

@@ -32,7 +32,11 @@ void tDlgMain::OpenDataFile() {
   // What killed saves left behind, now that no other program saves.
   fDataFile->RemoveStaleTemporaries({fApp->SettingsFileName()});
 
-  if (fDataFile->Load(*fDaten) == tDataFile::tLoad::Failed) ShowError(QStringLiteral("Fehler beim Einlesen der Daten."));
+  const tDataFile::tLoad loaded = fDataFile->Load(*fDaten);
+  if (loaded == tDataFile::tLoad::Failed)
+    ShowError(QStringLiteral("Fehler beim Einlesen der Daten."));
+  else if (const std::string problem = fDaten->Extension().Problem(); loaded == tDataFile::tLoad::Loaded && !problem.empty())
+    ShowWarning(QString::fromStdString(problem));  // once, at start
   if (const QString warning = fDataFile->RangeWarning(*fDaten); !warning.isEmpty()) ShowWarning(warning);
 
   // No printout may go over the data file or the program's own files.
