@@ -12,6 +12,7 @@
 #include "msgdlg.h"
 #include "objstream.h"
 #include "pageframe.h"
+#include "pdfname.h"
 #include "printer.h"
 #include "recorder.h"
 #include "tavidaten.h"
@@ -50,6 +51,7 @@ tDeckBlattPrinting::tDeckBlattPrinting(const tTaviDaten& daten, const tPaybackCa
   JobTitle = QStringLiteral("Amortisationsrechnung");
   HeaderTitle = QString::fromStdString(Daten.GetFirmenname());
   ReportTitle = QStringLiteral("Gesamtübersicht");
+  DocumentName = PdfDocumentName(ReportTitle, HeaderTitle);
   ReportInfo = QStringLiteral("Bearbeitet von ") + QString::fromStdString(Daten.GetAnwendername());
   FileName.clear();
   BuildWithTestPage();
