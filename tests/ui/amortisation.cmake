@@ -2,7 +2,8 @@
 # They run on Qt's offscreen platform; a few start the application object
 # in a temporary program directory with the built language file and help.
 include(GoogleTest)
-add_executable(test_amortisation ${CMAKE_CURRENT_LIST_DIR}/test_amortisation.cpp)
+file(GLOB TEST_AMORTISATION_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/test_amortisation*.cpp)
+add_executable(test_amortisation ${TEST_AMORTISATION_SOURCES})
 target_link_libraries(test_amortisation PRIVATE tavi_ui tavi_testcommon GTest::gtest Qt6::Test)
 target_compile_definitions(test_amortisation PRIVATE TAVI_TEST_BIN_DIR="${TAVI_BIN_DIR}")
 add_dependencies(test_amortisation tavi_side_files)
