@@ -6,7 +6,6 @@
 #pragma once
 
 class QAbstractButton;
-
 class QWidget;
 
 // The filter belongs to the button and goes with it.

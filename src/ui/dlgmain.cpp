@@ -624,8 +624,6 @@ void tDlgMain::FelderLesen() {
 void tDlgMain::Anzeigen() {
   if (!fDaten) return;
   const tTaviDaten& d = *fDaten;
-  // A rejected entry stays in view in the error colours; its tooltip names
-  // the value written back here, which the figures below use.
   // Preparation and execution together take at most 100 %: each share may
   // take what the other one leaves. A pair beyond that (from a data file)
   // shows both in the error colours.
@@ -635,6 +633,8 @@ void tDlgMain::Anzeigen() {
   };
   limitShare(fAnteilVorb, d.AnteilDurchf);
   limitShare(fAnteilDurchf, d.AnteilVorb);
+  // A rejected entry stays in view in the error colours; its tooltip names
+  // the value written back here, which the figures below use.
   fAnzZS->SetIntValue(d.AnzZS);
   fDauerZS->SetExtValue(d.DauerZS);
   fAnteilVorb->SetIntValue(d.AnteilVorb);

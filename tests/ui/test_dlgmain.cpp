@@ -318,77 +318,44 @@ TEST_F(MainWindowTest, TabOrderFollowsEachPage) {
 }
 
 // Preparation and execution take together at most 100 %: an entry beyond
-// what the other share leaves is refused like any entry out of range, and
-// the tooltip names the maximum left.
+// what the other share leaves is refused like any entry out of range, its
+// tooltip naming the maximum left. A pair beyond (from a data file) shows
+// both fields in the error colours, each with what the other leaves.
 TEST_F(MainWindowTest, ShareBeyondWhatTheOtherLeavesIsRefused) {
-  struct tCase {
-    const char* first;
-    int firstValue;
-    const char* second;
-    int typed;
-    int used;  // what the record takes
-    int max;
-  };
-  const tCase cases[] = {
-      {"AnteilVorb_Feld", 60, "AnteilDurchf_Feld", 70, 0, 40},
-      {"AnteilDurchf_Feld", 70, "AnteilVorb_Feld", 60, 0, 30},
-      {"AnteilVorb_Feld", 60, "AnteilDurchf_Feld", 40, 40, 40},  // exactly 100 %
-      {"AnteilDurchf_Feld", 100, "AnteilVorb_Feld", 1, 0, 0},
-  };
+  const struct {
+    int vorb, durchf;  // entered in this order, the first from 0 / 0
+    bool durchfFirst;
+    int used;  // what the second field's value in use is
+    int max;   // what it takes
+  } cases[] = {{60, 70, false, 0, 40}, {60, 70, true, 0, 30}, {60, 40, false, 40, 40}, {1, 100, true, 0, 0}};
   Open();
-  const tTaviDaten& d = fWindow->Daten();
-  for (const tCase& c : cases) {
-    SCOPED_TRACE(c.second);
+  tTaviDaten& d = fWindow->Daten();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.vorb * 1000 + c.durchf);
     Enter("AnteilVorb_Feld", QStringLiteral("0"));
     Enter("AnteilDurchf_Feld", QStringLiteral("0"));
-    Enter(c.first, QString::number(c.firstValue));
-    Enter(c.second, QString::number(c.typed));
-    tNumField* field = Field(c.second);
-    EXPECT_EQ(QLatin1String(c.second) == QLatin1String("AnteilVorb_Feld") ? d.AnteilVorb : d.AnteilDurchf, c.used);
-    EXPECT_EQ(field->text(), QString::number(c.typed));
-    EXPECT_EQ(field->InError(), c.used != c.typed);
-    if (c.used != c.typed) {
-      EXPECT_EQ(field->toolTip(), QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis %1. Die Berechnung "
-                                                 "verwendet %2. ")
-                                          .arg(c.max)
-                                          .arg(c.used) +
-                                      tDlgMain::SharesTooLargeMessage());
+    const char* second = c.durchfFirst ? "AnteilVorb_Feld" : "AnteilDurchf_Feld";
+    const int typed = c.durchfFirst ? c.vorb : c.durchf;
+    Enter(c.durchfFirst ? "AnteilDurchf_Feld" : "AnteilVorb_Feld", QString::number(c.durchfFirst ? c.durchf : c.vorb));
+    Enter(second, QString::number(typed));
+    EXPECT_EQ(c.durchfFirst ? d.AnteilVorb : d.AnteilDurchf, c.used);
+    EXPECT_EQ(Field(second)->text(), QString::number(typed));
+    EXPECT_EQ(Field(second)->InError(), c.used != typed);
+    if (c.used != typed) {
+      EXPECT_EQ(Field(second)->toolTip(), QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis %1. Die "
+                                                         "Berechnung verwendet %2. Vorbereitung und Durchführung "
+                                                         "zusammen dürfen 100 % nicht überschreiten.")
+                                              .arg(c.max)
+                                              .arg(c.used));
     }
-    EXPECT_EQ(Field("AnteilAuswert_Feld")->text(), QString::number(100 - c.firstValue - c.used));
   }
-  EXPECT_EQ(tDlgMain::SharesTooLargeMessage(),
-            QStringLiteral("Vorbereitung und Durchführung zusammen dürfen 100 % nicht überschreiten."));
-}
-
-// A data file with such a pair: both fields in the error colours, each
-// naming what the other leaves and the value the figures use.
-TEST_F(MainWindowTest, StoredSharesBeyondOneHundredPercentAreBothFlagged) {
-  tTaviDaten stored;
-  stored.AnteilVorb = 60;
-  stored.AnteilDurchf = 70;
-  ASSERT_TRUE(stored.SaveToFile(QFile::encodeName(fDir.File(QStringLiteral("TAVI.DAT"))).toStdString()));
-  tModalDriver driver;  // a warning about the file, if any, is answered
-  driver.Then([](QWidget* w) { tModalDriver::Dismiss(w); });
-  Open();
-  const struct {
-    const char* field;
-    int max;
-    int used;
-  } expected[] = {{"AnteilVorb_Feld", 30, 60}, {"AnteilDurchf_Feld", 40, 70}};
-  for (const auto& e : expected) {
-    SCOPED_TRACE(e.field);
-    EXPECT_TRUE(Field(e.field)->InError());
-    EXPECT_EQ(Field(e.field)->palette().color(QPalette::Base), QColor(Qt::red));
-    EXPECT_TRUE(Field(e.field)->toolTip().startsWith(
-        QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis %1. Die Berechnung verwendet %2.")
-            .arg(e.max)
-            .arg(e.used)));
-  }
-  // Corrected, both are taken.
-  Enter("AnteilDurchf_Feld", QStringLiteral("40"));
-  EXPECT_EQ(fWindow->Daten().AnteilDurchf, 40);
-  EXPECT_FALSE(Field("AnteilVorb_Feld")->InError());
-  EXPECT_FALSE(Field("AnteilDurchf_Feld")->InError());
+  d.AnteilVorb = 60;
+  d.AnteilDurchf = 70;
+  fWindow->Anzeigen();
+  for (const auto& [name, max, used] : {std::tuple{"AnteilVorb_Feld", 30, 60}, std::tuple{"AnteilDurchf_Feld", 40, 70}})
+    EXPECT_TRUE(Field(name)->InError() && Field(name)->toolTip().startsWith(
+        QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis %1. Die Berechnung verwendet %2.").arg(max).arg(used)))
+        << name;
 }
 
 TEST_F(MainWindowTest, LeavingByPageCommandRecomputesAndLabelsFollowOnlyThen) {
