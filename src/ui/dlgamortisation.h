@@ -52,7 +52,7 @@ class tDlgAmortisation : public QDialog {
  public:
   static constexpr int kHelpContext = 2000;
   // The query "Anzahl der Jahre" of the table printout.
-  static constexpr int kYearsHelpContext = 2100;
+  static constexpr int kYearsHelpContext = 2010;
   // The area below the menu bar, at 96 dpi.
   static constexpr int kClientWidth = 721;
   static constexpr int kClientHeight = 505;

@@ -110,7 +110,7 @@ TEST_F(AmortisationKeys, ReturnOnCloseAndF1InTheYearsQuery) {
     tModalDriver::Dismiss(box);
   });
   dlg.ActionPrintTable()->trigger();
-  EXPECT_TRUE(page.endsWith(QStringLiteral("/2100.html"))) << page.toStdString();
+  EXPECT_TRUE(page.endsWith(QStringLiteral("/2010.html"))) << page.toStdString();
 
   auto* close = Ctl<QPushButton>(&dlg, QStringLiteral("BtnClose"));
   ASSERT_TRUE(ShowActive(&dlg));
