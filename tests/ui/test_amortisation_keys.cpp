@@ -7,12 +7,12 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTimer>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 #include "dlgamortisation.h"
 #include "help.h"
+#include "keyboard.h"
 #include "modaldriver.h"
 #include "numfield.h"
 #include "numfmt.h"
@@ -57,8 +57,7 @@ TEST_F(AmortisationKeys, LockedPriceFieldShowsTheValueInUse) {
   EXPECT_FALSE(training->InError());
 }
 
-// Every shortcut works from an entry field; whatever a command opens is
-// closed again by a timer, which notes its title.
+// Every shortcut works from an entry field.
 TEST_F(AmortisationKeys, ShortcutsFromAnEntryField) {
   tDlgAmortisation dlg(fDaten);
   auto* pages = Ctl<QTabWidget>(&dlg, QStringLiteral("PageControl"));
@@ -75,17 +74,9 @@ TEST_F(AmortisationKeys, ShortcutsFromAnEntryField) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown);
-    QString shown;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-      if (QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != &dlg) {
-        shown = dialog->windowTitle();
-        tModalDriver::Dismiss(dialog);
-      }
-    });
-    poll.start();
-    Press(dlg, "Zusatzkosten_ZS_Feld", c.keys);
+    ASSERT_TRUE(ShowActive(&dlg));
+    Ctl<tNumField>(&dlg, QStringLiteral("Zusatzkosten_ZS_Feld"))->setFocus();
+    QString shown = OpenedBy(&dlg, c.keys);
     if (shown.isEmpty()) shown = pages->currentWidget()->objectName() + u' ' + QApplication::focusWidget()->objectName();
     EXPECT_TRUE(shown.startsWith(QLatin1String(c.shown))) << shown.toStdString();
   }

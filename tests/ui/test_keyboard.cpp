@@ -1,16 +1,15 @@
 // The main window and the help window from the keyboard alone: the menus
 // by their access letters, the commands by the shortcuts the menus show,
 // Return on a focused button, Escape in the help window.
-#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTimer>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
 #include "dlgmain.h"
+#include "keyboard.h"
 #include "help.h"
 #include "modaldriver.h"
 #include "msgdlg.h"
@@ -59,22 +58,9 @@ TEST_F(KeyboardTest, MenusAndCommandsFromAnEntryField) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown);
-    QString shown;
-    QTimer poll;  // menus and dialogs run loops of their own
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-      if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()); menu && menu->activeAction()) {
-        const QAction* first = menu->activeAction();
-        shown = menu->objectName() + u'/' + (first->menu() ? QString() : first->objectName());
-        menu->close();
-      } else if (QWidget* dialog = QApplication::activeModalWidget()) {
-        shown = dialog->windowTitle();
-        tModalDriver::Dismiss(dialog);
-      }
-    });
-    poll.start();
+    ASSERT_TRUE(ShowActive(fWindow.get()));
     Ctl<tNumField>(fWindow.get(), QStringLiteral("AnzZS_Feld"))->setFocus();
-    Press(c.keys);
+    QString shown = OpenedBy(fWindow.get(), c.keys);
     if (shown.isEmpty()) shown = Ctl<QTabWidget>(fWindow.get(), QStringLiteral("PageCtrl"))->currentWidget()->objectName();
     EXPECT_EQ(shown, QLatin1String(c.shown));
   }
