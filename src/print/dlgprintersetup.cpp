@@ -18,12 +18,14 @@
 #include <limits>
 
 #include "edevexception.h"
+#include "help.h"
 #include "langtext.h"
 #include "mainfont.h"
 #include "printhost.h"
 #include "msgdlg.h"
 #include "numfmt.h"
 #include "printer.h"
+#include "returnkey.h"
 
 namespace {
 
@@ -112,6 +114,7 @@ tDlgPrinterSetup::tDlgPrinterSetup(bool marginsEnabled, tExtendedPrinter* printe
   setWindowTitle(LangText(58, QStringLiteral("Drucker einrichten")));
   setFixedSize(427, 264);
   setProperty("HelpContext", HelpContext);
+  InstallHelpKey(this, HelpContext);
 
   GBoxPrinter = new QGroupBox(LangText(59, QStringLiteral(" Drucker ")), this);
   GBoxPrinter->setObjectName(QStringLiteral("GBoxPrinter"));
@@ -179,6 +182,8 @@ tDlgPrinterSetup::tDlgPrinterSetup(bool marginsEnabled, tExtendedPrinter* printe
   connect(BtnOk, &QPushButton::clicked, this, &tDlgPrinterSetup::BtnOkClick);
   connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(BtnSettings, &QPushButton::clicked, this, &tDlgPrinterSetup::BtnSettingsClick);
+  // Return on "Abbruch" or "Optionen" presses that button, not OK.
+  ClickOnReturnIn(this);
 
   for (int side = 0; side < 4; ++side) fOffsets[side] = fPrinter->GetMargin(side);
   ShowPrinter();

@@ -7,12 +7,12 @@
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QRegularExpression>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
 
 #include "edevexception.h"
+#include "pdfname.h"
 
 namespace {
 
@@ -349,6 +349,10 @@ void tExtendedPrinter::SetPrnMapMode(int which) {
   if (mode != fCurrentMapMode) ApplyMapMode(mode);
 }
 
+QString tExtendedPrinter::PdfFileProposal() const {
+  return PdfProposal(fLastPdfFolder, fDocumentName.isEmpty() ? fTitle : fDocumentName);
+}
+
 bool tExtendedPrinter::BeginDoc() {
   static const QString location = QStringLiteral("tExtendedPrinter.BeginDoc");
   if (Printing()) throw EDevException(QStringLiteral("Es wird bereits ein Dokument gedruckt."), location);
@@ -356,16 +360,9 @@ bool tExtendedPrinter::BeginDoc() {
   if (fPdf) {
     file = fFixedFileName;
     if (file.isEmpty()) {
-      QString proposal = fProposedFileName;
-      if (proposal.isEmpty()) {
-        QString name = fTitle.trimmed();
-        name.replace(QRegularExpression(QStringLiteral("[^\\w .-]+")), QStringLiteral("_"));
-        if (name.isEmpty()) name = QStringLiteral("Ausdruck");
-        proposal = QDir::home().filePath(name + QStringLiteral(".pdf"));
-      }
-      file = AskPdfFileName(proposal);
+      file = AskPdfFileName(PdfFileProposal());
       if (file.isEmpty()) return false;
-      fProposedFileName = file;
+      fLastPdfFolder = QFileInfo(file).absolutePath();
     }
     fPrinter->setOutputFormat(QPrinter::PdfFormat);
     fPrinter->setOutputFileName(file);

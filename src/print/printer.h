@@ -80,6 +80,14 @@ class tExtendedPrinter {
   // (the default): BeginDoc asks the user for the file name.
   void SetOutputFileName(const QString& fileName) { fFixedFileName = fileName; }
   const QString& OutputFileName() const { return fFixedFileName; }
+  // The name the next document on "PDF-Datei" is offered under (report
+  // and company, see pdfname.h); empty takes the title. It is offered in
+  // the folder the user chose last in this run, at first the documents
+  // folder.
+  void SetDocumentName(const QString& name) { fDocumentName = name; }
+  const QString& DocumentName() const { return fDocumentName; }
+  // The file BeginDoc would offer now.
+  QString PdfFileProposal() const;
 
   // ---- device properties
   int32_t PixelsPerInchX() const;
@@ -203,7 +211,8 @@ class tExtendedPrinter {
   bool fPdf = false;
   QString fCupsName;
   QString fFixedFileName;
-  QString fProposedFileName;
+  QString fDocumentName;
+  QString fLastPdfFolder;
   QString fLastOutputFile;
   QString fTitle;
   int32_t fLeftMargin = 0;

@@ -8,6 +8,7 @@
 #include "edevexception.h"
 #include "numfmt.h"
 #include "pageframe.h"
+#include "pdfname.h"
 #include "payback.h"
 
 namespace {
@@ -42,6 +43,7 @@ tGraphPrinting::tGraphPrinting(int32_t months, const tTaviDaten& daten, const tP
 void tGraphPrinting::BuildPages() {
   PageNumbers.Clear();
   SetHeaderTexts(QStringLiteral("Grafischer Kostenverlauf"));
+  DocumentName = PdfDocumentName(QStringLiteral("Amortisations-Grafik"), HeaderTitle);
   SetReportFont();
   PageNumbers.Add(1);
 }

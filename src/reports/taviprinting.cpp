@@ -5,6 +5,7 @@
 #include "edevexception.h"
 #include "numfmt.h"
 #include "pageframe.h"
+#include "pdfname.h"
 #include "printer.h"
 #include "tablelayout.h"
 #include "tavidaten.h"
@@ -55,6 +56,7 @@ void tTaviPrinting::SetHeaderTexts(const QString& reportTitle) {
 void tTaviPrinting::BuildPages() {
   PageNumbers.Clear();
   SetHeaderTexts(QStringLiteral("Tabellarischer Kostenverlauf"));
+  DocumentName = PdfDocumentName(QStringLiteral("Amortisations-Tabelle"), HeaderTitle);
   SetReportFont();
   if (MonthCount < 0)
     throw EDevException(QStringLiteral("Die Anzahl der Monate darf nicht negativ sein."), kLocation);

@@ -17,6 +17,7 @@
 #include "morlakapp.h"
 #include "msgdlg.h"
 #include "numfield.h"
+#include "returnkey.h"
 
 namespace {
 
@@ -80,6 +81,7 @@ tDlgGraph::tDlgGraph(const tTaviDaten& daten, const tPaybackCalc& calc, std::fun
   setMinimumSize(kClientWidth, kClientHeight);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
+  ClickOnReturnIn(this);  // Return on "Abbrechen" does not print
   FormCreate();
   adjustSize();
   setGeometry(CentredOnScreen(this, size()));

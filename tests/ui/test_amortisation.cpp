@@ -391,7 +391,7 @@ TEST_F(Amortisation, F10OpensTheMenuBar) {
   QTest::keyClick(Field(dlg, "Zusatzkosten_ZS_Feld"), Qt::Key_F10);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !opened.isEmpty(); }));
   EXPECT_EQ(opened, bar->actions().first()->menu()->title());
-  EXPECT_EQ(opened, QStringLiteral("Bearbeiten"));
+  EXPECT_EQ(opened, QStringLiteral("&Bearbeiten"));
 }
 
 TEST_F(Amortisation, TrainingDaysSetTheTrainingCost) {
@@ -578,13 +578,13 @@ TEST_F(Amortisation, MenusToolBarAndPages) {
     return list;
   };
   auto* edit = Ctl<QMenu>(dlg, "MenuEdit");
-  EXPECT_EQ(edit->title(), QStringLiteral("Bearbeiten"));
-  EXPECT_EQ(edit->actions().value(0)->text(), QStringLiteral("Seite"));
+  EXPECT_EQ(edit->title(), QStringLiteral("&Bearbeiten"));
+  EXPECT_EQ(edit->actions().value(0)->text(), QStringLiteral("&Seite"));
   EXPECT_EQ(names(edit->actions().mid(1)),
             QStringList({"-", "ActionPrintTable", "ActionPrintGraphic", "ActionPrintOverview"}));
   EXPECT_EQ(names(Ctl<QMenu>(dlg, "MenuPage")->actions()),
             QStringList({"ActionSystem", "ActionResults", "ActionEconomics"}));
-  EXPECT_EQ(Ctl<QMenu>(dlg, "MenuHelp")->title(), QStringLiteral("Hilfe"));
+  EXPECT_EQ(Ctl<QMenu>(dlg, "MenuHelp")->title(), QStringLiteral("&Hilfe"));
   EXPECT_EQ(names(Ctl<QMenu>(dlg, "MenuHelp")->actions()), QStringList({"ActionHelp"}));
   EXPECT_EQ(names(Ctl<QToolBar>(dlg, "ToolBar")->actions()),
             QStringList({"ActionPrintTable", "ActionPrintGraphic", "ActionPrintOverview", "-", "ActionHelp"}));
