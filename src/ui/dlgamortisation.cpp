@@ -21,8 +21,9 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <limits>
+#include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -59,7 +60,17 @@ const QString kNoFigure = QString(10, QLatin1Char('*'));
 QString MoneyText(int32_t value) { return IsSaturated(value) ? kNoFigure : QString::number(value); }
 QString BalanceText(int64_t value) { return value == kNoBalance ? kNoFigure : QString::number(value); }
 QString RealText(extended value, int width, int decimals) {
-  return QString::fromStdString(FormatReal(value, width, decimals));
+  return QString::fromStdString(FormatRealInFull(value, width, decimals));
+}
+
+// A payback period and its unit: "keine Amortisation" alone where there is
+// none, the months and "Monate" otherwise.
+void ShowPayback(QLabel* value, extended months, bool found) {
+  const bool none = !found && !std::isnan(months);
+  value->setText(none ? QStringLiteral("keine Amortisation")
+                      : QString::fromStdString(FormatPayback(months, found, 8, 1)));
+  if (auto* unit = value->parentWidget()->findChild<QLabel*>(value->objectName() + QStringLiteral("Einheit")))
+    unit->setText(none ? QString() : QStringLiteral("Monate"));
 }
 
 }  // namespace
@@ -416,13 +427,13 @@ void tDlgAmortisation::ShowResults() {
   fLblCostsZS->setText(MoneyText(r.CostsZS));
   fLblSavingZS->setText(MoneyText(r.EinsparungKostenZS));
   for (int i = 0; i < 3; ++i) fLblBalanceZS[i]->setText(BalanceText(r.BalanceZS[i]));
-  fLblPaybackZS->setText(RealText(r.PaybackZS, 8, 1));
+  ShowPayback(fLblPaybackZS, r.PaybackZS, r.PaybackZSFound);
 
   fLblCostsPL->setText(MoneyText(r.CostsPL));
   fLblSavingPlanzeitPL->setText(MoneyText(r.EinsparungKostenPlanzeit));
   fLblRestSavingPL->setText(MoneyText(r.RestEinsparungKosten));
   for (int i = 0; i < 3; ++i) fLblBalancePL[i]->setText(BalanceText(r.BalancePL[i]));
-  fLblPaybackPL->setText(RealText(r.PaybackPL, 8, 1));
+  ShowPayback(fLblPaybackPL, r.PaybackPL, r.PaybackPLFound);
 
   fLblZeitstudienanteil->setText(RealText(r.Zeitstudienanteil, 6, 2));
   fLblAnzahlZeitstudien->setText(RealText(r.AnzahlZeitstudien, 6, 2));
@@ -430,7 +441,7 @@ void tDlgAmortisation::ShowResults() {
   fLblExtraCostsPLZS->setText(MoneyText(r.MehrkostenPL));
   fLblSavingPLZS->setText(MoneyText(r.EinsparungPlanzeit));
   for (int i = 0; i < 3; ++i) fLblBalancePLZS[i]->setText(BalanceText(r.BalancePLZS[i]));
-  fLblPaybackPLZS->setText(RealText(r.PaybackPLZS, 8, 1));
+  ShowPayback(fLblPaybackPLZS, r.PaybackPLZS, r.PaybackPLZSFound);
 }
 
 void tDlgAmortisation::SetFieldEditable(tNumField* field, bool editable) { field->SetEditable(editable); }
