@@ -32,6 +32,7 @@
 #include "numfield.h"
 #include "numfmt.h"
 #include "onscreen.h"
+#include "pageneeds.h"
 #include "printer.h"
 #include "tavidaten.h"
 #include "textentry.h"
@@ -573,6 +574,10 @@ QWidget* tDlgMain::BuildSheetBegruendung() {
 
 void tDlgMain::FormCreate(const QString& programDir) {
   fApp = std::make_unique<tSimpleApp>(QStringLiteral("TAVI"), QStringLiteral("2.0"), programDir);
+  if (tExtendedPrinter* printer = fApp->Printer()) {
+    const tPageNeeds needs = LeastPageForReports();
+    printer->SetLeastUsableArea(needs.Width, needs.Height);
+  }
   fDaten = std::make_unique<tTaviDaten>();
   fDataFileName = fApp->ProgramDir() + QStringLiteral("TAVI.DAT");
   if (QFileInfo::exists(fDataFileName)) {
