@@ -125,20 +125,15 @@ std::optional<int32_t> TimeX(int32_t plotLeft, extended months, const tTicks& ti
   return static_cast<int32_t>(x);
 }
 
-std::optional<tBox> NearestFreePlace(std::vector<tPlace> places, const tBox& area, const std::vector<tBox>& taken) {
+std::optional<tPlace> NearestFreePlace(std::vector<tPlace> places, const tBox& area, const std::vector<tBox>& taken) {
   std::stable_sort(places.begin(), places.end(),
                    [](const tPlace& a, const tPlace& b) { return a.Distance2 < b.Distance2; });
   for (const tPlace& place : places) {
     if (!place.Box.Within(area)) continue;
     if (std::none_of(taken.begin(), taken.end(), [&](const tBox& t) { return t.Overlaps(place.Box); }))
-      return place.Box;
+      return place;
   }
   return std::nullopt;
-}
-
-tBox TextBox(int32_t x, int32_t y, int32_t width, int32_t ascent, int32_t descent, bool baseline) {
-  if (baseline) return {x - width, y - ascent, x, y + descent};
-  return {x, y, x + width, y + ascent + descent};
 }
 
 }  // namespace graph

@@ -116,21 +116,18 @@ struct tBox {
 // The least distance between two labels side by side.
 constexpr int32_t kLabelSpacing = 10;
 
-// A place a label may take, and the square of its distance from the place
-// the label was meant for.
+// A place a label may take, the square of its distance from the place the
+// label was meant for, and which way the label is written there (the
+// caller's count).
 struct tPlace {
   tBox Box;
   int64_t Distance2 = 0;
+  int Variant = 0;
 };
 
 // The nearest of the places that lies within `area` and overlaps none of
 // `taken` (on equal distance the one given first); none when there is no
 // such place.
-std::optional<tBox> NearestFreePlace(std::vector<tPlace> places, const tBox& area, const std::vector<tBox>& taken);
-
-// The box of a text of the given width whose reference point is (x, y):
-// with `baseline` the point is the right end of its baseline (ascent above,
-// descent below), otherwise its top left corner (height below).
-tBox TextBox(int32_t x, int32_t y, int32_t width, int32_t ascent, int32_t descent, bool baseline);
+std::optional<tPlace> NearestFreePlace(std::vector<tPlace> places, const tBox& area, const std::vector<tBox>& taken);
 
 }  // namespace graph

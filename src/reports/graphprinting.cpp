@@ -153,7 +153,6 @@ void tGraphPrinting::DrawTimeAxis() {
   rec.MoveTo(PlotLeft, PlotBottom);
   rec.LineTo(PlotRight, PlotBottom);
 
-  const int32_t ascent = rec.TextAscent();
   const int32_t height = rec.TextHeight(QStringLiteral("0"));
   const std::vector<int32_t> offsets = graph::TickOffsets(PlotWidth, TickPixelsX);
   std::vector<QString> labels;
@@ -170,9 +169,8 @@ void tGraphPrinting::DrawTimeAxis() {
     rec.LineTo(x, PlotBottom + graph::kTickLength);
     if (shown[k]) {
       rec.TextOut(edges[k], PlotBottom + graph::kTickLength, labels[k]);
-      AddLabel(tLabelKind::TimeTick, labels[k],
-               graph::TextBox(edges[k], PlotBottom + graph::kTickLength, rec.TextWidth(labels[k]), ascent,
-                              height - ascent, false));
+      const int32_t top = PlotBottom + graph::kTickLength;
+      AddLabel(tLabelKind::TimeTick, labels[k], {edges[k], top, edges[k] + rec.TextWidth(labels[k]), top + height});
     }
     rec.Pen().Style = tPenStyle::Dot;
     rec.MoveTo(x, PlotTop);
@@ -247,18 +245,22 @@ int64_t Distance2(int64_t dx, int64_t dy) {
 
 }  // namespace
 
+std::optional<graph::tBox> tGraphPrinting::MarkLine(extended payback, tSeries k, extended scale) const {
+  const auto x = graph::TimeX(PlotLeft, payback, TimeTicks());
+  if (!x || *x < 0 || *x > PageWidth()) return std::nullopt;
+  const int64_t top = CurveY(k, payback, scale);
+  return graph::tBox{*x, static_cast<int32_t>(std::max<int64_t>(top, PlotTop)), *x + 1, PlotBottom};
+}
+
 void tGraphPrinting::DrawPaybackMark(extended payback, bool found, tSeries k, const QColor& colour,
                                      extended scale) {
   SetReportFont();
-  const auto x = graph::TimeX(PlotLeft, payback, TimeTicks());
-  if (!x || *x < 0 || *x > PageWidth()) return;
-  const float value = Series().ValueAt(k, payback);
-  const int64_t top = static_cast<int64_t>(PlotBottom) - graph::CostHeight(scale, value);
-  const auto end = static_cast<int32_t>(std::max<int64_t>(top, PlotTop));
+  const std::optional<graph::tBox> mark = MarkLine(payback, k, scale);
+  if (!mark) return;
+  const int32_t x = mark->Left;
   Recorder.Pen().Color = colour;
-  Recorder.MoveTo(*x, PlotBottom);
-  Recorder.LineTo(*x, end);
-  fMarkLines.push_back({*x, end, *x + 1, PlotBottom});
+  Recorder.MoveTo(x, PlotBottom);
+  Recorder.LineTo(x, mark->Top);
 
   // The value centred under the mark, one line below the tick labels (or
   // the nearest free place on that line or the next), without FormatReal's
@@ -267,60 +269,78 @@ void tGraphPrinting::DrawPaybackMark(extended payback, bool found, tSeries k, co
   const QString text = QString::fromStdString(FormatPayback(payback, found, 6, 2)).trimmed();
   const int32_t width = Recorder.TextWidth(text);
   const int32_t height = Recorder.TextHeight(QStringLiteral("0"));
-  const int32_t wanted = *x - width / 2;
+  const int32_t wanted = x - width / 2;
   const int32_t line = PlotBottom + height + 20;
   std::vector<graph::tPlace> places{{{wanted, line, wanted + width, line + height}, 0}};
   for (const int32_t y : {line, line + height})
     for (int32_t left = 0; left + width <= PageWidth(); ++left)
       places.push_back({{left, y, left + width, y + height}, Distance2(left - wanted, y - line)});
   const graph::tBox area{0, PlotBottom + 1, PageWidth(), PageHeight()};
-  const graph::tBox box =
-      graph::NearestFreePlace(std::move(places), area,
-                              LabelBoxes({tLabelKind::TimeTick, tLabelKind::AxisTitle, tLabelKind::PaybackValue}))
-          .value_or(graph::tBox{wanted, line, wanted + width, line + height});
+  const std::optional<graph::tPlace> free = graph::NearestFreePlace(
+      std::move(places), area, LabelBoxes({tLabelKind::TimeTick, tLabelKind::AxisTitle, tLabelKind::PaybackValue}));
+  const graph::tBox box = free ? free->Box : graph::tBox{wanted, line, wanted + width, line + height};
   Recorder.TextOut(box.Left, box.Top, text);
   AddLabel(tLabelKind::PaybackValue, text, box);
 }
 
-void tGraphPrinting::DrawCurveName(extended payback, tSeries k, const QString& name, const QColor& colour,
-                                   uint16_t align, extended scale) {
+std::optional<tGraphPrinting::tNamePlace> tGraphPrinting::PlaceCurveName(extended payback, tSeries k,
+                                                                        const QString& name, uint16_t align,
+                                                                        extended scale) {
   SetReportFont();
   const auto x0 = graph::TimeX(PlotLeft, payback, TimeTicks(), 2);
-  if (!x0) return;
-  const bool baseline = (align & TA_BASELINE) == TA_BASELINE;
+  if (!x0) return std::nullopt;
   const int32_t width = Recorder.TextWidth(name);
   const int32_t ascent = Recorder.TextAscent();
-  const int32_t descent = Recorder.TextHeight(QStringLiteral("0")) - ascent;
+  const int32_t height = Recorder.TextHeight(QStringLiteral("0"));
   const int64_t y0 = CurveY(k, payback / 2, scale);
-  const auto boxAt = [&](int32_t x, int64_t y) {
-    return graph::TextBox(x, Saturate32(y), width, ascent, descent, baseline);
+  // Written as specified (variant 0), or, where that finds no room (a
+  // curve along the axis or the top of the plot), on the other side of
+  // the curve (variant 1): "Manuell" standing on it instead of hanging
+  // below, the others hanging below instead of standing on their baseline.
+  const bool baseline = (align & TA_BASELINE) == TA_BASELINE;
+  const uint16_t vertical[2] = {static_cast<uint16_t>(baseline ? TA_BASELINE : TA_TOP),
+                                static_cast<uint16_t>(baseline ? TA_TOP : TA_BOTTOM)};
+  const auto boxAt = [&](int32_t x, int64_t y, int variant) {
+    const int32_t left = baseline ? x - width : x;
+    const int64_t top = vertical[variant] == TA_BASELINE ? y - ascent
+                        : vertical[variant] == TA_BOTTOM ? y - height
+                                                         : y;
+    return graph::tBox{left, Saturate32(top), left + width, Saturate32(top + height)};
   };
 
   // Halfway to the payback on the curve, or the nearest free point of the
   // curve inside the plot.
-  std::vector<graph::tPlace> places{{boxAt(*x0, y0), 0}};
+  const int64_t otherSide = int64_t{height} * height;
+  std::vector<graph::tPlace> places{{boxAt(*x0, y0, 0), 0, 0}};
   for (int32_t x = PlotLeft; x <= PlotRight; ++x) {
     const extended months = static_cast<extended>(x - PlotLeft) * MonthsPerTick / TickPixelsX;
     const int64_t y = CurveY(k, months, scale);
-    places.push_back({boxAt(x, y), Distance2(int64_t{x} - *x0, y - y0)});
+    const int64_t distance = Distance2(int64_t{x} - *x0, y - y0);
+    places.push_back({boxAt(x, y, 0), distance, 0});
+    places.push_back({boxAt(x, y, 1), distance + otherSide, 1});
   }
   std::vector<graph::tBox> taken = LabelBoxes({tLabelKind::CurveName});
   taken.insert(taken.end(), fMarkLines.begin(), fMarkLines.end());
   const graph::tBox area{PlotLeft + graph::kTickLength + 1, PlotTop, PlotRight, PlotBottom};
-  const std::optional<graph::tBox> box = graph::NearestFreePlace(std::move(places), area, taken);
-  if (!box) return;  // the curve runs outside the plot
+  const std::optional<graph::tPlace> place = graph::NearestFreePlace(std::move(places), area, taken);
+  if (!place) return std::nullopt;  // the curve runs outside the plot
+  AddLabel(tLabelKind::CurveName, name, place->Box);
+  const uint16_t horizontal = baseline ? TA_RIGHT : TA_LEFT;
+  return tNamePlace{place->Box, static_cast<uint16_t>(horizontal | vertical[place->Variant])};
+}
 
+void tGraphPrinting::WriteCurveName(const tNamePlace& place, const QString& name, const QColor& colour) {
+  SetReportFont();
   tMetaFileRecorder& rec = Recorder;
   rec.Font().Color = colour;
-  rec.SetTextAlign(align);
-  rec.Brush() = tBrush{Qt::white, tBrushStyle::Solid};
-  rec.SetBkColor(Qt::white);
-  if (baseline)
-    rec.TextOut(box->Right, box->Top + ascent, name);
-  else
-    rec.TextOut(box->Left, box->Top, name);
-  rec.Brush().Style = tBrushStyle::Clear;
-  AddLabel(tLabelKind::CurveName, name, *box);
+  rec.SetTextAlign(place.Align);
+  const int32_t x = (place.Align & TA_RIGHT) ? place.Box.Right : place.Box.Left;
+  int32_t y = place.Box.Top;
+  if ((place.Align & TA_BASELINE) == TA_BASELINE)
+    y += rec.TextAscent();
+  else if (place.Align & TA_BOTTOM)
+    y = place.Box.Bottom;
+  rec.TextOut(x, y, name);
 }
 
 void tGraphPrinting::DrawPageBody(int32_t) {
@@ -351,10 +371,25 @@ void tGraphPrinting::DrawPageBody(int32_t) {
       {tSeries::PlannedTime, kPlannedColour, fCalc.PaybackPLZS(), fCalc.PaybackPLZSFound(), tSeries::PlannedTime,
        kMarkPLZSColour, QStringLiteral("Planzeitsystem"), TA_RIGHT | TA_BASELINE},
   };
+  // The names first find their places, clear of each other and of the
+  // marks; a white ground there keeps the grid lines out of them, the
+  // curves and marks are drawn over it, the names last.
+  for (const tRow& row : rows)
+    if (const auto mark = MarkLine(row.payback, row.markSeries, scale)) fMarkLines.push_back(*mark);
+  std::optional<tNamePlace> names[3];
+  for (size_t i = 0; i < 3; ++i)
+    names[i] = PlaceCurveName(rows[i].payback, rows[i].curve, rows[i].name, rows[i].nameAlign, scale);
+  Recorder.Pen().Style = tPenStyle::Clear;
+  Recorder.Brush() = tBrush{Qt::white, tBrushStyle::Solid};
+  for (const auto& place : names)
+    if (place) Recorder.Rectangle(place->Box.Left, place->Box.Top, place->Box.Right, place->Box.Bottom);
+  Recorder.Pen().Style = tPenStyle::Solid;
+  Recorder.Brush().Style = tBrushStyle::Clear;
+
   for (const tRow& row : rows) {
     DrawCurve(row.curve, row.curveColour, scale);
     DrawPaybackMark(row.payback, row.found, row.markSeries, row.markColour, scale);
   }
-  // The names last, on white: no curve, mark or grid line runs through them.
-  for (const tRow& row : rows) DrawCurveName(row.payback, row.curve, row.name, row.curveColour, row.nameAlign, scale);
+  for (size_t i = 0; i < 3; ++i)
+    if (names[i]) WriteCurveName(*names[i], rows[i].name, rows[i].curveColour);
 }

@@ -34,15 +34,17 @@
 // free: inside the plot for a name, inside the frame below the time axis
 // for a value, clear of every label placed before and, for a name, of the
 // payback marks. Otherwise the label takes the nearest free place: a name
-// along its curve, a value on its line or the line below it. Curve names
-// are written on white, so that grid lines do not run through them; they
-// are drawn after all curves and marks.
+// along its curve (on the other side of it where its own side has no
+// room), a value on its line or the line below it. Curve names
+// stand on white, so that no grid line runs through them; the curves and
+// marks are drawn over that ground, the names last.
 #pragma once
 
 #include <cstdint>
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -91,9 +93,19 @@ class tGraphPrinting : public tTaviPrinting {
   graph::tTicks TimeTicks() const { return {MonthsPerTick, TickPixelsX}; }
   graph::tTicks CostTicks() const { return {ThousandsPerTick, TickPixelsY}; }
   void DrawCurve(tSeries k, const QColor& colour, extended scale);
+  // The line of a payback mark on the page; none where its place lies
+  // outside the frame.
+  std::optional<graph::tBox> MarkLine(extended payback, tSeries k, extended scale) const;
   void DrawPaybackMark(extended payback, bool found, tSeries k, const QColor& colour, extended scale);
-  void DrawCurveName(extended payback, tSeries k, const QString& name, const QColor& colour, uint16_t align,
-                     extended scale);
+  // Finds and records the place of a curve name and how it is aligned
+  // there; none when the curve has no free place inside the plot.
+  struct tNamePlace {
+    graph::tBox Box;
+    uint16_t Align;
+  };
+  std::optional<tNamePlace> PlaceCurveName(extended payback, tSeries k, const QString& name, uint16_t align,
+                                           extended scale);
+  void WriteCurveName(const tNamePlace& place, const QString& name, const QColor& colour);
   // Records a label written at its box, and returns the box.
   void AddLabel(tLabelKind kind, const QString& text, const graph::tBox& box);
   std::vector<graph::tBox> LabelBoxes(std::initializer_list<tLabelKind> kinds) const;

@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -267,6 +268,11 @@ void tDlgAmortisation::UpdateMetrics() {
     else if (label->property("amortUnit").toBool())
       label->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Monate")));
   }
+  // Room for "keine Amortisation" from the start keeps the three groups'
+  // columns aligned whatever the results.
+  for (QLabel* payback : {fLblPaybackZS, fLblPaybackPL, fLblPaybackPLZS})
+    payback->setMinimumWidth(std::max(payback->minimumWidth(),
+                                      payback->fontMetrics().horizontalAdvance(QStringLiteral("keine Amortisation")) + 8));
 }
 
 // Top left to bottom right: the tabs, the cost groups (time-study system,

@@ -20,7 +20,6 @@ struct tPageText {
   int Width = 0;    // as laid out, page units
   int Ascent = 0;
   int Height = 0;   // ascent and descent
-  bool Opaque = false;  // on its own background
   int FontHeight = 0;
   // The text's rectangle on the page.
   int Left() const { return (Align & TA_CENTER) == TA_CENTER ? X - Width / 2 : (Align & TA_RIGHT) ? X - Width : X; }
@@ -52,7 +51,6 @@ inline std::vector<tPageText> PageTexts(const tPage& page) {
                      static_cast<int>(std::lround(t->Width)),
                      static_cast<int>(std::lround(t->Ascent)),
                      static_cast<int>(std::lround(t->Ascent + t->Descent)),
-                     t->Opaque,
                      t->Font.Height};
       if (t->Clipped) text.Clip = tRect{t->Clip.Left, -t->Clip.Top, t->Clip.Right, -t->Clip.Bottom};
       texts.push_back(text);

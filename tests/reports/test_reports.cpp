@@ -725,6 +725,8 @@ TEST_F(Reports, LabelsNeverCollide) {
       {"late payback of the time-study system", lateZS, 0, 0, {"243.56"}},
       {"paybacks 0.1 months apart", tenth, 0, 0, {"3.51", "3.61"}},
       {"paybacks 0.1 months apart, 60 months", tenth, 60, 250000, {"3.51", "3.61"}},
+      // The manual curve runs along the time axis: its name stands above it.
+      {"nothing at all", tTaviDaten(), 3, 10000, {"keine"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -750,16 +752,34 @@ TEST_F(Reports, LabelsNeverCollide) {
       EXPECT_TRUE(b.Within(label.Kind == tKind::CurveName      ? plot
                            : label.Kind == tKind::PaybackValue ? below
                                                                : frame));
-      // Drawn where it is recorded; curve names on white.
+      // Drawn where it is recorded; curve names on a white ground laid
+      // before the curves.
       const bool drawn = std::any_of(texts.begin(), texts.end(), [&](const tPageText& t) {
         return t.Text == label.Text && std::abs(t.Left() - b.Left) <= 1 && std::abs(t.Top() - b.Top) <= 1 &&
-               std::abs(t.Right() - b.Right) <= 1 && t.Opaque == (label.Kind == tKind::CurveName);
+               std::abs(t.Right() - b.Right) <= 1;
       });
       EXPECT_TRUE(drawn);
+      if (label.Kind == tKind::CurveName) {
+        const auto ground = std::find_if(page.Commands().begin(), page.Commands().end(), [&](const tDrawCmd& cmd) {
+          const auto* r = std::get_if<tRectCmd>(&cmd);
+          return r && r->Brush.Style == tBrushStyle::Solid && r->Brush.Color == Qt::white &&
+                 r->Pen.Style == tPenStyle::Clear && r->Corners == tRect{b.Left, -b.Top, b.Right, -b.Bottom};
+        });
+        const auto firstCurve = std::find_if(page.Commands().begin(), page.Commands().end(), [](const tDrawCmd& cmd) {
+          const auto* l = std::get_if<tLineCmd>(&cmd);
+          return l && l->Pen.Color == kOlive;
+        });
+        EXPECT_LT(ground, firstCurve);
+      }
       for (const auto& other : job.Labels)
         EXPECT_TRUE(&other == &label || !b.Overlaps(other.Box)) << other.Text.toStdString();
     }
     EXPECT_EQ(names, 3);
+    if (c.daten.AnzZS == 0) {
+      const tPageText* manual = FindText(texts, QStringLiteral("Manuell"));
+      ASSERT_NE(manual, nullptr);
+      EXPECT_EQ(manual->Align, TA_LEFT | TA_BOTTOM);
+    }
     for (const char* value : c.values) EXPECT_TRUE(FindText(texts, QString::fromLatin1(value))) << value;
 
     // Every payback mark ends where its curves cross, inside the plot.
