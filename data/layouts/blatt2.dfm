@@ -706,9 +706,9 @@ object Blatt2: TBlatt2
     ParentFont = False
   end
   object Edt60: TEdit
-    Left = 523
+    Left = 520
     Top = 592
-    Width = 95
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -745,9 +745,9 @@ object Blatt2: TBlatt2
     ParentFont = False
   end
   object Edt63: TEdit
-    Left = 523
+    Left = 520
     Top = 616
-    Width = 95
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -784,9 +784,9 @@ object Blatt2: TBlatt2
     ParentFont = False
   end
   object Edt66: TEdit
-    Left = 523
+    Left = 520
     Top = 640
-    Width = 95
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -823,9 +823,9 @@ object Blatt2: TBlatt2
     ParentFont = False
   end
   object Edt69: TEdit
-    Left = 523
+    Left = 520
     Top = 664
-    Width = 95
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []

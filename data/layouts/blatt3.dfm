@@ -474,9 +474,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt40: TEdit
-    Left = 186
+    Left = 183
     Top = 294
-    Width = 95
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -513,9 +513,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt43: TEdit
-    Left = 186
+    Left = 183
     Top = 318
-    Width = 95
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -552,9 +552,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt46: TEdit
-    Left = 186
+    Left = 183
     Top = 342
-    Width = 95
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -591,9 +591,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt49: TEdit
-    Left = 186
+    Left = 183
     Top = 366
-    Width = 95
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -694,9 +694,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt58: TEdit
-    Left = 523
+    Left = 520
     Top = 294
-    Width = 95
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -733,9 +733,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt61: TEdit
-    Left = 523
+    Left = 520
     Top = 318
-    Width = 95
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -772,9 +772,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt64: TEdit
-    Left = 523
+    Left = 520
     Top = 342
-    Width = 95
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -811,9 +811,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt67: TEdit
-    Left = 523
+    Left = 520
     Top = 366
-    Width = 95
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []

@@ -240,6 +240,27 @@ TEST_F(Overview, LargeFiguresFitTheirFieldsWithoutAsterisks) {
   EXPECT_TRUE(fMessages.isEmpty());
 }
 
+// The fields that were widened for large figures kept their right edges:
+// the worked example's figures stand where they always stood (A4, default
+// margins).
+TEST_F(Overview, FiguresThatFitStandWhereTheyStood) {
+  const struct {
+    int page;
+    const char* text;
+    int x, y;
+  } cases[] = {
+      {1, "45000", 1297, 943},  {1, " 3750", 1758, 943},  {1, "22500", 1297, 1636}, {1, " 3375", 1758, 1954},
+      {2, "22500", 1586, 1803}, {2, "62020", 1586, 1990}, {3, " 42750", 722, 1026}, {3, " 38850", 1586, 1214},
+  };
+  const auto job = Job();
+  for (const auto& c : cases) {
+    const std::vector<tPageText> texts = Texts(*job, c.page);
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const tPageText& t) {
+      return t.Text == QLatin1String(c.text) && t.X == c.x && t.Y == c.y && t.Align == (TA_RIGHT | TA_TOP);
+    })) << c.page << " " << c.text;
+  }
+}
+
 TEST_F(Overview, NoPaybackReadsKeineWithoutMonths) {
   fDaten.PotentialVorb = fDaten.PotentialDurchf = fDaten.PotentialAuswert = fDaten.PotentialAnzZS = 0;
   fCalc.Calculate(fDaten);
