@@ -103,11 +103,28 @@ void tTaviDaten::Load(tObjStream& s) {
 bool tTaviDaten::LoadFromFile(const std::string& fileName) {
   tObjFileStream stream(fileName, 0);
   try {
-    Load(stream);
+    return LoadDataFile(stream);
   } catch (const std::exception&) {
     return false;
   }
-  return stream.GetStatus() == stOk;
+}
+
+bool tTaviDaten::LoadDataFile(tObjStream& stream) {
+  Load(stream);
+  if (stream.GetStatus() != stOk) return false;
+  const int64_t rest = stream.Remaining();
+  if (rest > kMaxExtensionSize) return false;
+  std::string tail(static_cast<size_t>(rest), '\0');
+  if (rest > 0 && stream.Read(tail.data(), static_cast<int32_t>(rest)) != rest) return false;
+  Economics = tEconomicsInputs{};
+  fExtension.Read(tail, Economics);
+  return true;
+}
+
+void tTaviDaten::StoreDataFile(tObjStream& stream) const {
+  Store(stream);
+  const std::string extension = fExtension.Bytes(Economics);
+  if (!extension.empty()) stream.Write(extension.data(), static_cast<int32_t>(extension.size()));
 }
 
 bool tTaviDaten::SaveToFile(const std::string& fileName) const {
@@ -117,7 +134,7 @@ bool tTaviDaten::SaveToFile(const std::string& fileName) const {
   // write stays exactly as it is.
   tObjMemoryStream stream;
   try {
-    Store(stream);
+    StoreDataFile(stream);
   } catch (const std::exception&) {
     return false;
   }

@@ -9,13 +9,17 @@
 // (see extmath.h); a saturated figure is shown as asterisks.
 //
 // The record is streamable (class id 25002). Its data file has no header:
-// two short strings, five text lists and a fixed block of 60 bytes.
+// two short strings, five text lists and a fixed block of 60 bytes; the
+// inputs of the economic appraisal follow it in a block of their own
+// (dataextension.h), which the record's stored form never holds.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "dataextension.h"
+#include "economicsinputs.h"
 #include "extmath.h"
 #include "streamable.h"
 #include "textlist.h"
@@ -41,12 +45,25 @@ class tTaviDaten : public tStreamable {
   // file (a folder, FIFO, device or socket is refused without waiting on
   // it) or a read fails; what was read stays in the record, the rest keeps
   // its values.
+  // The bytes after the record are the extension block (Extension()).
   bool LoadFromFile(const std::string& fileName);
   // Writes the data file by replacing it (safefile.h): through symbolic
   // links to the file they end at, only when this user may write the
   // existing file, keeping its permission bits. On any failure the old file
   // stays untouched, no temporary file is left and the answer is false.
   bool SaveToFile(const std::string& fileName) const;
+
+  // The data file on a stream: the record, then the extension block. Load
+  // answers false when the record cannot be read or what follows it is
+  // larger than kMaxExtensionSize (no data file of this program).
+  static constexpr int64_t kMaxExtensionSize = 64 << 20;
+  bool LoadDataFile(tObjStream& stream);
+  void StoreDataFile(tObjStream& stream) const;
+  // What the last load found after the record.
+  const tDataExtension& Extension() const { return fExtension; }
+
+  // The inputs of the economic appraisal, stored after the record.
+  tEconomicsInputs Economics;
 
   // Company data (UTF-8). A setter keeps the first 255 characters; it
   // answers false and changes nothing when the text holds a character that
@@ -129,4 +146,5 @@ class tTaviDaten : public tStreamable {
   static bool SetShortString(std::string& field, std::string_view text);
   std::string fAnwendername;
   std::string fFirmenname;
+  tDataExtension fExtension;
 };

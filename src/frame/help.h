@@ -1,7 +1,8 @@
 // The program's help: an HTML help beside the program, "<dir>/TAVI.HLP",
 // a folder holding "index.html" (contents) and one page per help context
 // ("<context>.html"): 1 main window, 1200 graph dialog, 2000 payback
-// dialog, 4000 company data, 61200 printer setup.
+// dialog, 2100 its page "Wirtschaftlichkeit", 4000 company data, 61200
+// printer setup.
 //
 // The help window is one non-modal window that every request reuses. When
 // a modal dialog asks for help, the window is opened over that dialog so

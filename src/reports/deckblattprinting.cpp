@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "commandlist.h"
+#include "deckblatt4.h"
 #include "edevexception.h"
 #include "msgdlg.h"
 #include "objstream.h"
@@ -45,11 +46,17 @@ void SetText(QString& text, const std::optional<std::string>& value) {
 // ------------------------------------------------------------------ job
 
 tDeckBlattPrinting::tDeckBlattPrinting(const tTaviDaten& daten, const tPaybackCalc& calc, const QString& layoutDir,
-                                       tPageErrorReport onError)
-    : tPrintingEx(2, true), Daten(daten), Calc(calc), LayoutDir(layoutDir), fOnError(std::move(onError)) {
+                                       tPageErrorReport onError, tOverviewSheets sheets)
+    : tPrintingEx(2, true),
+      Daten(daten),
+      Calc(calc),
+      LayoutDir(layoutDir),
+      Sheets(sheets),
+      fOnError(std::move(onError)) {
   JobTitle = QStringLiteral("Amortisationsrechnung");
   HeaderTitle = QString::fromStdString(Daten.GetFirmenname());
-  ReportTitle = QStringLiteral("Gesamtübersicht");
+  ReportTitle = sheets == tOverviewSheets::EconomicsOnly ? QStringLiteral("Wirtschaftlichkeitsrechnung")
+                                                         : QStringLiteral("Gesamtübersicht");
   ReportInfo = QStringLiteral("Bearbeitet von ") + QString::fromStdString(Daten.GetAnwendername());
   FileName.clear();
   BuildWithTestPage();
@@ -57,12 +64,21 @@ tDeckBlattPrinting::tDeckBlattPrinting(const tTaviDaten& daten, const tPaybackCa
 
 void tDeckBlattPrinting::BuildPages() {
   ClearPages();
+  if (Sheets == tOverviewSheets::EconomicsOnly) {
+    PageNumbers.Add(1);
+    AddPage(std::make_unique<tTaviDeckblatt4>(this, 1));
+    return;
+  }
   PageNumbers.Add(1);
   AddPage(std::make_unique<tTaviDeckblatt1>(this, 1));
   PageNumbers.Add(2);
   AddPage(std::make_unique<tTaviDeckblatt2>(this, 2));
   PageNumbers.Add(3);
   AddPage(std::make_unique<tTaviDeckblatt3>(this, 3));
+  if (!Daten.Economics.IsDefault()) {
+    PageNumbers.Add(4);
+    AddPage(std::make_unique<tTaviDeckblatt4>(this, 4));
+  }
 }
 
 void tDeckBlattPrinting::ReportError(const QString& message) const {
@@ -79,7 +95,7 @@ void tDeckBlattPrinting::ReportError(const QString& message) const {
 
 // ---------------------------------------------------------------- pages
 
-QString tTaviPrintingPage::LayoutFileName() const { return QStringLiteral("BLATT%1.CFM").arg(Number); }
+QString tTaviPrintingPage::LayoutFileName() const { return QStringLiteral("BLATT%1.CFM").arg(Sheet); }
 
 tWrappedLines tTaviPrintingPage::Wrap(const std::vector<std::string>& lines) const {
   tMetaFileRecorder& recorder = fJob->Recorder;

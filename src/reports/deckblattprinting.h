@@ -2,7 +2,10 @@
 // the people who decide on the purchase. Page 1 shows the base data and the
 // savings, page 2 the saving shares with their justifications and the
 // time-study system, page 3 the time-study plus planned-time system and the
-// justification of the investment.
+// justification of the investment. When any input of the economic
+// appraisal differs from its default (the record's Economics), page 4
+// "Wirtschaftlichkeitsrechnung" follows (deckblatt4.h). The job can also
+// hold that page alone.
 //
 // The look of each page comes from its layout file "BLATT<n>.CFM" in the
 // layout folder (the program's directory); the page fills the layout's data
@@ -36,18 +39,25 @@ class tTaviDaten;
 // Receives the message of a page that could not be drawn.
 using tPageErrorReport = std::function<void(const QString& message)>;
 
+// Which sheets a job holds.
+enum class tOverviewSheets {
+  Overview,       // pages 1 to 3, and 4 when the appraisal has inputs
+  EconomicsOnly,  // the page of the appraisal alone, titled by it
+};
+
 class tDeckBlattPrinting : public tPrintingEx {
  public:
   // Portrait, with the printer margins. layoutDir: the folder of the layout
   // files. onError: where page errors go (empty: ShowError, deferred).
   tDeckBlattPrinting(const tTaviDaten& daten, const tPaybackCalc& calc, const QString& layoutDir,
-                     tPageErrorReport onError = {});
+                     tPageErrorReport onError = {}, tOverviewSheets sheets = tOverviewSheets::Overview);
 
   void BuildPages() override;
 
   const tTaviDaten& Daten;
   const tPaybackCalc& Calc;
   const QString LayoutDir;
+  const tOverviewSheets Sheets;
 
   // Font and width the justification texts are wrapped with: Arial 4 mm
   // into 170 mm.
@@ -65,13 +75,17 @@ class tDeckBlattPrinting : public tPrintingEx {
 // fields filled by GetData.
 class tTaviPrintingPage : public tPrintingPage {
  public:
-  tTaviPrintingPage(tDeckBlattPrinting* job, int32_t number) : tPrintingPage(job, number), fJob(job) {}
+  tTaviPrintingPage(tDeckBlattPrinting* job, int32_t number) : tTaviPrintingPage(job, number, number) {}
+  // sheet: the number of the layout file, when it is not the page's.
+  tTaviPrintingPage(tDeckBlattPrinting* job, int32_t number, int32_t sheet)
+      : tPrintingPage(job, number), Sheet(sheet), fJob(job) {}
   void Draw() override;
   // The text of data field `order` (name unused); text arrives as the
   // field's default and stays so for numbers the sheet does not know.
   virtual void GetData(const QString& name, int16_t order, QString& text) = 0;
-  // "BLATT" + number + ".CFM".
+  // "BLATT" + sheet + ".CFM".
   QString LayoutFileName() const;
+  const int32_t Sheet;
 
  protected:
   tDeckBlattPrinting& DeckJob() const { return *fJob; }

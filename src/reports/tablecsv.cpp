@@ -2,8 +2,11 @@
 
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 #include "costseries.h"
+#include "economics.h"
+#include "economicscsv.h"
 
 const char* const kTableCsvHeader[10] = {
     "Monat",
@@ -29,9 +32,15 @@ std::string CsvNumber(float value, char decimalPoint) {
   return text;
 }
 
-void WriteTableCsv(std::ostream& out, const tCostSeries& series, int32_t monthCount, char decimalPoint) {
+void WriteTableCsv(std::ostream& out, const tCostSeries& series, int32_t monthCount, char decimalPoint,
+                   const tEconomicsCalc* economics) {
   for (int i = 0; i < 10; ++i) out << (i ? ";" : "") << kTableCsvHeader[i];
+  if (economics)
+    for (const char* name : kTableCsvEconomicsHeader) out << ';' << name;
   out << '\n';
+  std::vector<tDiscountedAdvantage> discounted;
+  if (economics)
+    for (int c = 0; c < kComparisons; ++c) discounted.emplace_back(*economics, static_cast<tComparison>(c));
   const tSeries kinds[] = {tSeries::Manual, tSeries::TimeStudy, tSeries::PlannedTime};
   const tSavingPair pairs[] = {tSavingPair::ManualTimeStudy, tSavingPair::ManualPlannedTime,
                                tSavingPair::TimeStudyPlannedTime};
@@ -48,6 +57,16 @@ void WriteTableCsv(std::ostream& out, const tCostSeries& series, int32_t monthCo
     for (const tSavingPair p : pairs) {
       line += ';';
       line += CsvNumber(series.Saving(p, m), decimalPoint);
+    }
+    if (economics) {
+      for (const extended value : {economics->CumulatedCostsZS(m), economics->CumulatedCostsPL(m)}) {
+        line += ';';
+        line += CsvFixed(value, 2, decimalPoint);
+      }
+      for (tDiscountedAdvantage& d : discounted) {
+        line += ';';
+        line += CsvFixed(d.Next(), 2, decimalPoint);
+      }
     }
     line += '\n';
     out << line;

@@ -1,7 +1,9 @@
 #include "cmdline.h"
 
+#include <QRegularExpression>
 #include <set>
 
+#include "economicsinputs.h"
 #include "graphaxes.h"
 #include "printer.h"
 #include "yearcount.h"
@@ -30,9 +32,38 @@ QString ReadAxis(const QString& option, const QString& value, QString (*problemO
   return QString();
 }
 
-const QStringList kOptions = {QStringLiteral("--years"), QStringLiteral("--months"), QStringLiteral("--max-cost"),
-                              QStringLiteral("--pdf"),   QStringLiteral("--csv"),    QStringLiteral("--printer"),
-                              QStringLiteral("--data")};
+// A whole number from `minimum` to `maximum` into `into`; what is wrong
+// with it otherwise, prefixed by the option.
+QString ReadWhole(const QString& option, const QString& value, int32_t minimum, int32_t maximum,
+                  const QString& outOfRange, std::optional<int32_t>& into) {
+  bool ok = false;
+  const qlonglong number = value.trimmed().toLongLong(&ok);
+  if (!ok) return QStringLiteral("%1: \"%2\" ist keine gültige ganze Zahl.").arg(option, value);
+  if (number < minimum || number > maximum) return option + QStringLiteral(": ") + outOfRange;
+  into = static_cast<int32_t>(number);
+  return QString();
+}
+
+// A percentage with at most one decimal (point or comma), 0 to 30, into
+// tenths of a percent.
+QString ReadRate(const QString& value, std::optional<int32_t>& tenths) {
+  static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,3})(?:[.,](\\d))?\\s*$"));
+  const QRegularExpressionMatch match = form.match(value);
+  if (!match.hasMatch())
+    return QStringLiteral("--rate: \"%1\" ist kein Zinssatz in Prozent mit höchstens einer Nachkommastelle.").arg(value);
+  const int32_t number = match.captured(1).toInt() * 10 + (match.captured(2).isEmpty() ? 0 : match.captured(2).toInt());
+  if (number > tEconomicsInputs::kMaxRateTenths)
+    return QStringLiteral("--rate: Der Kalkulationszinssatz muss zwischen 0,0 und 30,0 % liegen.");
+  tenths = number;
+  return QString();
+}
+
+const QStringList kOptions = {QStringLiteral("--years"),      QStringLiteral("--months"),     QStringLiteral("--max-cost"),
+                              QStringLiteral("--pdf"),        QStringLiteral("--csv"),        QStringLiteral("--printer"),
+                              QStringLiteral("--data"),       QStringLiteral("--running-zs"), QStringLiteral("--running-pl"),
+                              QStringLiteral("--life"),       QStringLiteral("--rate")};
+const QStringList kEconomicsOptions = {QStringLiteral("--running-zs"), QStringLiteral("--running-pl"),
+                                       QStringLiteral("--life"), QStringLiteral("--rate")};
 
 }  // namespace
 
@@ -44,7 +75,7 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
       return help;
     }
   if (arguments.isEmpty())
-    return Usage(QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph oder overview."));
+    return Usage(QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview oder economics."));
 
   tReportCommand command;
   const QString& what = arguments.first();
@@ -54,12 +85,16 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
     command.Kind = tKind::Graph;
   else if (what == QStringLiteral("overview"))
     command.Kind = tKind::Overview;
+  else if (what == QStringLiteral("economics"))
+    command.Kind = tKind::Economics;
   else if (what.startsWith(QStringLiteral("-")))
-    return Usage(QStringLiteral("Bitte geben Sie zuerst an, was gedruckt wird: table, graph oder overview."));
+    return Usage(QStringLiteral("Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview oder economics."));
   else
-    return Usage(QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table, graph und overview.").arg(what));
+    return Usage(
+        QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table, graph, overview und economics.").arg(what));
   const bool table = command.Kind == tKind::Table;
   const bool overview = command.Kind == tKind::Overview;
+  const bool economics = command.Kind == tKind::Economics;
 
   std::set<QString> seen;
   for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -82,7 +117,27 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
     }
     if (!seen.insert(option).second) return Usage(QStringLiteral("Die Option %1 ist doppelt angegeben.").arg(option));
 
-    if (option == QStringLiteral("--years")) {
+    if (kEconomicsOptions.contains(option)) {
+      if (command.Kind == tKind::Graph)
+        return Usage(QStringLiteral("Die Option %1 gilt nur für economics, overview und table --csv.").arg(option));
+      QString problem;
+      if (option == QStringLiteral("--running-zs") || option == QStringLiteral("--running-pl"))
+        problem = ReadWhole(option, value, 0, tEconomicsInputs::kMaxRunningCosts,
+                            QStringLiteral("Die laufenden Kosten müssen zwischen 0 und 999999 EUR im Jahr liegen."),
+                            option == QStringLiteral("--running-zs") ? command.RunningCostsZS : command.RunningCostsPL);
+      else if (option == QStringLiteral("--life"))
+        problem = ReadWhole(option, value, tEconomicsInputs::kMinLife, tEconomicsInputs::kMaxLife,
+                            QStringLiteral("Die Nutzungsdauer muss zwischen 1 und 20 Jahren liegen."), command.UsefulLife);
+      else
+        problem = ReadRate(value, command.RateTenths);
+      if (!problem.isEmpty()) return Usage(problem);
+    } else if (economics && option != QStringLiteral("--data") && option != QStringLiteral("--pdf") &&
+               option != QStringLiteral("--csv")) {
+      if (option == QStringLiteral("--printer"))
+        return Usage(QStringLiteral("Die Option --printer gilt nicht für economics: die Seite gibt es als --pdf, "
+                                    "die Zahlen als --csv."));
+      return Usage(QStringLiteral("Die Option %1 gilt nicht für economics.").arg(option));
+    } else if (option == QStringLiteral("--years")) {
       if (!table) return Usage(QStringLiteral("Die Option --years gilt nur für table."));
       const tYearCount years = ParseYearCount(value);
       if (!years.Ok()) return Usage(QStringLiteral("--years: ") + years.Message);
@@ -102,11 +157,14 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
       command.DataFile = value;
     } else {  // the outputs
       if (command.Output != tOutput::None)
-        return Usage(table ? QStringLiteral("Bitte geben Sie nur eines von --pdf, --csv und --printer an.")
-                           : QStringLiteral("Bitte geben Sie nur eines von --pdf und --printer an."));
-      if (option == QStringLiteral("--csv") && !table)
-        return Usage(overview ? QStringLiteral("Die Option --csv gilt nur für table; die Gesamtübersicht gibt es als --pdf.")
-                              : QStringLiteral("Die Option --csv gilt nur für table; die Grafik gibt es als --pdf."));
+        return Usage(table       ? QStringLiteral("Bitte geben Sie nur eines von --pdf, --csv und --printer an.")
+                     : economics ? QStringLiteral("Bitte geben Sie nur eines von --pdf und --csv an.")
+                                 : QStringLiteral("Bitte geben Sie nur eines von --pdf und --printer an."));
+      if (option == QStringLiteral("--csv") && !table && !economics)
+        return Usage(overview ? QStringLiteral("Die Option --csv gilt nur für table und economics; die Gesamtübersicht "
+                                               "gibt es als --pdf.")
+                              : QStringLiteral("Die Option --csv gilt nur für table und economics; die Grafik gibt es "
+                                               "als --pdf."));
       if (value.isEmpty())
         return Usage(option == QStringLiteral("--printer") ? QStringLiteral("Bei --printer fehlt der Druckername.")
                                                             : QStringLiteral("Bei %1 fehlt der Dateiname.").arg(option));
@@ -119,8 +177,12 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
     }
   }
   if (command.Output == tOutput::None)
-    return Usage(table ? QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf, --csv oder --printer.")
-                       : QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf oder --printer."));
+    return Usage(table       ? QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf, --csv oder --printer.")
+                 : economics ? QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf oder --csv.")
+                             : QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf oder --printer."));
+  if (table && command.Output != tOutput::Csv && command.HasEconomicsOption())
+    return Usage(QStringLiteral(
+        "Die Optionen --running-zs, --running-pl, --life und --rate gelten bei table nur mit --csv."));
   return command;
 }
 
@@ -129,8 +191,10 @@ QString HelpText() {
       "Aufruf:\n"
       "  tavi-report table [--years N] (--pdf DATEI | --csv DATEI | --printer DRUCKER) [--data DATEI]\n"
       "  tavi-report graph [--months N] [--max-cost EUR] (--pdf DATEI | --printer DRUCKER) [--data DATEI]\n"
-      "  tavi-report overview (--pdf DATEI | --printer DRUCKER) [--data DATEI]\n"
+      "  tavi-report overview [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --printer DRUCKER) [--data DATEI]\n"
+      "  tavi-report economics [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --csv DATEI) [--data DATEI]\n"
       "  tavi-report --help\n"
+      "  WIRTSCHAFTLICHKEIT: [--running-zs EUR] [--running-pl EUR] [--life JAHRE] [--rate PROZENT]\n"
       "\n"
       "Druckt die Amortisations-Tabelle, die Amortisations-Grafik oder die Gesamtübersicht von TAVI ohne\n"
       "Fenster: als PDF-Datei (A4, mit den Rändern aus TAVI.INI), auf einen CUPS-Drucker oder, nur die\n"
@@ -142,11 +206,24 @@ QString HelpText() {
       "\n"
       "  table             Tabellarischer Kostenverlauf, Monat für Monat (Hochformat)\n"
       "  graph             Grafischer Kostenverlauf, eine Seite im Querformat\n"
-      "  overview          Gesamtübersicht, drei Seiten im Hochformat (Formulare BLATT1.CFM bis BLATT3.CFM)\n"
+      "  overview          Gesamtübersicht, drei Seiten im Hochformat (Formulare BLATT1.CFM bis BLATT3.CFM);\n"
+      "                    weicht eine Angabe zur Wirtschaftlichkeit von ihrer Vorgabe ab, folgt die Seite\n"
+      "                    Wirtschaftlichkeitsrechnung (BLATT4.CFM)\n"
+      "  economics         Wirtschaftlichkeitsrechnung: die Seite als PDF oder, für eine Tabellenkalkulation,\n"
+      "                    eine CSV-Datei mit einer Zeile je Vergleich (1, 2, 3): Laufende Kosten, Nettoeinsparung,\n"
+      "                    Amortisation mit laufenden Kosten, Dynamische Amortisation, Kapitalwert, Interner\n"
+      "                    Zinsfuß und die Salden nach 1, 2, 3 Jahren und nach der Nutzungsdauer\n"
       "  --years N         Jahre der Tabelle, 0 bis 178956970 (Vorgabe 1); 0 zeigt nur Monat 0\n"
       "  --months N        Laufzeit der Grafik in Monaten, 1 bis 9999999\n"
       "  --max-cost EUR    Maximale Ausgaben der Kostenachse in EUR, 1000 bis 2147483647\n"
       "                    (Vorgabe für beide: der Vorschlag des Fensters \"Amortisations - Grafik\")\n"
+      "  --running-zs EUR  Laufende Kosten pro Jahr des Zeitstudiensystems, 0 bis 999999\n"
+      "  --running-pl EUR  Laufende Kosten pro Jahr des Zeitstudien+Planzeitsystems, 0 bis 999999\n"
+      "  --life JAHRE      Nutzungsdauer, 1 bis 20 Jahre\n"
+      "  --rate PROZENT    Kalkulationszinssatz, 0 bis 30 % mit höchstens einer Nachkommastelle (6,5 oder 6.5)\n"
+      "                    (Vorgabe: die Werte aus der Datendatei; bei table nur mit --csv, die CSV-Datei\n"
+      "                    erhält dann fünf Spalten mehr: die Kostensummen mit laufenden Kosten und die\n"
+      "                    abgezinsten Vorteile 1-2, 1-3, 2-3)\n"
       "  --pdf DATEI       schreibt eine PDF-Datei\n"
       "  --csv DATEI       schreibt die Zeilen der Tabelle: Monat, die sechs Kostenspalten und die drei\n"
       "                    Ersparnisse, ungerundet, durch Semikolon getrennt, mit dem Dezimalzeichen der\n"

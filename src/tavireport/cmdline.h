@@ -2,8 +2,13 @@
 //
 //   tavi-report table [--years N] (--pdf FILE | --csv FILE | --printer QUEUE) [--data FILE]
 //   tavi-report graph [--months N] [--max-cost EUR] (--pdf FILE | --printer QUEUE) [--data FILE]
-//   tavi-report overview (--pdf FILE | --printer QUEUE) [--data FILE]
+//   tavi-report overview [ECONOMICS] (--pdf FILE | --printer QUEUE) [--data FILE]
+//   tavi-report economics [ECONOMICS] (--pdf FILE | --csv FILE) [--data FILE]
 //   tavi-report --help
+//
+// ECONOMICS: [--running-zs EUR] [--running-pl EUR] [--life YEARS]
+// [--rate PERCENT], the inputs of the economic appraisal in place of the
+// data file's; table takes them too, with --csv.
 //
 // Options take their value as the next argument or after "=" (--years=3).
 // ParseCommandLine only reads the arguments; it touches no file. A command
@@ -17,7 +22,7 @@
 #include <optional>
 
 struct tReportCommand {
-  enum class tKind { Usage, Help, Table, Graph, Overview };
+  enum class tKind { Usage, Help, Table, Graph, Overview, Economics };
   enum class tOutput { None, Pdf, Csv, Printer };
 
   tKind Kind = tKind::Usage;
@@ -29,6 +34,14 @@ struct tReportCommand {
   tOutput Output = tOutput::None;
   QString Target;             // the PDF or CSV file, or the CUPS queue
   QString DataFile;           // empty: TAVI.DAT in the program's directory
+
+  // The inputs of the economic appraisal given on the command line; empty:
+  // the data file's.
+  std::optional<int32_t> RunningCostsZS;  // euros per year, 0 to 999999
+  std::optional<int32_t> RunningCostsPL;
+  std::optional<int32_t> UsefulLife;      // years, 1 to 20
+  std::optional<int32_t> RateTenths;      // 0.1 % per year, 0 to 300
+  bool HasEconomicsOption() const { return RunningCostsZS || RunningCostsPL || UsefulLife || RateTenths; }
 };
 
 // arguments: without the program name.

@@ -5,10 +5,13 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
+#include <functional>
 #include <memory>
 #include <sstream>
 
 #include "deckblattprinting.h"
+#include "economics.h"
+#include "economicscsv.h"
 #include "edevexception.h"
 #include "graphaxes.h"
 #include "graphprinting.h"
@@ -32,11 +35,13 @@ void Say(std::ostream& err, const QString& message) {
 
 QString Native(const QString& file) { return QDir::toNativeSeparators(file); }
 
-int WriteCsv(const tReportCommand& command, const tPaybackCalc& calc, std::ostream& err) {
+// Writes what `produce` puts out, with the locale's decimal point.
+int WriteCsv(const tReportCommand& command, const std::function<void(std::ostream&, char)>& produce,
+             std::ostream& err) {
   const QString decimal = QLocale::system().decimalPoint();
   const char point = decimal == QStringLiteral(",") ? ',' : '.';
   std::ostringstream text;
-  WriteTableCsv(text, tCostSeries(calc), command.Years * 12, point);
+  produce(text, point);
   QSaveFile file(command.Target);
   const std::string bytes = text.str();
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) ||
@@ -49,6 +54,13 @@ int WriteCsv(const tReportCommand& command, const tPaybackCalc& calc, std::ostre
 }
 
 }  // namespace
+
+void ApplyEconomicsOptions(const tReportCommand& command, tEconomicsInputs& inputs) {
+  if (command.RunningCostsZS) inputs.RunningCostsZS = *command.RunningCostsZS;
+  if (command.RunningCostsPL) inputs.RunningCostsPL = *command.RunningCostsPL;
+  if (command.UsefulLife) inputs.UsefulLife = *command.UsefulLife;
+  if (command.RateTenths) inputs.RateTenths = *command.RateTenths;
+}
 
 QString PrepareRecord(tTaviDaten& daten) {
   if (const std::string unknown = UnknownOptionMessage(daten); !unknown.empty()) return QString::fromStdString(unknown);
@@ -72,10 +84,27 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
     Say(err, QStringLiteral("In der Datendatei \"%1\": %2").arg(Native(dataFile), problem));
     return 1;
   }
+  if (const std::string problem = daten.Extension().Problem(); !problem.empty())
+    Say(err, QStringLiteral("Warnung: ") + QString::fromStdString(problem));
+  ApplyEconomicsOptions(command, daten.Economics);
   tPaybackCalc calc;
   calc.Calculate(daten);
+  tEconomicsCalc economics;
+  economics.Calculate(daten, calc, daten.Economics);
 
-  if (command.Output == tOutput::Csv) return WriteCsv(command, calc, err);
+  if (command.Output == tOutput::Csv) {
+    if (command.Kind == tKind::Economics)
+      return WriteCsv(command, [&economics](std::ostream& out, char point) { WriteEconomicsCsv(out, economics, point); },
+                      err);
+    // The table's columns of the appraisal come with its inputs.
+    const bool withEconomics = !daten.Economics.IsDefault() || command.HasEconomicsOption();
+    return WriteCsv(
+        command,
+        [&](std::ostream& out, char point) {
+          WriteTableCsv(out, tCostSeries(calc), command.Years * 12, point, withEconomics ? &economics : nullptr);
+        },
+        err);
+  }
 
   try {
     tReportHost host(programDir);
@@ -84,12 +113,15 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
       Say(err, QStringLiteral("Warnung: Der %1 Rand aus TAVI.INI passt nicht auf das Papier und bleibt frei.").arg(side));
     });
     std::unique_ptr<tPrinting> job;
-    if (command.Kind == tKind::Overview) {
+    if (command.Kind == tKind::Overview || command.Kind == tKind::Economics) {
       // A sheet that cannot be drawn ends the run: nothing is written.
-      job = std::make_unique<tDeckBlattPrinting>(daten, calc, programDir, [](const QString& message) {
-        QString text = message;
-        throw EDevException(text.replace(QStringLiteral("\n\r"), QStringLiteral(" ")));
-      });
+      job = std::make_unique<tDeckBlattPrinting>(
+          daten, calc, programDir,
+          [](const QString& message) {
+            QString text = message;
+            throw EDevException(text.replace(QStringLiteral("\n\r"), QStringLiteral(" ")));
+          },
+          command.Kind == tKind::Economics ? tOverviewSheets::EconomicsOnly : tOverviewSheets::Overview);
     } else if (command.Kind == tKind::Table) {
       job = std::make_unique<tTaviPrinting>(command.Years * 12, daten, calc);
     } else {

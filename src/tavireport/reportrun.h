@@ -1,6 +1,10 @@
 // What tavi-report does with a command line it could read: read the data
 // file, compute what the payback dialog computes when it opens, and write
-// the table, the graph or the overview as PDF, CSV (table) or to a CUPS queue.
+// the table, the graph, the overview or the page of the economic appraisal
+// as PDF, CSV (table, appraisal) or to a CUPS queue. The inputs of the
+// appraisal are the data file's, each replaced by its option when given; a
+// damaged block of them in the data file is reported as a warning (the
+// defaults are used).
 //
 // Messages (German) go to `err`; the answer is the exit status: 0 done,
 // 1 failure (data file missing or unreadable, unknown option code in it,
@@ -17,6 +21,7 @@
 #include "cmdline.h"
 
 class tTaviDaten;
+struct tEconomicsInputs;
 
 // programDir: where TAVI.DAT and TAVI.INI lie.
 int RunReport(const tReportCommand& command, const QString& programDir, std::ostream& err);
@@ -26,3 +31,6 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
 // days. An empty answer, or the dialog's German message for an option code
 // it does not know.
 QString PrepareRecord(tTaviDaten& daten);
+
+// The options of the appraisal given on the command line, over the inputs.
+void ApplyEconomicsOptions(const tReportCommand& command, tEconomicsInputs& inputs);

@@ -34,6 +34,7 @@
 #include "appimages.h"
 #include "deckblattprinting.h"
 #include "dlggraph.h"
+#include "economicspage.h"
 #include "edevexception.h"
 #include "formparts.h"
 #include "help.h"
@@ -110,6 +111,8 @@ tDlgAmortisation::tDlgAmortisation(tTaviDaten& daten, QWidget* parent)
   fSheetResults = BuildResultsPage();
   fPageControl->addTab(fSheetSystem, QStringLiteral("Systemauswahl"));
   fPageControl->addTab(fSheetResults, QStringLiteral("Ergebnisseite"));
+  fSheetEconomics = new tEconomicsPage;
+  fPageControl->addTab(fSheetEconomics, QStringLiteral("Wirtschaftlichkeit"));
   fPageControl->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(fPageControl, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { fPopupMenu->popup(fPageControl->mapToGlobal(pos)); });
@@ -187,6 +190,7 @@ void tDlgAmortisation::DetachHandlers() {
   fUpdating = true;
   fUpDownZS->SetOnChangingEx(nullptr);
   fUpDownPL->SetOnChangingEx(nullptr);
+  fSheetEconomics->OnChanged = nullptr;
   for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
 }
 
@@ -208,6 +212,8 @@ void tDlgAmortisation::BuildActions() {
       action(QStringLiteral("ActionSystem"), QStringLiteral("Systemauswahl"), QStringLiteral("Systemauswahl"));
   fActionResults =
       action(QStringLiteral("ActionResults"), QStringLiteral("Ergebnisseite"), QStringLiteral("Ergebnisseite"));
+  fActionEconomics = action(QStringLiteral("ActionEconomics"), QStringLiteral("Wirtschaftlichkeit"),
+                            QStringLiteral("Wirtschaftlichkeit"));
   fActionHelp = action(QStringLiteral("ActionHelp"), QStringLiteral("Hilfe"), QStringLiteral("Hilfe"));
 
   fActionPrintTable->setIcon(AmortIcon(tAmortIcon::PrintTable));
@@ -220,6 +226,7 @@ void tDlgAmortisation::BuildActions() {
   connect(fActionPrintOverview, &QAction::triggered, this, &tDlgAmortisation::ActionPrintOverviewExecute);
   connect(fActionSystem, &QAction::triggered, this, &tDlgAmortisation::ActionSystemExecute);
   connect(fActionResults, &QAction::triggered, this, &tDlgAmortisation::ActionResultsExecute);
+  connect(fActionEconomics, &QAction::triggered, this, &tDlgAmortisation::ActionEconomicsExecute);
   connect(fActionHelp, &QAction::triggered, this, &tDlgAmortisation::ActionHelpExecute);
 }
 
@@ -230,6 +237,7 @@ void tDlgAmortisation::BuildMenus(QMenuBar* menuBar, QToolBar* toolBar) {
   page->setObjectName(QStringLiteral("MenuPage"));
   page->addAction(fActionSystem);
   page->addAction(fActionResults);
+  page->addAction(fActionEconomics);
   edit->addSeparator();
   edit->addAction(fActionPrintTable);
   edit->addAction(fActionPrintGraphic);
@@ -248,6 +256,7 @@ void tDlgAmortisation::BuildMenus(QMenuBar* menuBar, QToolBar* toolBar) {
   fPopupMenu->setObjectName(QStringLiteral("PopupMenu"));
   fPopupMenu->addAction(fActionSystem);
   fPopupMenu->addAction(fActionResults);
+  fPopupMenu->addAction(fActionEconomics);
 }
 
 // Widths that depend on the font: the entry fields hold as many digits as
@@ -277,15 +286,17 @@ void tDlgAmortisation::UpdateMetrics() {
 
 // Top left to bottom right: the tabs, the cost groups (time-study system,
 // then the planned-time system), the settings panel, then the results
-// page's two month counts, then "Schließen". Fields that are read-only in
+// page's two month counts, the appraisal's four inputs, then "Schließen". Fields that are read-only in
 // the current price mode take no Tab stop.
 void tDlgAmortisation::SetTabOrder() {
-  const QList<QWidget*> chain = {fPageControl->tabBar(), fInvestZS,     fSchulungZS,         fEditDaysZS,
+  QList<QWidget*> chain = {fPageControl->tabBar(), fInvestZS,     fSchulungZS,         fEditDaysZS,
                                  fZusatzZS,              fInvestPL,     fSchulungPL,         fEditDaysPL,
                                  fZusatzPL,              fRBtnManualInput, fRBtnStandardValues, fRBtnQUANTORIX,
                                  fRBtnBELTORIX,          fCBoxColorDisplay, fRBtnKARUBasic,     fRBtnKARUFull,
                                  fRBtnTOMVILReg,         fRBtnTOMVILKalk, fRBtnTOMVILAP,      fBeginnReduzierung,
-                                 fAufwandPLSyst,         fBtnClose};
+                                 fAufwandPLSyst};
+  for (QWidget* field : fSheetEconomics->Fields()) chain << field;
+  chain << fBtnClose;
   for (int i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
   fTabStops = new tTabStops(this, chain);
 }
@@ -320,6 +331,7 @@ void tDlgAmortisation::ConnectHandlers() {
       [this](int position, int, bool& allow) { UpDownTrainingDaysZSChangingEx(position, allow); });
   fUpDownPL->SetOnChangingEx(
       [this](int position, int, bool& allow) { UpDownTrainingDaysPLChangingEx(position, allow); });
+  fSheetEconomics->OnChanged = [this] { EvalFields(); };
 }
 
 // ------------------------------------------------------------- lifecycle
@@ -405,9 +417,13 @@ void tDlgAmortisation::StoreFields() {
   fDaten.ZusatzkostenPL = value(fZusatzPL);
   fDaten.BeginnReduzierung = value(fBeginnReduzierung);
   fDaten.AufwandPLSyst = value(fAufwandPLSyst);
+  fDaten.Economics = fSheetEconomics->Inputs();
 }
 
-void tDlgAmortisation::Calculate() { fCalc.Calculate(fDaten); }
+void tDlgAmortisation::Calculate() {
+  fCalc.Calculate(fDaten);
+  fEconomics.Calculate(fDaten, fCalc, fDaten.Economics);
+}
 
 void tDlgAmortisation::ShowResults() {
   fInvestZS->SetIntValue(fDaten.InvestZSSystem);
@@ -448,6 +464,9 @@ void tDlgAmortisation::ShowResults() {
   fLblSavingPLZS->setText(MoneyText(r.EinsparungPlanzeit));
   for (int i = 0; i < 3; ++i) fLblBalancePLZS[i]->setText(BalanceText(r.BalancePLZS[i]));
   ShowPayback(fLblPaybackPLZS, r.PaybackPLZS, r.PaybackPLZSFound);
+
+  fSheetEconomics->SetInputs(fDaten.Economics);
+  fSheetEconomics->ShowFigures(fEconomics);
 }
 
 void tDlgAmortisation::SetFieldEditable(tNumField* field, bool editable) { field->SetEditable(editable); }
@@ -526,7 +545,16 @@ void tDlgAmortisation::ActionResultsExecute() {
   fBeginnReduzierung->setFocus(Qt::OtherFocusReason);
 }
 
-void tDlgAmortisation::ActionHelpExecute() { ShowHelpTopic(kHelpContext); }
+void tDlgAmortisation::ActionEconomicsExecute() {
+  fPageControl->setCurrentWidget(fSheetEconomics);
+  fSheetEconomics->Fields().front()->setFocus(Qt::OtherFocusReason);
+}
+
+int tDlgAmortisation::HelpContext() const {
+  return fPageControl->currentWidget() == fSheetEconomics ? tEconomicsPage::kHelpContext : kHelpContext;
+}
+
+void tDlgAmortisation::ActionHelpExecute() { ShowHelpTopic(HelpContext()); }
 
 void tDlgAmortisation::ActionPrintTableExecute() {
   QString answer;

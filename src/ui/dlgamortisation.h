@@ -8,6 +8,8 @@
 // display and software editions (pricetable.h).
 // Page "Ergebnisseite" holds the two month counts of the planned-time
 // build-up and shows the results of the three comparisons.
+// Page "Wirtschaftlichkeit" (economicspage.h) holds the inputs of the
+// economic appraisal and shows its figures (economics.h).
 //
 // Every change recalculates at once (tPaybackCalc) and writes the dialog's
 // cost and month fields into the record; when the dialog is destroyed the
@@ -29,6 +31,7 @@
 #include <QDialog>
 #include <cstdint>
 
+#include "economics.h"
 #include "payback.h"
 
 class QAction;
@@ -43,6 +46,7 @@ class QScrollArea;
 class QTabWidget;
 class QToolBar;
 class tNumField;
+class tEconomicsPage;
 class tTaviDaten;
 class tAmortUpDown;
 class tTabStops;
@@ -63,9 +67,12 @@ class tDlgAmortisation : public QDialog {
   tTaviDaten& Daten() const { return fDaten; }
   // The results of the last Calculate.
   const tPaybackCalc& Calc() const { return fCalc; }
-  int HelpContext() const { return kHelpContext; }
+  const tEconomicsCalc& Economics() const { return fEconomics; }
+  // The help of the page shown (kHelpContext, or the appraisal's).
+  int HelpContext() const;
 
-  // Copies the eight cost and month fields into the record.
+  // Copies the eight cost and month fields and the appraisal's inputs into
+  // the record.
   void StoreFields();
   // Recomputes every result from the record.
   void Calculate();
@@ -78,6 +85,7 @@ class tDlgAmortisation : public QDialog {
   QAction* ActionPrintOverview() const { return fActionPrintOverview; }
   QAction* ActionSystem() const { return fActionSystem; }
   QAction* ActionResults() const { return fActionResults; }
+  QAction* ActionEconomics() const { return fActionEconomics; }
   QAction* ActionHelp() const { return fActionHelp; }
 
  protected:
@@ -109,6 +117,7 @@ class tDlgAmortisation : public QDialog {
   void UpDownTrainingDaysPLChangingEx(int newPosition, bool& allowChange);
   void ActionSystemExecute();
   void ActionResultsExecute();
+  void ActionEconomicsExecute();
   void ActionHelpExecute();
   // "Ausdruck Amortisations-Tabelle": asks "Anzahl der Jahre" (default 1;
   // cancel does nothing) and previews the month table of that many years.
@@ -127,6 +136,7 @@ class tDlgAmortisation : public QDialog {
 
   tTaviDaten& fDaten;
   tPaybackCalc fCalc;
+  tEconomicsCalc fEconomics;
   bool fUpdating = false;
 
   QAction* fActionPrintTable = nullptr;
@@ -134,11 +144,13 @@ class tDlgAmortisation : public QDialog {
   QAction* fActionPrintOverview = nullptr;
   QAction* fActionSystem = nullptr;
   QAction* fActionResults = nullptr;
+  QAction* fActionEconomics = nullptr;
   QAction* fActionHelp = nullptr;
   QMenu* fPopupMenu = nullptr;
   QTabWidget* fPageControl = nullptr;
   QWidget* fSheetSystem = nullptr;
   QWidget* fSheetResults = nullptr;
+  tEconomicsPage* fSheetEconomics = nullptr;
   QPushButton* fBtnClose = nullptr;
   tTabStops* fTabStops = nullptr;
   QMenuBar* fMenuBar = nullptr;

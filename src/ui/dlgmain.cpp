@@ -583,6 +583,8 @@ void tDlgMain::FormCreate(const QString& programDir) {
   if (QFileInfo::exists(fDataFileName)) {
     if (!fDaten->LoadFromFile(QFile::encodeName(fDataFileName).toStdString()))
       ShowError(QStringLiteral("Fehler beim Einlesen der Daten."));
+    else if (const std::string problem = fDaten->Extension().Problem(); !problem.empty())
+      ShowWarning(QString::fromStdString(problem));  // once, at start
   }
   fPotentialVorb->SetIntValue(fDaten->PotentialVorb);
   fPotentialDurchf->SetIntValue(fDaten->PotentialDurchf);

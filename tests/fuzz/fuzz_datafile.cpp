@@ -1,11 +1,15 @@
 // Any bytes as the data file TAVI.DAT: loading must neither crash nor read
-// beyond the file, every computed figure must be computable, and what the
-// record then stores must read back completely and store the same bytes.
+// beyond the file, every computed figure must be computable (those of the
+// economic appraisal too), and what the record then stores must read back
+// completely and store the same bytes - with what follows the record: the
+// block of the appraisal's inputs, or the bytes kept in its place.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "economics.h"
 #include "fuzzutil.h"
+#include "payback.h"
 #include "tavidaten.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -28,6 +32,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   sum += record.PotentialGesamt() + record.Gesamteinsparung();
   fuzzutil::Keep(sum);
   fuzzutil::Keep(record.GetAnwendername().size() + record.GetFirmenname().size());
+
+  if (!record.Economics.InRange()) std::abort();  // the block's values are checked
+  tPaybackCalc calc;
+  calc.Calculate(record);
+  tEconomicsCalc economics;
+  economics.Calculate(record, calc, record.Economics);
+  for (int c = 0; c < kComparisons; ++c) {
+    const tComparisonFigures& f = economics.Figures(static_cast<tComparison>(c));
+    fuzzutil::Keep(f.NetPresentValue + f.StaticPayback.Months + f.DynamicPayback.Months + f.InternalRate.Percent);
+  }
+
+  // The whole file: record and block, read back and stored again alike.
+  tObjMemoryStream file;
+  record.StoreDataFile(file);
+  if (file.GetStatus() != stOk) std::abort();
+  tTaviDaten reread;
+  tObjMemoryStream fileIn(file.Bytes());
+  if (!reread.LoadDataFile(fileIn) || !(reread.Economics == record.Economics)) std::abort();
+  tObjMemoryStream fileAgain;
+  reread.StoreDataFile(fileAgain);
+  if (fileAgain.Bytes() != file.Bytes()) std::abort();
 
   tObjMemoryStream stored;
   record.Store(stored);

@@ -33,6 +33,13 @@ std::string Stored(const tTaviDaten& record) {
   return m.Bytes();
 }
 
+// The record and what follows it in the data file.
+std::string StoredFile(const tTaviDaten& record) {
+  tObjMemoryStream m;
+  record.StoreDataFile(m);
+  return m.Bytes();
+}
+
 std::string Resources(const std::string& prefix,
                       const std::vector<std::pair<std::string, const tStreamable*>>& objects) {
   tObjMemoryStream m;
@@ -65,6 +72,11 @@ int main(int argc, char** argv) {
     const std::string filled = Stored(record);
     Save("fuzz_datafile", "filled.dat", filled);
     Save("fuzz_datafile", "short.dat", filled.substr(0, 40));
+    // With the block of the appraisal's inputs.
+    record.Economics.RunningCostsZS = 1200;
+    record.Economics.RunningCostsPL = 2400;
+    record.Economics.RateTenths = 60;
+    Save("fuzz_datafile", "economics.dat", StoredFile(record));
 
     // Collections and the other library classes, by class id.
     tCollection objects;

@@ -18,8 +18,10 @@
 #include "cupsfixture.h"
 #include "cupsmain.h"
 #include "datacommand.h"
+#include "deckblatt4.h"
 #include "deckblattprinting.h"
 #include "drawobjectcommand.h"
+#include "economicssheet.h"
 #include "mainfont.h"
 #include "numfmt.h"
 #include "objstream.h"
@@ -63,11 +65,17 @@ class Overview : public tReportFixture {
   void SetUp() override {
     tReportFixture::SetUp();
     if (HasFatalFailure()) return;
-    for (int n = 1; n <= 3; ++n) ASSERT_TRUE(fDir.CopyIn(kBin + QStringLiteral("/BLATT%1.CFM").arg(n)));
+    for (int n = 1; n <= 4; ++n) ASSERT_TRUE(fDir.CopyIn(kBin + QStringLiteral("/BLATT%1.CFM").arg(n)));
   }
-  std::unique_ptr<tDeckBlattPrinting> Job() {
-    return std::make_unique<tDeckBlattPrinting>(fDaten, fCalc, fDir.Path(),
-                                                [this](const QString& message) { fMessages << message; });
+  std::unique_ptr<tDeckBlattPrinting> Job(tOverviewSheets sheets = tOverviewSheets::Overview) {
+    return std::make_unique<tDeckBlattPrinting>(
+        fDaten, fCalc, fDir.Path(), [this](const QString& message) { fMessages << message; }, sheets);
+  }
+  // Running costs of 1200 and 2400 euros a year, 6 %.
+  void SetEconomics() {
+    fDaten.Economics.RunningCostsZS = 1200;
+    fDaten.Economics.RunningCostsPL = 2400;
+    fDaten.Economics.RateTenths = 60;
   }
   static std::vector<tPageText> Texts(tPrinting& job, int32_t page) {
     job.Recorder.Clear();
@@ -279,6 +287,66 @@ TEST_F(Overview, NoPaybackReadsKeineWithoutMonths) {
   EXPECT_EQ(units, 2);
 }
 
+// ------------------------------------------------------ the appraisal
+
+TEST_F(Overview, AppraisalSheetShowsEachOfItsFieldsOnceInsideTheUsableArea) {
+  const std::array<int32_t, 2> sizes = {Printer().UsableWidth(), Printer().PrintableHeight()};
+  std::unique_ptr<TCommandList> list = LoadSheet(fDir.File(QStringLiteral("BLATT4.CFM")));
+  ASSERT_NE(list, nullptr);
+  list->MoveOrigin(0, 260);
+  list->ScaleTo(2, sizes, 1);
+  list->MoveOrigin(0, 260);
+  std::multiset<int> fields;
+  for (int i = 0; i < list->Count(); ++i) {
+    TCommand& c = *list->At(i);
+    if (dynamic_cast<TDrawObjectCommand*>(&c)) continue;
+    SCOPED_TRACE(c.GetName());
+    EXPECT_GE(c.Left, 0);
+    EXPECT_LE(c.Left + c.Width, Printer().UsableWidth());
+    EXPECT_GE(c.Top, 260);
+    EXPECT_LE(c.Top + c.Height, Printer().UsableHeight());
+    if (auto* data = dynamic_cast<TDataCommand*>(&c)) fields.insert(data->Order);
+  }
+  std::multiset<int> expected = {0, 1, 2, 3};
+  for (int order = 10; order <= kCoverSheet4LastField; ++order) expected.insert(order);
+  EXPECT_EQ(fields, expected);
+}
+
+TEST_F(Overview, AppraisalIsAFourthPageOnlyWhenItHasInputs) {
+  EXPECT_EQ(Job()->PageCount(), 3);  // defaults: the three pages of old
+  fDaten.Economics.UsefulLife = 6;
+  EXPECT_EQ(Job()->PageCount(), 4);
+  fDaten.Economics.UsefulLife = 5;
+  SetEconomics();
+  const auto job = Job();
+  ASSERT_EQ(job->PageCount(), 4);
+  const auto* sheet = dynamic_cast<tTaviDeckblatt4*>(job->FindPrintingPage(4));
+  ASSERT_NE(sheet, nullptr);
+  EXPECT_EQ(sheet->LayoutFileName(), QStringLiteral("BLATT4.CFM"));
+  const std::vector<tPageText> texts = Texts(*job, 4);
+  EXPECT_TRUE(Has(texts, QStringLiteral("Seite 4 / 4")));
+  EXPECT_TRUE(Has(texts, QStringLiteral("Wirtschaftlichkeitsrechnung")));
+  for (const tPageText& t : texts) EXPECT_FALSE(t.Text.contains(QStringLiteral("OnData"))) << t.Text.toStdString();
+  for (int order = 0; order <= kCoverSheet4LastField; ++order) {
+    if (const std::optional<std::string> text = CoverSheet4Text(order, sheet->Economics())) {
+      EXPECT_TRUE(Has(texts, QString::fromStdString(*text))) << order << " " << *text;
+    }
+  }
+  EXPECT_TRUE(Has(texts, QStringLiteral("631.74 %")));
+  EXPECT_TRUE(Has(texts, QStringLiteral("\u00FCber 1000 %")));
+  // The other pages are those of old.
+  EXPECT_TRUE(Has(Texts(*job, 3), QStringLiteral("Seite 3 / 4")));
+  EXPECT_TRUE(fMessages.isEmpty()) << fMessages.join(u'|').toStdString();
+
+  // The page alone, as tavi-report economics prints it.
+  const auto alone = Job(tOverviewSheets::EconomicsOnly);
+  ASSERT_EQ(alone->PageCount(), 1);
+  EXPECT_EQ(alone->ReportTitle, QStringLiteral("Wirtschaftlichkeitsrechnung"));
+  const std::vector<tPageText> page = Texts(*alone, 1);
+  EXPECT_TRUE(Has(page, QStringLiteral("Seite 1 / 1")));
+  EXPECT_TRUE(Has(page, QStringLiteral("631.74 %")));
+}
+
 // ------------------------------------------------------------ failures
 
 TEST_F(Overview, MissingSheetKeepsItsHeaderAndIsReportedOnce) {
@@ -340,8 +408,8 @@ QString UniqueTitle() {
   return QStringLiteral("TAVI_Gesamt_%1_%2").arg(::getpid()).arg(++counter);
 }
 
-void ExpectOverview(const tPdfFacts& pdf) {
-  EXPECT_EQ(pdf.pages, 3);
+void ExpectOverview(const tPdfFacts& pdf, int pages = 3) {
+  EXPECT_EQ(pdf.pages, pages);
   EXPECT_NEAR(pdf.widthPt, 595, 1);
   EXPECT_NEAR(pdf.heightPt, 842, 1);
   EXPECT_FALSE(pdf.text.contains(QStringLiteral("OnData")));
@@ -351,8 +419,17 @@ void ExpectOverview(const tPdfFacts& pdf) {
       {"Planzeitsystem", "100870", "0.39", "38850", "QUANTORIX", "Seite 3 / 3"},
   };
   for (int n = 0; n < 3; ++n)
-    for (const char* text : expected[n])
-      EXPECT_TRUE(pdf.pageTexts.value(n).contains(QString::fromUtf8(text))) << n + 1 << " " << text;
+    for (const char* text : expected[n]) {
+      QString wanted = QString::fromUtf8(text);
+      if (pages == 4) wanted.replace(QStringLiteral(" / 3"), QStringLiteral(" / 4"));
+      EXPECT_TRUE(pdf.pageTexts.value(n).contains(wanted)) << n + 1 << " " << text;
+    }
+  if (pages == 4) {
+    for (const char* text : {"Wirtschaftlichkeitsrechnung", "Kapitalwert", "86685", "631.74 %", "über 1000 %",
+                             "Seite 4 / 4"}) {
+      EXPECT_TRUE(pdf.pageTexts.value(3).contains(QString::fromUtf8(text))) << text;
+    }
+  }
 }
 
 TEST_F(Overview, ReachesTheQueueAndThePdfFile) {
@@ -373,6 +450,28 @@ TEST_F(Overview, ReachesTheQueueAndThePdfFile) {
   const auto job = Job();
   EXPECT_TRUE(job->PrintAll());
   ExpectOverview(InspectPdf(OutputPdf()));
+  EXPECT_TRUE(fMessages.isEmpty());
+}
+
+TEST_F(Overview, FourPagesReachTheQueueAndThePdfFile) {
+  SetEconomics();
+  if (gCups) {
+    const auto job = Job();
+    Printer().SetPrinterName(tCupsFixture::PdfQueue());
+    job->JobTitle = UniqueTitle();
+    Printer().SetTitle(job->JobTitle);
+    EXPECT_TRUE(job->PrintAll());
+    QString error;
+    const QString file = tCupsFixture::WaitForPdf(job->JobTitle, 60000, &error);
+    ASSERT_FALSE(file.isEmpty()) << qPrintable(error);
+    SCOPED_TRACE("queue");
+    ExpectOverview(InspectPdf(file), 4);
+    QFile::remove(file);
+    Printer().SetPrinterName(tExtendedPrinter::PdfDestinationName());
+  }
+  const auto job = Job();
+  EXPECT_TRUE(job->PrintAll());
+  ExpectOverview(InspectPdf(OutputPdf()), 4);
   EXPECT_TRUE(fMessages.isEmpty());
 }
 

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "costseries.h"
+#include "economics.h"
+#include "economicscsv.h"
 #include "graphaxes.h"
 #include "graphlayout.h"
 #include "payback.h"
@@ -493,6 +495,79 @@ TEST_F(CostSeries, CsvHasAHeaderAndOneRowPerMonth) {
   std::ostringstream none;
   WriteTableCsv(none, fSeries, -1, '.');
   EXPECT_EQ(none.str(), lines[0] + "\n");  // the header alone
+}
+
+TEST(EconomicsCsv, MoneyToTheCentMonthsAndRatesTo0001) {
+  const struct {
+    extended value;
+    int decimals;
+    const char* text;
+  } cases[] = {
+      {17812.391304L, 2, "17812,39"}, {-5480, 2, "-5480,00"}, {-0.004L, 2, "0,00"},
+      {3.08732394L, 4, "3,0873"},     {0.125L, 2, "0,12"},    // half to even
+      {std::numeric_limits<extended>::quiet_NaN(), 2, ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CsvFixed(c.value, c.decimals, ','), c.text) << c.text;
+}
+
+// The worked example with 1200 and 2400 euros a year, 5 years, 6 %: the
+// figures of test_economics, as the CSV writes them.
+TEST_F(CostSeries, EconomicsCsvHasOneRowPerComparison) {
+  tTaviDaten d = WorkedExampleStandardPrices();
+  tEconomicsInputs in;
+  in.RunningCostsZS = 1200;
+  in.RunningCostsPL = 2400;
+  in.RateTenths = 60;
+  tEconomicsCalc e;
+  e.Calculate(d, fCalc, in);
+  std::ostringstream out;
+  WriteEconomicsCsv(out, e, ',');
+  EXPECT_EQ(out.str(),
+            "Vergleich;Laufende Kosten pro Jahr;Nettoeinsparung pro Jahr;Amortisation mit laufenden Kosten;"
+            "Dynamische Amortisation;Kapitalwert;Interner Zinsfu\u00DF;Saldo nach 1 Jahr;Saldo nach 2 Jahren;"
+            "Saldo nach 3 Jahren;Saldo nach Nutzungsdauer\n"
+            "1;1200,00;21300,00;3,0873;3,1186;86684,78;\u00FCber 1000 %;15820,00;37120,00;58420,00;101020,00\n"
+            "2;2400,00;40350,00;3,9946;4,0404;148009,93;\u00FCber 1000 %;17812,39;53320,00;93670,00;174370,00\n"
+            "3;1200,00;19050,00;8,8125;8,9382;61325,15;631,7354;1992,39;16200,00;35250,00;73350,00\n");
+
+  // No payback, and one at once: "keine" and "0".
+  in.RunningCostsZS = 30000;
+  d.InvestPLSystem = 3000;
+  tPaybackCalc cheap;
+  cheap.Calculate(d);
+  e.Calculate(d, cheap, in);
+  std::ostringstream other;
+  WriteEconomicsCsv(other, e, '.');
+  const std::vector<std::string> lines = Split(other.str(), '\n');
+  EXPECT_EQ(Split(lines[1], ';')[3], "keine");
+  EXPECT_EQ(Split(lines[1], ';')[6], "nicht bestimmbar");
+  EXPECT_EQ(Split(lines[3], ';')[3], "0");
+}
+
+TEST_F(CostSeries, TableCsvGainsTheColumnsOfTheAppraisal) {
+  tEconomicsInputs in;
+  in.RunningCostsZS = 1200;
+  in.RunningCostsPL = 2400;
+  in.RateTenths = 60;
+  tEconomicsCalc e;
+  e.Calculate(WorkedExampleStandardPrices(), fCalc, in);
+  std::ostringstream out;
+  WriteTableCsv(out, fSeries, 12, ',', &e);
+  const std::vector<std::string> lines = Split(out.str(), '\n');
+  ASSERT_GE(lines.size(), 14u);
+  const std::vector<std::string> header = Split(lines[0], ';');
+  ASSERT_EQ(header.size(), 15u);
+  EXPECT_EQ(header[10], "Zeitstudiensystem Kostensummen mit laufenden Kosten");
+  EXPECT_EQ(header[14], "Abgezinster Vorteil 2-3");
+  // Month 0: the investments; month 4: D(4) of comparisons 1 and 2 from
+  // test_economics (1534.43, -77.59); month 12: Z'(12) = 27980 + 1200.
+  EXPECT_EQ(lines[1], "0;0;0;0;5480;0;7130;-5480;-7130;-1650;5480,00;7130,00;-5480,00;-7130,00;-1650,00");
+  const std::vector<std::string> row4 = Split(lines[5], ';');
+  EXPECT_EQ(row4[12], "1534,43");
+  EXPECT_EQ(row4[13], "-77,59");
+  const std::vector<std::string> row12 = Split(lines[13], ';');
+  EXPECT_EQ(row12[10], "29180,00");
+  EXPECT_EQ(row12[11], "27187,61");
 }
 
 }  // namespace

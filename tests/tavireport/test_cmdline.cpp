@@ -55,6 +55,53 @@ TEST(CommandLine, CommandsThatCanRun) {
   }
 }
 
+TEST(CommandLine, InputsOfTheAppraisal) {
+  const struct {
+    std::initializer_list<const char*> args;
+    std::optional<int32_t> zs, pl, life, rate;
+    const char* message;  // empty: the command can run
+  } cases[] = {
+      {{"economics", "--csv", "e.csv"}, {}, {}, {}, {}, ""},
+      {{"economics", "--pdf", "e.pdf", "--running-zs", "1200", "--running-pl=999999", "--life", "20", "--rate", "6,5"},
+       1200, 999999, 20, 65, ""},
+      {{"overview", "--pdf", "o.pdf", "--rate", "30.0", "--life", "1"}, {}, {}, 1, 300, ""},
+      {{"table", "--csv", "t.csv", "--running-pl", "0", "--rate", "0"}, {}, 0, {}, 0, ""},
+      {{"economics", "--csv", "e", "--running-zs", "1000000"}, {}, {}, {}, {},
+       "--running-zs: Die laufenden Kosten müssen zwischen 0 und 999999 EUR im Jahr liegen."},
+      {{"economics", "--csv", "e", "--running-pl", "-1"}, {}, {}, {}, {},
+       "--running-pl: Die laufenden Kosten müssen zwischen 0 und 999999 EUR im Jahr liegen."},
+      {{"economics", "--csv", "e", "--life", "0"}, {}, {}, {}, {}, "--life: Die Nutzungsdauer muss zwischen 1 und 20 Jahren liegen."},
+      {{"economics", "--csv", "e", "--life", "fünf"}, {}, {}, {}, {}, "--life: \"fünf\" ist keine gültige ganze Zahl."},
+      {{"economics", "--csv", "e", "--rate", "30.1"}, {}, {}, {}, {},
+       "--rate: Der Kalkulationszinssatz muss zwischen 0,0 und 30,0 % liegen."},
+      {{"economics", "--csv", "e", "--rate", "6.55"}, {}, {}, {}, {},
+       "--rate: \"6.55\" ist kein Zinssatz in Prozent mit höchstens einer Nachkommastelle."},
+      {{"economics", "--csv", "e", "--rate", "-1"}, {}, {}, {}, {},
+       "--rate: \"-1\" ist kein Zinssatz in Prozent mit höchstens einer Nachkommastelle."},
+      {{"economics"}, {}, {}, {}, {}, "Bitte geben Sie an, wohin gedruckt wird: --pdf oder --csv."},
+      {{"economics", "--printer", "Q"}, {}, {}, {}, {},
+       "Die Option --printer gilt nicht für economics: die Seite gibt es als --pdf, die Zahlen als --csv."},
+      {{"economics", "--csv", "a", "--pdf", "b"}, {}, {}, {}, {}, "Bitte geben Sie nur eines von --pdf und --csv an."},
+      {{"economics", "--years", "2", "--csv", "a"}, {}, {}, {}, {}, "Die Option --years gilt nicht für economics."},
+      {{"graph", "--pdf", "g", "--life", "5"}, {}, {}, {}, {},
+       "Die Option --life gilt nur für economics, overview und table --csv."},
+      {{"table", "--pdf", "t", "--rate", "5"}, {}, {}, {}, {},
+       "Die Optionen --running-zs, --running-pl, --life und --rate gelten bei table nur mit --csv."},
+      {{"economics", "--csv", "e", "--rate", "5", "--rate", "6"}, {}, {}, {}, {}, "Die Option --rate ist doppelt angegeben."},
+  };
+  for (const auto& c : cases) {
+    const QStringList args = Args(c.args);
+    SCOPED_TRACE(args.join(u' ').toStdString());
+    const tReportCommand command = ParseCommandLine(args);
+    EXPECT_EQ(command.Message, QString::fromUtf8(c.message));
+    if (*c.message) continue;
+    EXPECT_EQ(command.RunningCostsZS, c.zs);
+    EXPECT_EQ(command.RunningCostsPL, c.pl);
+    EXPECT_EQ(command.UsefulLife, c.life);
+    EXPECT_EQ(command.RateTenths, c.rate);
+  }
+}
+
 TEST(CommandLine, HelpWinsWherever) {
   for (const auto& args : {Args({"--help"}), Args({"-h"}), Args({"table", "--pdf", "a", "--help"}),
                            Args({"nonsense", "--help"})})
@@ -70,11 +117,12 @@ TEST(CommandLine, CommandsThatCannotRunSayWhy) {
     std::initializer_list<const char*> args;
     const char* message;
   } cases[] = {
-      {{}, "Bitte geben Sie an, was gedruckt wird: table, graph oder overview."},
-      {{"print", "--pdf", "a"}, "Unbekannter Ausdruck \"print\": möglich sind table, graph und overview."},
-      {{"--pdf", "a", "table"}, "Bitte geben Sie zuerst an, was gedruckt wird: table, graph oder overview."},
+      {{}, "Bitte geben Sie an, was gedruckt wird: table, graph, overview oder economics."},
+      {{"print", "--pdf", "a"}, "Unbekannter Ausdruck \"print\": möglich sind table, graph, overview und economics."},
+      {{"--pdf", "a", "table"}, "Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview oder economics."},
       {{"overview"}, "Bitte geben Sie an, wohin gedruckt wird: --pdf oder --printer."},
-      {{"overview", "--csv", "a"}, "Die Option --csv gilt nur für table; die Gesamtübersicht gibt es als --pdf."},
+      {{"overview", "--csv", "a"},
+       "Die Option --csv gilt nur für table und economics; die Gesamtübersicht gibt es als --pdf."},
       {{"overview", "--years", "2", "--pdf", "a"}, "Die Option --years gilt nur für table."},
       {{"overview", "--months", "2", "--pdf", "a"}, "Die Option --months gilt nur für graph."},
       {{"overview", "--max-cost", "2000", "--pdf", "a"}, "Die Option --max-cost gilt nur für graph."},
@@ -82,7 +130,7 @@ TEST(CommandLine, CommandsThatCannotRunSayWhy) {
       {{"graph", "--months", "5"}, "Bitte geben Sie an, wohin gedruckt wird: --pdf oder --printer."},
       {{"table", "--pdf", "a", "--csv", "b"}, "Bitte geben Sie nur eines von --pdf, --csv und --printer an."},
       {{"graph", "--pdf", "a", "--printer", "Q"}, "Bitte geben Sie nur eines von --pdf und --printer an."},
-      {{"graph", "--csv", "a"}, "Die Option --csv gilt nur für table; die Grafik gibt es als --pdf."},
+      {{"graph", "--csv", "a"}, "Die Option --csv gilt nur für table und economics; die Grafik gibt es als --pdf."},
       {{"table", "--months", "3", "--pdf", "a"}, "Die Option --months gilt nur für graph; die Tabelle nimmt --years."},
       {{"table", "--max-cost", "3000", "--pdf", "a"}, "Die Option --max-cost gilt nur für graph."},
       {{"graph", "--years", "3", "--pdf", "a"}, "Die Option --years gilt nur für table."},

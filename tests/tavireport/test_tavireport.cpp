@@ -244,7 +244,8 @@ TEST_F(TaviReport, FailuresSayWhyAndWriteNothing) {
   WriteData(badOption, QStringLiteral("option.dat"));
   ASSERT_TRUE(fDir.Write(QStringLiteral("kurz.dat"), QByteArray("\x05Muster", 7)));
   ASSERT_TRUE(fDir.MakeDir(QStringLiteral("sub")));
-  const QString usage = QStringLiteral("\nAufruf: tavi-report table|graph|overview ...; \"tavi-report --help\" zeigt alle Möglichkeiten.\n");
+  const QString usage = QStringLiteral(
+      "\nAufruf: tavi-report table|graph|overview|economics ...; \"tavi-report --help\" zeigt alle Möglichkeiten.\n");
   const QString dir = QDir::toNativeSeparators(fDir.Path());
 
   const struct {
@@ -253,12 +254,15 @@ TEST_F(TaviReport, FailuresSayWhyAndWriteNothing) {
     QString message;  // standard error starts with "tavi-report: " and this
     QString ini;      // TAVI.INI for this case
   } cases[] = {
-      {{}, 2, QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph oder overview.") + usage, {}},
+      {{}, 2, QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview oder economics.") + usage, {}},
       {{QStringLiteral("table"), QStringLiteral("--years"), QStringLiteral("-2"), QStringLiteral("--pdf"),
         QStringLiteral("out")},
        2, QStringLiteral("--years: Die Anzahl der Jahre darf nicht negativ sein.") + usage, {}},
       {{QStringLiteral("graph"), QStringLiteral("--csv"), QStringLiteral("out")}, 2,
-       QStringLiteral("Die Option --csv gilt nur für table; die Grafik gibt es als --pdf.") + usage, {}},
+       QStringLiteral("Die Option --csv gilt nur für table und economics; die Grafik gibt es als --pdf.") + usage, {}},
+      {{QStringLiteral("economics"), QStringLiteral("--rate"), QStringLiteral("31"), QStringLiteral("--csv"),
+        QStringLiteral("out")},
+       2, QStringLiteral("--rate: Der Kalkulationszinssatz muss zwischen 0,0 und 30,0 % liegen.") + usage, {}},
       {{QStringLiteral("table"), QStringLiteral("--data"), QStringLiteral("fehlt.dat"), QStringLiteral("--pdf"),
         QStringLiteral("out")},
        1, QStringLiteral("Die Datendatei \"fehlt.dat\" gibt es nicht.\n"), {}},
@@ -384,6 +388,88 @@ TEST_F(TaviReport, LargeFiguresAndNoPaybackOnEveryPrintout) {
       }
     }
   }
+}
+
+// ------------------------------------------------------------ the appraisal
+
+// The worked example with the inputs in the data file or on the command
+// line: 1200 and 2400 euros a year, 5 years, 6 % (test_economics).
+TEST_F(TaviReport, EconomicsAsCsvAndPdfFromTheFileOrTheOptions) {
+  const QString row3 = QStringLiteral("3;1200,00;19050,00;8,8125;8,9382;61325,15;631,7354;1992,39;16200,00;35250,00;73350,00");
+  const QStringList options = {QStringLiteral("--running-zs"), QStringLiteral("1200"), QStringLiteral("--running-pl"),
+                               QStringLiteral("2400"), QStringLiteral("--rate=6,0")};
+  tRun run = Run(QStringList{QStringLiteral("economics"), QStringLiteral("--csv"), QStringLiteral("e.csv")} + options,
+                 QStringLiteral("de_DE.UTF-8"));
+  EXPECT_EQ(run.status, 0) << qPrintable(run.err);
+  QStringList lines = QString::fromUtf8(fDir.Read(QStringLiteral("e.csv"))).split(u'\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 4);
+  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Vergleich;Laufende Kosten pro Jahr;")));
+  EXPECT_EQ(lines[3], row3);
+
+  // The same inputs from the data file; an option overrides one of them.
+  tTaviDaten d = WorkedExample();
+  d.SetFirmenname("Muster GmbH");
+  d.Economics.RunningCostsZS = 1200;
+  d.Economics.RunningCostsPL = 2400;
+  d.Economics.RateTenths = 60;
+  WriteData(d);
+  run = Run({QStringLiteral("economics"), QStringLiteral("--csv"), QStringLiteral("e.csv")},
+            QStringLiteral("de_DE.UTF-8"));
+  EXPECT_EQ(run.status, 0) << qPrintable(run.err);
+  EXPECT_EQ(QString::fromUtf8(fDir.Read(QStringLiteral("e.csv"))).split(u'\n').value(3), row3);
+  run = Run({QStringLiteral("economics"), QStringLiteral("--csv"), QStringLiteral("e.csv"), QStringLiteral("--life"),
+             QStringLiteral("1")});
+  EXPECT_EQ(run.status, 0) << qPrintable(run.err);
+  // One year: the useful life's balance is the first year's.
+  EXPECT_TRUE(QString::fromUtf8(fDir.Read(QStringLiteral("e.csv"))).split(u'\n').value(1).endsWith(
+      QStringLiteral(";15820.00;37120.00;58420.00;15820.00")));
+
+  ASSERT_TRUE(fDir.CopyIn(QFileInfo(QStringLiteral(TAVI_REPORT_PROGRAM)).dir().filePath(QStringLiteral("BLATT4.CFM"))));
+  run = Run({QStringLiteral("economics"), QStringLiteral("--pdf"), QStringLiteral("w.pdf")});
+  EXPECT_EQ(run.status, 0) << qPrintable(run.err);
+  const tPdfFacts pdf = InspectPdf(File(QStringLiteral("w.pdf")));
+  EXPECT_EQ(pdf.pages, 1);
+  for (const char* text : {"Wirtschaftlichkeitsrechnung", "Seite 1 / 1", "Muster GmbH", "631.74 %", "86685 €", "6.0 %"})
+    EXPECT_TRUE(pdf.text.contains(QString::fromUtf8(text))) << text;
+}
+
+TEST_F(TaviReport, OverviewAndTableCsvTakeTheAppraisalWhenItHasInputs) {
+  for (int n = 1; n <= 4; ++n)
+    ASSERT_TRUE(fDir.CopyIn(QFileInfo(QStringLiteral(TAVI_REPORT_PROGRAM)).dir().filePath(QStringLiteral("BLATT%1.CFM").arg(n))));
+  tRun run = Run({QStringLiteral("overview"), QStringLiteral("--pdf"), QStringLiteral("o.pdf"), QStringLiteral("--life"),
+                  QStringLiteral("10")});
+  EXPECT_EQ(run.status, 0) << qPrintable(run.err);
+  tPdfFacts pdf = InspectPdf(File(QStringLiteral("o.pdf")));
+  EXPECT_EQ(pdf.pages, 4);
+  EXPECT_TRUE(pdf.pageTexts.value(3).contains(QStringLiteral("10 Jahre")));
+
+  // The table's CSV: the five columns come with an option, not without.
+  run = Run({QStringLiteral("table"), QStringLiteral("--csv"), QStringLiteral("t.csv")});
+  EXPECT_EQ(run.status, 0) << qPrintable(run.err);
+  EXPECT_EQ(QString::fromUtf8(fDir.Read(QStringLiteral("t.csv"))).split(u'\n').value(1).count(u';'), 9);
+  run = Run({QStringLiteral("table"), QStringLiteral("--csv"), QStringLiteral("t.csv"), QStringLiteral("--rate"),
+             QStringLiteral("0")});
+  EXPECT_EQ(run.status, 0) << qPrintable(run.err);
+  const QStringList lines = QString::fromUtf8(fDir.Read(QStringLiteral("t.csv"))).split(u'\n');
+  EXPECT_TRUE(lines.value(0).endsWith(QStringLiteral(";Abgezinster Vorteil 2-3")));
+  EXPECT_EQ(lines.value(1), QStringLiteral("0;0;0;0;5480;0;7130;-5480;-7130;-1650;5480.00;7130.00;-5480.00;-7130.00;-1650.00"));
+}
+
+TEST_F(TaviReport, DamagedAppraisalBlockIsAWarningAndTheDefaultsAreUsed) {
+  tTaviDaten d = WorkedExample();
+  d.Economics.RateTenths = 60;
+  WriteData(d);
+  QByteArray bytes = fDir.Read(QStringLiteral("TAVI.DAT"));
+  bytes.chop(1);
+  ASSERT_TRUE(fDir.Write(QStringLiteral("TAVI.DAT"), bytes));
+  const tRun run = Run({QStringLiteral("economics"), QStringLiteral("--csv"), QStringLiteral("e.csv")});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.err.startsWith(QStringLiteral("tavi-report: Warnung: Die Angaben zur Wirtschaftlichkeit")))
+      << qPrintable(run.err);
+  // Rate 0: the dynamic payback is the static one, PaybackZS.
+  EXPECT_TRUE(QString::fromUtf8(fDir.Read(QStringLiteral("e.csv"))).split(u'\n').value(1).startsWith(
+      QStringLiteral("1;0.00;22500.00;2.9227;2.9227;")));
+  EXPECT_EQ(fDir.Read(QStringLiteral("TAVI.DAT")), bytes);  // only read
 }
 
 TEST_F(TaviReport, FailedReportLeavesAnOlderFileAsItWas) {

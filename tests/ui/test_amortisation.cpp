@@ -640,12 +640,14 @@ TEST_F(Amortisation, MenusToolBarAndPages) {
   EXPECT_EQ(edit->actions().value(0)->text(), QStringLiteral("Seite"));
   EXPECT_EQ(names(edit->actions().mid(1)),
             QStringList({"-", "ActionPrintTable", "ActionPrintGraphic", "ActionPrintOverview"}));
-  EXPECT_EQ(names(Ctl<QMenu>(dlg, "MenuPage")->actions()), QStringList({"ActionSystem", "ActionResults"}));
+  EXPECT_EQ(names(Ctl<QMenu>(dlg, "MenuPage")->actions()),
+            QStringList({"ActionSystem", "ActionResults", "ActionEconomics"}));
   EXPECT_EQ(Ctl<QMenu>(dlg, "MenuHelp")->title(), QStringLiteral("Hilfe"));
   EXPECT_EQ(names(Ctl<QMenu>(dlg, "MenuHelp")->actions()), QStringList({"ActionHelp"}));
   EXPECT_EQ(names(Ctl<QToolBar>(dlg, "ToolBar")->actions()),
             QStringList({"ActionPrintTable", "ActionPrintGraphic", "ActionPrintOverview", "-", "ActionHelp"}));
-  EXPECT_EQ(names(Ctl<QMenu>(dlg, "PopupMenu")->actions()), QStringList({"ActionSystem", "ActionResults"}));
+  EXPECT_EQ(names(Ctl<QMenu>(dlg, "PopupMenu")->actions()),
+            QStringList({"ActionSystem", "ActionResults", "ActionEconomics"}));
 
   // Every printout can be made.
   EXPECT_TRUE(dlg.ActionPrintTable()->isEnabled());
@@ -655,6 +657,7 @@ TEST_F(Amortisation, MenusToolBarAndPages) {
   auto* pages = Ctl<QTabWidget>(dlg, "PageControl");
   EXPECT_EQ(pages->tabText(0), QStringLiteral("Systemauswahl"));
   EXPECT_EQ(pages->tabText(1), QStringLiteral("Ergebnisseite"));
+  EXPECT_EQ(pages->tabText(2), QStringLiteral("Wirtschaftlichkeit"));
   dlg.show();
   dlg.ActionResults()->trigger();
   EXPECT_EQ(pages->currentWidget(), Ctl<QWidget>(dlg, "TSheetResults"));
@@ -770,6 +773,10 @@ TEST_F(AmortisationApp, ShowingTakesTheMainFontAndHelpOpensTopic2000) {
 
   dlg.ActionHelp()->trigger();
   EXPECT_TRUE(HelpWindowSource().endsWith(QStringLiteral("2000.html"))) << HelpWindowSource().toStdString();
+  // The page of the appraisal has a help page of its own.
+  dlg.ActionEconomics()->trigger();
+  dlg.ActionHelp()->trigger();
+  EXPECT_TRUE(HelpWindowSource().endsWith(QStringLiteral("2100.html"))) << HelpWindowSource().toStdString();
 }
 
 }  // namespace

@@ -589,6 +589,27 @@ TEST_F(MainWindowTest, TruncatedDataFileIsReportedOnceAndTheRestKeepsDefaults) {
   EXPECT_TRUE(driver.Unexpected().isEmpty());
 }
 
+TEST_F(MainWindowTest, DamagedAppraisalBlockIsToldOnceAndKeptUntilChanged) {
+  tTaviDaten d;
+  d.Economics.RateTenths = 60;
+  ASSERT_TRUE(d.SaveToFile(QFile::encodeName(fDir.File(QStringLiteral("TAVI.DAT"))).toStdString()));
+  QByteArray file = fDir.Read(QStringLiteral("TAVI.DAT"));
+  file[file.size() - 1] = static_cast<char>(file[file.size() - 1] ^ 0x10);  // the checksum no longer fits
+  ASSERT_TRUE(fDir.Write(QStringLiteral("TAVI.DAT"), file));
+
+  tModalDriver driver;
+  driver.ThenClick(QStringLiteral("OK"));
+  Open();
+  ASSERT_EQ(driver.Seen().size(), 1);
+  EXPECT_EQ(driver.Seen()[0].Title, QStringLiteral("Warnung"));
+  EXPECT_TRUE(driver.Seen()[0].Text.contains(QStringLiteral("beschädigt"))) << driver.Seen()[0].Text.toStdString();
+  EXPECT_EQ(fWindow->Daten().Economics.RateTenths, 0);
+  Close();
+  // Unchanged, the damaged block is written back as it was.
+  EXPECT_EQ(fDir.Read(QStringLiteral("TAVI.DAT")), file);
+  EXPECT_TRUE(driver.Unexpected().isEmpty());
+}
+
 TEST_F(MainWindowTest, FailedSaveAtExitIsAPlainSystemMessage) {
   ASSERT_TRUE(fDir.MakeDir(QStringLiteral("TAVI.DAT")));  // cannot be replaced by a file
   tModalDriver driver;
