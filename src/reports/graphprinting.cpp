@@ -271,14 +271,19 @@ void tGraphPrinting::DrawPaybackMark(extended payback, bool found, tSeries k, co
   const int32_t height = Recorder.TextHeight(QStringLiteral("0"));
   const int32_t wanted = x - width / 2;
   const int32_t line = PlotBottom + height + 20;
-  std::vector<graph::tPlace> places{{{wanted, line, wanted + width, line + height}, 0}};
-  for (const int32_t y : {line, line + height})
-    for (int32_t left = 0; left + width <= PageWidth(); ++left)
-      places.push_back({{left, y, left + width, y + height}, Distance2(left - wanted, y - line)});
+  const graph::tBox own{wanted, line, wanted + width, line + height};
   const graph::tBox area{0, PlotBottom + 1, PageWidth(), PageHeight()};
-  const std::optional<graph::tPlace> free = graph::NearestFreePlace(
-      std::move(places), area, LabelBoxes({tLabelKind::TimeTick, tLabelKind::AxisTitle, tLabelKind::PaybackValue}));
-  const graph::tBox box = free ? free->Box : graph::tBox{wanted, line, wanted + width, line + height};
+  const std::vector<graph::tBox> taken =
+      LabelBoxes({tLabelKind::TimeTick, tLabelKind::AxisTitle, tLabelKind::PaybackValue});
+  std::optional<graph::tPlace> free = graph::NearestFreePlace({{own, 0}}, area, taken);
+  if (!free) {
+    std::vector<graph::tPlace> places;
+    for (const int32_t y : {line, line + height})
+      for (int32_t left = 0; left + width <= PageWidth(); ++left)
+        places.push_back({{left, y, left + width, y + height}, Distance2(left - wanted, y - line)});
+    free = graph::NearestFreePlace(std::move(places), area, taken);
+  }
+  const graph::tBox box = free ? free->Box : own;
   Recorder.TextOut(box.Left, box.Top, text);
   AddLabel(tLabelKind::PaybackValue, text, box);
 }
@@ -310,19 +315,22 @@ std::optional<tGraphPrinting::tNamePlace> tGraphPrinting::PlaceCurveName(extende
 
   // Halfway to the payback on the curve, or the nearest free point of the
   // curve inside the plot.
-  const int64_t otherSide = int64_t{height} * height;
-  std::vector<graph::tPlace> places{{boxAt(*x0, y0, 0), 0, 0}};
-  for (int32_t x = PlotLeft; x <= PlotRight; ++x) {
-    const extended months = static_cast<extended>(x - PlotLeft) * MonthsPerTick / TickPixelsX;
-    const int64_t y = CurveY(k, months, scale);
-    const int64_t distance = Distance2(int64_t{x} - *x0, y - y0);
-    places.push_back({boxAt(x, y, 0), distance, 0});
-    places.push_back({boxAt(x, y, 1), distance + otherSide, 1});
-  }
   std::vector<graph::tBox> taken = LabelBoxes({tLabelKind::CurveName});
   taken.insert(taken.end(), fMarkLines.begin(), fMarkLines.end());
   const graph::tBox area{PlotLeft + graph::kTickLength + 1, PlotTop, PlotRight, PlotBottom};
-  const std::optional<graph::tPlace> place = graph::NearestFreePlace(std::move(places), area, taken);
+  std::optional<graph::tPlace> place = graph::NearestFreePlace({{boxAt(*x0, y0, 0), 0, 0}}, area, taken);
+  if (!place) {
+    const int64_t otherSide = int64_t{height} * height;
+    std::vector<graph::tPlace> places;
+    for (int32_t x = PlotLeft; x <= PlotRight; ++x) {
+      const extended months = static_cast<extended>(x - PlotLeft) * MonthsPerTick / TickPixelsX;
+      const int64_t y = CurveY(k, months, scale);
+      const int64_t distance = Distance2(int64_t{x} - *x0, y - y0);
+      places.push_back({boxAt(x, y, 0), distance, 0});
+      places.push_back({boxAt(x, y, 1), distance + otherSide, 1});
+    }
+    place = graph::NearestFreePlace(std::move(places), area, taken);
+  }
   if (!place) return std::nullopt;  // the curve runs outside the plot
   AddLabel(tLabelKind::CurveName, name, place->Box);
   const uint16_t horizontal = baseline ? TA_RIGHT : TA_LEFT;
