@@ -135,11 +135,6 @@ TEST_F(CoverSheets, LargeFiguresInFullAsterisksOnlyWithoutAValue) {
                                                           : CoverSheet3Text(c.order, big, calc, {});
     EXPECT_EQ(text.value_or("(keiner)"), c.text) << c.page << "/" << c.order;
   }
-  for (int order = 0; order <= 56; ++order) EXPECT_EQ(CoverSheet1Text(order, big)->find('*'), std::string::npos);
-  for (int order = 20; order <= 28; ++order)
-    EXPECT_EQ(CoverSheet2Text(order, big, calc, none)->find('*'), std::string::npos) << order;
-  for (int order = 0; order <= 17; ++order)
-    EXPECT_EQ(CoverSheet3Text(order, big, calc, {})->find('*'), std::string::npos) << order;
 
   // At 255 euros the costs leave the 32-bit range: the hours stay whole,
   // the costs and what follows from them are asterisks.
