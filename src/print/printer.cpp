@@ -297,6 +297,11 @@ bool tExtendedPrinter::MarginFits(int side, int32_t v, int32_t opposite) const {
   return margin >= 0 && margin <= printable && margin + other <= printable;
 }
 
+int64_t tExtendedPrinter::UsableBetween(int side, int32_t v, int32_t opposite) const {
+  CheckSide(side, "tExtendedPrinter.UsableBetween");
+  return Printable(side) - (int64_t{v} - Strip(side)) - (int64_t{opposite} - Strip(Opposite(side)));
+}
+
 void tExtendedPrinter::SetMargin(int side, int32_t v) {
   CheckSide(side, "tExtendedPrinter.SetMargin");
   if (MarginFits(side, v, GetMargin(Opposite(side)))) {

@@ -139,6 +139,21 @@ class tExtendedPrinter {
   // together with margin `opposite` (from the paper edge) on the other side.
   bool MarginFits(int side, int32_t v, int32_t opposite) const;
 
+  // The least usable width and height (0.1 mm) on which every report of the
+  // program prints at least one row; the printer setup refuses margins that
+  // leave less. 0 (the default): no such need. The margins themselves are
+  // not checked against it.
+  void SetLeastUsableArea(int32_t width, int32_t height) {
+    fLeastUsableWidth = width;
+    fLeastUsableHeight = height;
+  }
+  int32_t LeastUsableWidth() const { return fLeastUsableWidth; }
+  int32_t LeastUsableHeight() const { return fLeastUsableHeight; }
+  // What margin `v` (from the paper edge) of `side` together with margin
+  // `opposite` of the other side leave of the printable width (left,
+  // right) or height (top, bottom), in 0.1 mm.
+  int64_t UsableBetween(int side, int32_t v, int32_t opposite) const;
+
   // ---- printing
   // Which 0: MeasureMapMode, 1: PrintMapMode; applied to the canvas while a
   // document is printed, else remembered for the device. Other values raise
@@ -219,5 +234,7 @@ class tExtendedPrinter {
   int32_t fTopMargin = 0;
   int32_t fRightMargin = 0;
   int32_t fBottomMargin = 0;
+  int32_t fLeastUsableWidth = 0;
+  int32_t fLeastUsableHeight = 0;
   mutable int32_t fCurrentMapMode = 1;
 };

@@ -21,8 +21,10 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <limits>
+#include <algorithm>
+#include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -61,7 +63,17 @@ const QString kNoFigure = QString(10, QLatin1Char('*'));
 QString MoneyText(int32_t value) { return IsSaturated(value) ? kNoFigure : QString::number(value); }
 QString BalanceText(int64_t value) { return value == kNoBalance ? kNoFigure : QString::number(value); }
 QString RealText(extended value, int width, int decimals) {
-  return QString::fromStdString(FormatReal(value, width, decimals));
+  return QString::fromStdString(FormatRealInFull(value, width, decimals));
+}
+
+// A payback period and its unit: "keine Amortisation" alone where there is
+// none, the months and "Monate" otherwise.
+void ShowPayback(QLabel* value, extended months, bool found) {
+  const bool none = !found && !std::isnan(months);
+  value->setText(none ? QStringLiteral("keine Amortisation")
+                      : QString::fromStdString(FormatPayback(months, found, 8, 1)));
+  if (auto* unit = value->parentWidget()->findChild<QLabel*>(value->objectName() + QStringLiteral("Einheit")))
+    unit->setText(none ? QString() : QStringLiteral("Monate"));
 }
 
 }  // namespace
@@ -272,6 +284,11 @@ void tDlgAmortisation::UpdateMetrics() {
     else if (label->property("amortUnit").toBool())
       label->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Monate")));
   }
+  // Room for "keine Amortisation" from the start keeps the three groups'
+  // columns aligned whatever the results.
+  for (QLabel* payback : {fLblPaybackZS, fLblPaybackPL, fLblPaybackPLZS})
+    payback->setMinimumWidth(std::max(payback->minimumWidth(),
+                                      payback->fontMetrics().horizontalAdvance(QStringLiteral("keine Amortisation")) + 8));
 }
 
 // Top left to bottom right: the tabs, the cost groups (time-study system,
@@ -476,13 +493,13 @@ void tDlgAmortisation::ShowResults() {
   fLblCostsZS->setText(MoneyText(r.CostsZS));
   fLblSavingZS->setText(MoneyText(r.EinsparungKostenZS));
   for (int i = 0; i < 3; ++i) fLblBalanceZS[i]->setText(BalanceText(r.BalanceZS[i]));
-  fLblPaybackZS->setText(RealText(r.PaybackZS, 8, 1));
+  ShowPayback(fLblPaybackZS, r.PaybackZS, r.PaybackZSFound);
 
   fLblCostsPL->setText(MoneyText(r.CostsPL));
   fLblSavingPlanzeitPL->setText(MoneyText(r.EinsparungKostenPlanzeit));
   fLblRestSavingPL->setText(MoneyText(r.RestEinsparungKosten));
   for (int i = 0; i < 3; ++i) fLblBalancePL[i]->setText(BalanceText(r.BalancePL[i]));
-  fLblPaybackPL->setText(RealText(r.PaybackPL, 8, 1));
+  ShowPayback(fLblPaybackPL, r.PaybackPL, r.PaybackPLFound);
 
   fLblZeitstudienanteil->setText(RealText(r.Zeitstudienanteil, 6, 2));
   fLblAnzahlZeitstudien->setText(RealText(r.AnzahlZeitstudien, 6, 2));
@@ -490,7 +507,7 @@ void tDlgAmortisation::ShowResults() {
   fLblExtraCostsPLZS->setText(MoneyText(r.MehrkostenPL));
   fLblSavingPLZS->setText(MoneyText(r.EinsparungPlanzeit));
   for (int i = 0; i < 3; ++i) fLblBalancePLZS[i]->setText(BalanceText(r.BalancePLZS[i]));
-  fLblPaybackPLZS->setText(RealText(r.PaybackPLZS, 8, 1));
+  ShowPayback(fLblPaybackPLZS, r.PaybackPLZS, r.PaybackPLZSFound);
 
   fSheetEconomics->SetInputs(fDaten.Economics);
   fSheetEconomics->ShowFigures(fEconomics);

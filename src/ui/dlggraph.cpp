@@ -37,10 +37,10 @@ tDlgGraph::tDlgGraph(const tTaviDaten& daten, const tPaybackCalc& calc, std::fun
 
   auto* group = new QGroupBox(QStringLiteral(" Achsenskalierung "), this);
   group->setObjectName(QStringLiteral("GBoxAxes"));
-  fNFieldX = IntegerField(QStringLiteral("NFieldX"), QStringLiteral("###"), graphaxes::kMinMonths, graphaxes::kMaxMonths,
-                       group);
-  fNFieldY = IntegerField(QStringLiteral("NFieldY"), QStringLiteral("#######"), graphaxes::kMinCost, graphaxes::kMaxCost,
-                       group);
+  fNFieldX = IntegerField(QStringLiteral("NFieldX"), QStringLiteral("#######"), graphaxes::kMinMonths,
+                          graphaxes::kMaxMonths, group);
+  fNFieldY = IntegerField(QStringLiteral("NFieldY"), QStringLiteral("##########"), graphaxes::kMinCost,
+                          graphaxes::kMaxCost, group);
   auto* grid = new QGridLayout(group);
   grid->setContentsMargins(8, 4, 8, 6);
   grid->setHorizontalSpacing(8);

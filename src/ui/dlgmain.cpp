@@ -30,6 +30,7 @@
 #include "numfield.h"
 #include "numfmt.h"
 #include "onscreen.h"
+#include "pageneeds.h"
 #include "printer.h"
 #include "returnkey.h"
 #include "tavidaten.h"
@@ -47,17 +48,18 @@ QString Trimmed(const std::string& text) { return QString::fromStdString(text).t
 
 // The four cells of a result row (Algorithms of the calculation pages):
 // hours per year in 6 places, cost per year in 8, hours per month with one
-// decimal in 8, cost per month rounded half to even in 8. A yearly figure
-// that overflowed the 32-bit range makes every cell of its kind asterisks.
-QString HoursYearText(int32_t hours) { return Trimmed(FormatInteger(hours, 6)); }
-QString CostYearText(int32_t cost) { return Trimmed(FormatInteger(cost, 8)); }
+// decimal in 8, cost per month rounded half to even in 8; a larger figure
+// in full. A yearly figure that overflowed the 32-bit range makes every
+// cell of its kind asterisks.
+QString HoursYearText(int32_t hours) { return Trimmed(FormatFigure(hours, 6)); }
+QString CostYearText(int32_t cost) { return Trimmed(FormatFigure(cost, 8)); }
 QString HoursMonthText(int32_t hours) {
   if (IsSaturated(hours)) return QString::fromStdString(FillText('*', 8));
-  return Trimmed(FormatReal(static_cast<extended>(hours) / 12, 8, 1));
+  return Trimmed(FormatRealInFull(static_cast<extended>(hours) / 12, 8, 1));
 }
 QString CostMonthText(int32_t cost) {
   if (IsSaturated(cost)) return QString::fromStdString(FillText('*', 8));
-  return Trimmed(FormatInteger(Round32(static_cast<extended>(cost) / 12), 8));
+  return Trimmed(FormatFigure(Round32(static_cast<extended>(cost) / 12), 8));
 }
 
 // A row of a results table as it is built.
@@ -505,6 +507,10 @@ QWidget* tDlgMain::BuildSheetBegruendung() {
 
 void tDlgMain::FormCreate(const QString& programDir) {
   fApp = std::make_unique<tSimpleApp>(QStringLiteral("TAVI"), QStringLiteral("2.0"), programDir);
+  if (tExtendedPrinter* printer = fApp->Printer()) {
+    const tPageNeeds needs = LeastPageForReports();
+    printer->SetLeastUsableArea(needs.Width, needs.Height);
+  }
   fDaten = std::make_unique<tTaviDaten>();
   fDataFileName = fApp->ProgramDir() + QStringLiteral("TAVI.DAT");
   if (QFileInfo::exists(fDataFileName)) {

@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, NewRecordShowsZerosAndDefaults) {
   EXPECT_TRUE(driver.Seen().isEmpty());  // no data file: no message
 }
 
-TEST_F(MainWindowTest, MonthlyCostHalvesGoToEvenAndWideFiguresToAsterisks) {
+TEST_F(MainWindowTest, MonthlyCostHalvesGoToEvenAndLargeFiguresInFull) {
   Open();
   // 7127 studies of 1 hour at 6 euro: 42762 a year, 3563.5 a month.
   Enter("AnzZS_Feld", QStringLiteral("7127"));
@@ -177,22 +177,33 @@ TEST_F(MainWindowTest, MonthlyCostHalvesGoToEvenAndWideFiguresToAsterisks) {
   EXPECT_EQ(Label("Label11"), QStringLiteral("42762"));
   EXPECT_EQ(Label("Label56"), QStringLiteral("3564"));
 
-  // 99999 studies of 10 hours at 101 euro: 100998990 euro needs 9 places.
+  // Every figure the entry fields allow is shown whole and readable; only
+  // a figure beyond the 32-bit range is asterisks, monthly ones included.
+  const struct {
+    const char *duration, *rate;
+    std::vector<std::pair<const char*, const char*>> cells;
+  } cases[] = {
+      {"10", "101", {{"Label7", "999990"}, {"Label11", "100998990"}, {"Label52", "83332.5"}, {"Label56", "8416582"}}},
+      {"999.9", "21", {{"Label7", "99989000"}, {"Label11", "2099769000"}, {"Label52", "8332416"},
+                       {"Label56", "174980750"}, {"Label79", "2078771310"}, {"Label81", "173230942"}}},
+      {"999.9", "255", {{"Label7", "99989000"}, {"Label11", "********"}, {"Label56", "********"},
+                        {"Label23", "********"}, {"Label34", "********"}, {"Label79", "********"},
+                        {"Label81", "********"}}},
+  };
   Enter("AnzZS_Feld", QStringLiteral("99999"));
-  Enter("DauerZS_Feld", QStringLiteral("10"));
-  Enter("Stundensatz_Feld", QStringLiteral("101"));
-  EXPECT_EQ(Label("Label7"), QStringLiteral("999990"));
-  EXPECT_EQ(Label("Label11"), QStringLiteral("********"));
-  EXPECT_EQ(Label("Label52"), QStringLiteral("83332.5"));
-  EXPECT_EQ(Label("Label56"), QStringLiteral("8416582"));  // 8416582.5 to even
-
-  // Beyond the 32-bit range every cost cell is asterisks, the monthly ones
-  // included: no plausible figure from an overflow.
-  Enter("DauerZS_Feld", QStringLiteral("999.9"));
-  Enter("Stundensatz_Feld", QStringLiteral("255"));
-  EXPECT_EQ(Label("Label7"), QStringLiteral("******"));
-  for (const char* cost : {"Label11", "Label56", "Label23", "Label34", "Label79", "Label81"})
-    EXPECT_EQ(Label(cost), QStringLiteral("********")) << cost;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.duration) + " h, " + c.rate + " EUR");
+    Enter("DauerZS_Feld", QString::fromLatin1(c.duration));
+    Enter("Stundensatz_Feld", QString::fromLatin1(c.rate));
+    for (const auto& [name, text] : c.cells) EXPECT_EQ(Label(name), QString::fromLatin1(text)) << name;
+    for (const auto& row : kResultLabels)
+      for (const char* name : row) {
+        QLabel* label = Ctl<QLabel>(fWindow.get(), QLatin1String(name));
+        ShowFieldPage(label);
+        QApplication::processEvents();
+        EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(label->text())) << name;
+      }
+  }
 }
 
 TEST_F(MainWindowTest, RejectedEntriesNeverReachTheRecord) {
