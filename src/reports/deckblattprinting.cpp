@@ -13,6 +13,7 @@
 #include "msgdlg.h"
 #include "objstream.h"
 #include "pageframe.h"
+#include "pdfname.h"
 #include "printer.h"
 #include "recorder.h"
 #include "tavidaten.h"
@@ -57,6 +58,7 @@ tDeckBlattPrinting::tDeckBlattPrinting(const tTaviDaten& daten, const tPaybackCa
   HeaderTitle = QString::fromStdString(Daten.GetFirmenname());
   ReportTitle = sheets == tOverviewSheets::EconomicsOnly ? QStringLiteral("Wirtschaftlichkeitsrechnung")
                                                          : QStringLiteral("Gesamtübersicht");
+  DocumentName = PdfDocumentName(ReportTitle, HeaderTitle);
   ReportInfo = QStringLiteral("Bearbeitet von ") + QString::fromStdString(Daten.GetAnwendername());
   FileName.clear();
   BuildWithTestPage();

@@ -219,7 +219,9 @@ QWidget* tDlgAmortisation::BuildResultsPage() {
         rows[i].value->setParent(box);
         grid->addWidget(Caption(rows[i].caption, box), i, column);
         grid->addWidget(rows[i].value, i, column + 1);
-        grid->addWidget(UnitLabel(rows[i].unit, box), i, column + 2);
+        QLabel* unit = UnitLabel(rows[i].unit, box);
+        unit->setObjectName(rows[i].value->objectName() + QStringLiteral("Einheit"));
+        grid->addWidget(unit, i, column + 2);
       }
     };
     place(left, 0);

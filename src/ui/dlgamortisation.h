@@ -32,6 +32,7 @@
 #include <cstdint>
 
 #include "economics.h"
+#include "fontshrink.h"
 #include "payback.h"
 
 class QAction;
@@ -54,6 +55,8 @@ class tTabStops;
 class tDlgAmortisation : public QDialog {
  public:
   static constexpr int kHelpContext = 2000;
+  // The query "Anzahl der Jahre" of the table printout.
+  static constexpr int kYearsHelpContext = 2010;
   // The area below the menu bar, at 96 dpi.
   static constexpr int kClientWidth = 721;
   static constexpr int kClientHeight = 505;
@@ -155,6 +158,8 @@ class tDlgAmortisation : public QDialog {
   tTabStops* fTabStops = nullptr;
   QMenuBar* fMenuBar = nullptr;
   QScrollArea* fClientScroll = nullptr;
+  // Smaller fonts on a screen too small for the design size.
+  tFontShrink fFonts;
 
   // Page "Systemauswahl".
   tNumField* fInvestZS = nullptr;
