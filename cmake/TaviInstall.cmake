@@ -45,6 +45,30 @@ install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/${TAVI_APP_ID}.metainfo.xml DESTI
 install(FILES ${CMAKE_SOURCE_DIR}/data/images/tavi.svg DESTINATION share/icons/hicolor/scalable/apps
         RENAME ${TAVI_APP_ID}.svg COMPONENT Desktop)
 
+# The Debian package's documents: the changelog and the copyright file
+# (Debian's places) and the manual pages, compressed as Debian wants them.
+set(tavi_debian_source ${CMAKE_SOURCE_DIR}/data/debian)
+set(tavi_debian_build ${CMAKE_BINARY_DIR}/debian)
+set(tavi_debian_outputs)
+foreach(doc changelog tavi.1 tavi-report.1)
+  add_custom_command(
+    OUTPUT ${tavi_debian_build}/${doc}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${tavi_debian_build}
+    COMMAND gzip -9nc ${tavi_debian_source}/${doc} > ${tavi_debian_build}/${doc}.gz
+    DEPENDS ${tavi_debian_source}/${doc}
+    COMMENT "Compressing ${doc}")
+  list(APPEND tavi_debian_outputs ${tavi_debian_build}/${doc}.gz)
+endforeach()
+add_custom_target(tavi_debian_docs ALL DEPENDS ${tavi_debian_outputs})
+install(FILES ${tavi_debian_build}/changelog.gz ${tavi_debian_source}/copyright DESTINATION share/doc/tavi
+        COMPONENT Desktop)
+install(FILES ${tavi_debian_build}/tavi.1.gz ${tavi_debian_build}/tavi-report.1.gz DESTINATION share/man/man1
+        COMPONENT Desktop)
+# The MIME type of the calculation files, where the program has one.
+if(EXISTS ${CMAKE_SOURCE_DIR}/data/mime/${TAVI_APP_ID}.xml)
+  install(FILES ${CMAKE_SOURCE_DIR}/data/mime/${TAVI_APP_ID}.xml DESTINATION share/mime/packages COMPONENT Desktop)
+endif()
+
 # ---------------------------------------------------------------- archive
 set(CPACK_PACKAGE_NAME tavi)
 set(CPACK_PACKAGE_VENDOR "MORLAK GmbH")
@@ -61,4 +85,28 @@ set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 set(CPACK_PACKAGING_INSTALL_PREFIX "")
 set(CPACK_CUSTOM_INSTALL_VARIABLES "TAVI_PROGRAM_DIR=tavi-${PROJECT_VERSION}")
 set(CPACK_STRIP_FILES ON)
+
+# ---------------------------------------------------------------- Debian
+# cpack -G DEB builds tavi_<version>_amd64.deb: every component under /usr
+# (the program's directory in /usr/lib/tavi). The libraries it links give
+# its dependencies (dpkg-shlibdeps); what Qt loads at run time is added: the
+# German texts of Qt's own dialogs and the fonts of the printouts (the X11
+# platform plugin, the SVG and CUPS plugins come with the Qt libraries).
+set(CPACK_DEBIAN_PACKAGE_NAME tavi)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "MORLAK GmbH <tavi@morlak.de>")
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "TAVI berechnet für eine Arbeitsstudienabteilung, ob und nach wie vielen
+Monaten sich ein rechnergestütztes Zeitstudiensystem (allein oder mit einem
+Planzeitsystem) gegenüber der manuellen Zeitaufnahme bezahlt macht, mit
+Wirtschaftlichkeitsrechnung, Tabelle, Grafik und Gesamtübersicht als
+Ausdruck oder PDF. tavi-report schreibt dieselben Ausdrucke ohne Fenster.")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+# What differs between the archive and the package is set per generator.
+configure_file(${CMAKE_SOURCE_DIR}/cmake/CPackGenerators.cmake.in ${CMAKE_BINARY_DIR}/CPackGenerators.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackGenerators.cmake)
 include(CPack)

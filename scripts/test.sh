@@ -4,7 +4,8 @@
 #   build-asan  clang with AddressSanitizer + UndefinedBehaviorSanitizer
 #               (leaks reported), plus the libFuzzer targets, each run for a
 #               bounded time
-# Both builds compile with -Wall -Wextra and fail on warnings.
+# Both builds compile with -Wall -Wextra and fail on warnings. After the
+# first, the Debian package is built from build-test and checked (lintian).
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh
@@ -16,6 +17,12 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++ -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure -j "$jobs"
+
+echo "== Debian package (build-test/tavi_<version>_amd64.deb)"
+(cd build-test && cpack -G DEB >/dev/null)
+dpkg-deb --info build-test/tavi_*_amd64.deb
+dpkg-deb --contents build-test/tavi_*_amd64.deb
+lintian --tag-display-limit 0 --fail-on error build-test/tavi_*_amd64.deb
 
 echo "== Sanitizer build (clang, ASan + UBSan, fuzzers)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \

@@ -62,6 +62,7 @@ tMorlakApp::tMorlakApp(const QString& appName, const QString& version, const QSt
   SetFrameHost(this);
   SetPrintHost(this);
   fProgramDir = WithTrailingSlash(programDir.isEmpty() ? DefaultProgramDir() : programDir);
+  fDataFiles = DecideDataFiles(fProgramDir, tDataFolderUse::Prepare);
   fAppName = appName;
   fVersion = version;
   fPreviewZoom = 60;
@@ -192,7 +193,7 @@ void tMorlakApp::BeforeStart() {}
 
 // ------------------------------------------------------------- side files
 
-QString tMorlakApp::SettingsFileName() const { return fProgramDir + fAppName + QStringLiteral(".INI"); }
+QString tMorlakApp::SettingsFileName() const { return fDataFiles.SettingsFile; }
 QString tMorlakApp::HelpFileName() const { return fProgramDir + fAppName + QStringLiteral(".HLP"); }
 QString tMorlakApp::LanguageFileName(const QString& code) const { return fProgramDir + fAppName + u'.' + code; }
 

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+#include "datafiles.h"
 #include "framehost.h"
 #include "mainfont.h"
 #include "printhost.h"
@@ -81,7 +82,11 @@ class tMorlakApp : public tFrameHost, public tPrintHost {
   // Called after a language file has been loaded.
   void SetOnLanguageChanged(std::function<void()> handler) { fOnLanguageChanged = std::move(handler); }
 
-  QString SettingsFileName() const override;            // <dir>/TAVI.INI
+  // Where this user's TAVI.DAT and TAVI.INI are (the program's directory or
+  // the user's data folder), decided once when the object is made.
+  const tDataFiles& DataFiles() const { return fDataFiles; }
+  QString DataFileName() const { return fDataFiles.DataFile; }  // TAVI.DAT
+  QString SettingsFileName() const override;            // TAVI.INI beside TAVI.DAT
   QString HelpFileName() const;                         // <dir>/TAVI.HLP
   QString LanguageFileName(const QString& code) const;  // <dir>/TAVI.<code>
 
@@ -108,6 +113,7 @@ class tMorlakApp : public tFrameHost, public tPrintHost {
   bool fFailed = false;
   bool fStopped = false;
   QString fProgramDir;
+  tDataFiles fDataFiles;
   QString fAppName;
   QString fVersion;
   QString fTitle;

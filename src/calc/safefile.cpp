@@ -126,6 +126,24 @@ bool IsProtected(const std::string& target, bool targetExists, const std::string
          ::stat(FolderOf(target).c_str(), &tf) == 0 && SameInode(gf, tf);
 }
 
+// Step 4: a new file beside the target under an unforeseeable name,
+// created exclusively and never through a link. Answers its descriptor, or
+// -1 with errno set.
+int CreateTemporary(const std::string& target, mode_t mode, std::string& tempName) {
+  const std::string folder = FolderOf(target);
+  std::string base = NameOf(target);
+  if (base.size() > kMaxTempBase) base.resize(kMaxTempBase);  // room for the suffix within a name's 255 bytes
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    tempName = folder + "/" + base + "." + RandomPart() + ".tmp";
+    // Read and write: a writer that goes through ReopenName is checked by
+    // reading back through this descriptor.
+    fd = ::open(tempName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, mode);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  return fd;
+}
+
 }  // namespace
 
 // Follows the links of the last path component (the folders on the way are
@@ -220,19 +238,8 @@ tReplaceResult tReplacement::Begin(const std::string& fileName, const tReplaceOp
     if (!regular) return Failure(tReplaceError::NotRegularFile, 0, path);
   }
 
-  const std::string folder = FolderOf(path);
-  std::string base = NameOf(path);
-  if (base.size() > kMaxTempBase) base.resize(kMaxTempBase);  // room for the suffix within a name's 255 bytes
-  int fd = -1;
   std::string tempName;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    tempName = folder + "/" + base + "." + RandomPart() + ".tmp";
-    // Read and write: a writer that goes through ReopenName is checked by
-    // reading back through this descriptor.
-    fd = ::open(tempName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
-                fExisted ? 0600 : 0666);
-    if (fd < 0 && errno != EEXIST) break;
-  }
+  const int fd = CreateTemporary(path, fExisted ? 0600 : 0666, tempName);
   if (fd < 0) return Failure(tReplaceError::TempFile, errno, path);
   fFd = fd;
   fTempName = tempName;
@@ -309,6 +316,21 @@ tReplaceResult tReplacement::Commit() {
   }
   tReplaceResult ok;
   ok.target = fTarget;
+  return ok;
+}
+
+tReplaceResult ProbeFolder(const std::string& fileName) {
+  std::string target;
+  bool exists = false;
+  tReplaceResult failure;
+  if (!ResolveTarget(fileName, target, exists, failure)) return failure;
+  std::string tempName;
+  const int fd = CreateTemporary(target, 0600, tempName);
+  if (fd < 0) return Failure(tReplaceError::TempFile, errno, target);
+  ::close(fd);
+  ::unlink(tempName.c_str());
+  tReplaceResult ok;
+  ok.target = target;
   return ok;
 }
 

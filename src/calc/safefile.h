@@ -127,6 +127,13 @@ class tReplacement {
 tReplaceResult ReplaceFileContents(const std::string& fileName, std::string_view bytes,
                                    const tReplaceOptions& options = {});
 
+// Whether a replacement of fileName could make its temporary file (steps 1
+// and 4, the file removed again at once): the test of a folder's being
+// writable that every save meets, whatever the folder's name or owner
+// suggests. The target itself is not checked (a file of mode 444 in a
+// writable folder passes). Failure: LinkLoop, NotWritable or TempFile.
+tReplaceResult ProbeFolder(const std::string& fileName);
+
 // What a name leads to: the target of step 1 and whether it exists. False
 // (with the failure) for a link loop or a name that cannot be looked at.
 bool ResolveTarget(const std::string& fileName, std::string& target, bool& exists, tReplaceResult& failure);

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "datafiles.h"
 #include "edevexception.h"
 #include "inifile.h"
 #include "framehost.h"
@@ -50,7 +51,7 @@ TFormIni::~TFormIni() {
 QString TFormIni::SettingsFile() const {
   if (!fFile.isEmpty()) return fFile;
   if (const tFrameHost* host = FrameHost()) return host->SettingsFileName();
-  return QCoreApplication::applicationDirPath() + QStringLiteral("/TAVI.INI");
+  return DecideDataFiles(QCoreApplication::applicationDirPath(), tDataFolderUse::ReadOnly).SettingsFile;
 }
 
 QString TFormIni::Key(const char* suffix) const { return fPrefix + QLatin1String(suffix); }

@@ -10,8 +10,7 @@ namespace {
 const QString kSectionOther = QStringLiteral("Sonstige_Einstellungen");
 }  // namespace
 
-tReportHost::tReportHost(const QString& programDir)
-    : fSettingsFile(QDir(programDir).filePath(QStringLiteral("TAVI.INI"))) {
+tReportHost::tReportHost(const QString& settingsFile) : fSettingsFile(settingsFile) {
   {
     // Read only: the object writes nothing unless asked to.
     const TMORLAKIniFile file(fSettingsFile);

@@ -21,8 +21,8 @@ class tExtendedPrinter;
 
 class tReportHost : public tFrameHost, public tPrintHost {
  public:
-  // programDir: where TAVI.INI lies (with or without trailing separator).
-  explicit tReportHost(const QString& programDir);
+  // settingsFile: the TAVI.INI to read (datafiles.h).
+  explicit tReportHost(const QString& settingsFile);
   ~tReportHost() override;
   tReportHost(const tReportHost&) = delete;
   tReportHost& operator=(const tReportHost&) = delete;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "datafiles.h"
 #include "deckblattprinting.h"
 #include "economics.h"
 #include "economicscsv.h"
@@ -60,12 +61,15 @@ QString PrepareRecord(tTaviDaten& daten) {
 }
 
 int RunReport(const tReportCommand& command, const QString& programDir, std::ostream& err) {
-  const QString defaultData = QDir(programDir).filePath(QStringLiteral("TAVI.DAT"));
+  // The files the program would use for this user; read, never written.
+  const tDataFiles files = DecideDataFiles(programDir, tDataFolderUse::ReadOnly);
+  const QString defaultData = files.DataFile;
   const std::string dataPath =
       command.DataPath.empty() ? QFile::encodeName(defaultData).toStdString() : command.DataPath;
   const QString dataShown = command.DataPath.empty() ? Native(defaultData) : command.DataFile;
   std::vector<std::string> protectedFiles = ProgramFiles(programDir);
   protectedFiles.push_back(dataPath);
+  protectedFiles.push_back(QFile::encodeName(files.SettingsFile).toStdString());
   tReportOutput output(err, ::isatty(STDERR_FILENO) == 1, protectedFiles);
 
   if (const std::string kind = filetexts::FileKindClause(dataPath); !kind.empty()) {
@@ -113,7 +117,7 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
   }
 
   try {
-    tReportHost host(programDir);
+    tReportHost host(files.SettingsFile);
     const bool pdf = command.Output == tOutput::Pdf;
     host.SelectPrinter(pdf ? tExtendedPrinter::PdfDestinationName() : command.Target, [&output](const QString& side) {
       output.Say(QStringLiteral("Warnung: Der %1 Rand aus TAVI.INI passt nicht auf das Papier und bleibt frei.").arg(side));

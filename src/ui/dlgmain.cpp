@@ -513,7 +513,7 @@ void tDlgMain::FormCreate(const QString& programDir) {
     printer->SetLeastUsableArea(needs.Width, needs.Height);
   }
   fDaten = std::make_unique<tTaviDaten>();
-  fDataFileName = fApp->ProgramDir() + QStringLiteral("TAVI.DAT");
+  fDataFileName = fApp->DataFileName();
   OpenDataFile();
   fPotentialVorb->SetIntValue(fDaten->PotentialVorb);
   fPotentialDurchf->SetIntValue(fDaten->PotentialDurchf);

@@ -145,6 +145,7 @@ class tDlgMain : public QWidget {
   std::unique_ptr<tDataFile> fDataFile;
   bool fOpenDeclined = false;
   QString fKeptNotice;  // where an unreadable data file was kept, until told
+  QString fSaveProblem;  // which file the last failed save could not write, and why
   tPaybackRunner fPaybackRunner;
 
   // Commands, menus and bars.

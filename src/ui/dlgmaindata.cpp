@@ -15,6 +15,9 @@
 bool tDlgMain::DataReadOnly() const { return fDataFile && fDataFile->ReadOnly(); }
 
 void tDlgMain::OpenDataFile() {
+  // Nothing of this session can be kept: said once, before any input.
+  if (const QString warning = NothingWritableWarning(fApp->ProgramDir(), fApp->DataFiles()); !warning.isEmpty())
+    ShowWarning(warning);
   fDataFile = std::make_unique<tDataFile>(fDataFileName);
   if (fDataFile->Lock() == tDataFile::tLock::HeldByOther) {
     fDataFile->SetReadOnly(true);
@@ -43,6 +46,7 @@ void tDlgMain::OpenDataFile() {
   if (tExtendedPrinter* printer = fApp->Printer()) {
     std::vector<std::string> files = ProgramFiles(fApp->ProgramDir());
     files.push_back(QFile::encodeName(fDataFileName).toStdString());
+    files.push_back(QFile::encodeName(fApp->SettingsFileName()).toStdString());
     printer->SetProtectedFiles(std::move(files));
   }
 }
@@ -52,6 +56,9 @@ bool tDlgMain::WriteDataFile(const tTaviDaten& daten, QString* keepProblem) {
   const tDataFile::tSaved saved = fDataFile->Save(daten);
   if (!saved.keptAs.isEmpty()) fKeptNotice = fDataFile->KeptNotice(saved.keptAs);
   if (keepProblem && saved.keepFailed) *keepProblem = saved.reason;
+  if (!saved.ok)
+    fSaveProblem = QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2.")
+                       .arg(QDir::toNativeSeparators(fDataFile->FileName()), saved.reason);
   return saved.ok;
 }
 
@@ -59,9 +66,10 @@ void tDlgMain::SaveAtExit() {
   if (fOpenDeclined || DataReadOnly()) return;
   QString keepProblem;
   if (!WriteDataFile(*fDaten, &keepProblem)) {
-    // Why an unreadable file is not written over, where that is the cause.
-    ShowError(QStringLiteral("Fehler beim Speichern der Daten.") +
-              (keepProblem.isEmpty() ? QString() : QStringLiteral("\n\r") + keepProblem));
+    // Why an unreadable file is not written over, where that is the cause;
+    // else which file could not be written, and why.
+    ShowError(QStringLiteral("Fehler beim Speichern der Daten.\n\r") +
+              (keepProblem.isEmpty() ? fSaveProblem : keepProblem));
   }
   if (!fKeptNotice.isEmpty()) {
     ShowInformation(fKeptNotice);

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -708,8 +710,62 @@ TEST_F(MainWindowTest, FailedSaveAtExitIsAPlainSystemMessage) {
   ASSERT_EQ(driver.Seen().size(), 2);
   EXPECT_EQ(driver.Seen()[0].Text, QStringLiteral("Fehler beim Einlesen der Daten."));
   EXPECT_EQ(driver.Seen()[1].Title, QStringLiteral("Fehler"));
-  EXPECT_EQ(driver.Seen()[1].Text, QStringLiteral("Fehler beim Speichern der Daten."));
+  EXPECT_TRUE(driver.Seen()[1].Text.startsWith(QStringLiteral("Fehler beim Speichern der Daten.\nDie Datei \"%1\"")
+                                                  .arg(fDir.File(QStringLiteral("TAVI.DAT")))));
   EXPECT_TRUE(plainBox);
+}
+
+// A program folder this process cannot write, whoever it is (root too): its
+// TAVI.DAT and TAVI.INI lead into a folder that does not exist, so the
+// save's temporary file cannot be made beside them.
+TEST_F(MainWindowTest, UnwritableProgramFolderUsesTheUsersDataFolder) {
+  const QByteArray oldHome = qgetenv("HOME"), oldXdg = qgetenv("XDG_DATA_HOME");
+  const QString nowhere = fDir.File(QStringLiteral("fehlt/TAVI"));
+  ASSERT_TRUE(QFile::link(nowhere + QStringLiteral(".DAT"), fDir.File(QStringLiteral("TAVI.DAT"))));
+  ASSERT_TRUE(QFile::link(nowhere + QStringLiteral(".INI"), fDir.File(QStringLiteral("TAVI.INI"))));
+  ASSERT_TRUE(fDir.Write(QStringLiteral("datei"), "kein Ordner"));
+  const struct {
+    const char* home;  // below the temporary folder
+    bool writable;
+  } cases[] = {{"home", true}, {"datei", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.home);
+    const QString home = fDir.File(QLatin1String(c.home));
+    qputenv("HOME", QFile::encodeName(home));
+    qunsetenv("XDG_DATA_HOME");
+    tModalDriver driver;
+    for (int i = 0; i < 3; ++i) driver.ThenClick(QStringLiteral("OK"));
+    Open();
+    Enter("AnzZS_Feld", QStringLiteral("42"));
+    Close();
+    qputenv("HOME", oldHome);
+    if (!oldXdg.isEmpty()) qputenv("XDG_DATA_HOME", oldXdg);
+    const QString folder = home + QStringLiteral("/.local/share/tavi");
+    if (c.writable) {
+      EXPECT_TRUE(driver.Seen().isEmpty());
+      EXPECT_EQ(QFileInfo(folder).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                              QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+      tTaviDaten saved;
+      EXPECT_TRUE(saved.LoadFromFile(QFile::encodeName(folder + QStringLiteral("/TAVI.DAT")).toStdString()));
+      EXPECT_EQ(saved.AnzZS, 42);
+      EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/TAVI.INI")));
+    } else {
+      // Said once at start; at exit each message names its file.
+      ASSERT_EQ(driver.Seen().size(), 3);
+      EXPECT_EQ(driver.Seen()[0].Title, QStringLiteral("Warnung"));
+      EXPECT_TRUE(driver.Seen()[0].Text.startsWith(QStringLiteral("In das Programmverzeichnis \"%1\" kann nicht "
+                                                                 "geschrieben werden. Der Datenordner \"%2\"")
+                                                      .arg(QDir::cleanPath(fDir.Path()), folder)))
+          << driver.Seen()[0].Text.toStdString();
+      EXPECT_EQ(driver.Seen()[1].Text, QStringLiteral("Fehler beim Speichern der Daten.\nDie Datei \"%1\" konnte "
+                                                      "nicht geschrieben werden: %2.")
+                                           .arg(fDir.File(QStringLiteral("TAVI.DAT")),
+                                                QStringLiteral("Den Ordner gibt es nicht")));
+      EXPECT_TRUE(driver.Seen()[2].Text.contains(fDir.File(QStringLiteral("TAVI.INI"))));
+      EXPECT_FALSE(QFileInfo::exists(fDir.File(QStringLiteral("fehlt"))));
+    }
+    EXPECT_TRUE(driver.Unexpected().isEmpty());
+  }
 }
 
 // ------------------------------------------------------------- ending
