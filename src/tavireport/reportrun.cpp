@@ -23,6 +23,7 @@
 #include "tablecsv.h"
 #include "taviprinting.h"
 #include "tavidaten.h"
+#include "workbook.h"
 
 namespace {
 
@@ -91,6 +92,14 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
   calc.Calculate(daten);
   tEconomicsCalc economics;
   economics.Calculate(daten, calc, daten.Economics);
+
+  if (command.Kind == tKind::Workbook) {
+    const QString problem = QString::fromStdString(
+        SaveWorkbook(BuildWorkbook(daten, calc, economics, command.Years), QFile::encodeName(command.Target).toStdString()));
+    if (problem.isEmpty()) return 0;
+    Say(err, QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2").arg(Native(command.Target), problem));
+    return 1;
+  }
 
   if (command.Output == tOutput::Csv) {
     if (command.Kind == tKind::Economics)
