@@ -13,6 +13,7 @@ PACKAGES="
   qt6-translations-l10n
   cups cups-client cups-bsd printer-driver-cups-pdf
   desktop-file-utils appstream
+  libxlsxwriter-dev libreoffice-calc-nogui
 "
 
 missing=""
