@@ -22,7 +22,7 @@ char Letter(int col) { return static_cast<char>('A' + col); }
 void BuildMonthSheet(tWorkbookContent& content, const tPaybackCalc& calc, int32_t lastMonth) {
   tWorkbookSheet& sheet = content.Sheets.emplace_back();
   sheet.Name = "Kostenverlauf";
-  sheet.ColumnWidths = {8, 14, 14, 14, 14, 14, 14, 14, 14, 14};
+  sheet.ColumnWidths = {8, 18, 18, 18, 18, 18, 18, 18, 18, 18};
   sheet.FreezeRows = 1;
   sheet.FreezeCols = 1;
   sheet.Landscape = true;

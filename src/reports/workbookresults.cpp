@@ -30,6 +30,8 @@ class tResultsFiller {
     fFill.Text(row, 0, section, tStyle::Head);
     int32_t col = 1;
     for (const char* h : heads) fFill.Text(row, col++, h, tStyle::Head);
+    fFill.Text(row, kNameCol, heads.size() > 1 ? "Name (Dauer)" : "Name", tStyle::Head);
+    if (heads.size() > 1) fFill.Text(row, kNameCol + 1, "Name (Kosten)", tStyle::Head);
     ++row;
   }
 
@@ -88,7 +90,7 @@ void BuildResultsSheet(tWorkbookContent& content, const tTaviDaten& d, const tPa
                        const tEconomicsCalc& economics) {
   tWorkbookSheet& sheet = content.Sheets.emplace_back();
   sheet.Name = "Ergebnisse";
-  sheet.ColumnWidths = {44, 16, 16, 16, 16, 24, 24};
+  sheet.ColumnWidths = {44, 17, 17, 17, 17, 26, 26};
   sheet.FreezeRows = 1;
   tResultsFiller f(content, sheet);
   tSheetFiller& fill = f.fFill;
@@ -223,6 +225,7 @@ void EconomicsFigures(tSheetFiller& fill, tWorkbookContent& content, int32_t& ro
   fill.Text(row, 1, "Zeitstudiensystem - Manuell", tStyle::Head);
   fill.Text(row, 2, "Zeitstudien+Planzeitsystem - Manuell", tStyle::Head);
   fill.Text(row, 3, "Zeitstudien+Planzeitsystem - Zeitstudien", tStyle::Head);
+  fill.Text(row, kNameCol, "Namen (Vergleich 1, 2, 3)", tStyle::Head);
   ++row;
   const std::string sheet = "Ergebnisse";
   const std::string running[] = {"LaufendeKostenZS", "LaufendeKostenPL", "(LaufendeKostenPL-LaufendeKostenZS)"};
@@ -244,7 +247,7 @@ void EconomicsFigures(tSheetFiller& fill, tWorkbookContent& content, int32_t& ro
   const std::string months[] = {"12", "24", "36", "12*Nutzungsdauer"};
   for (int j = 0; j < kEconomicsFigures; ++j) {
     fill.Text(row + j, 0, captions[j]);
-    fill.Text(row + j, kNameCol, std::string(names[j]) + "_1 … _3", tStyle::Name);
+    fill.Text(row + j, kNameCol, names[j] + std::string("_1, _2, _3"), tStyle::Name);
   }
   for (int c = 0; c < kComparisons; ++c) {
     const tComparisonFigures& f = economics.Figures(static_cast<tComparison>(c));

@@ -35,9 +35,9 @@ const char* NumberFormat(tStyle style) {
     case tStyle::PercentTenths: return "0.0 \"%\"";
     case tStyle::PercentHundredths: return "0.00 \"%\"";
     case tStyle::Months: return "0.0 \"Monate\"";
-    case tStyle::MonthCount: return "0 \"Monate\"";
+    case tStyle::MonthCount: return "0 \"Monat(e)\"";
     case tStyle::Years: return "0 \"Jahre\"";
-    case tStyle::Days: return "0 \"Tage\"";
+    case tStyle::Days: return "0 \"Tag(e)\"";
     case tStyle::Studies: return "0.00";
     default: return nullptr;
   }
@@ -96,6 +96,19 @@ void WriteSheet(lxw_workbook* wb, tFormats& formats, const tWorkbookSheet& sheet
   worksheet_fit_to_pages(ws, 1, 0);
   if (sheet.Landscape) worksheet_set_landscape(ws);
   if (sheet.FreezeRows > 0) worksheet_repeat_rows(ws, 0, static_cast<lxw_row_t>(sheet.FreezeRows - 1));
+  // Rows of headings tall enough for their wrapped lines.
+  std::map<int32_t, size_t> headLines;
+  for (const tWorkbookCell& c : sheet.Cells) {
+    if (c.Style != tStyle::Head || size_t(c.Col) >= sheet.ColumnWidths.size()) continue;
+    const auto width = static_cast<size_t>(sheet.ColumnWidths[size_t(c.Col)]);
+    size_t characters = 0;
+    for (const char ch : c.Text) characters += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    const size_t lines = width > 1 ? (characters + width - 2) / (width - 1) : 1;
+    size_t& most = headLines[c.Row];
+    if (lines > most) most = lines;
+  }
+  for (const auto& [row, lines] : headLines)
+    if (lines > 1) worksheet_set_row(ws, static_cast<lxw_row_t>(row), 15.0 * double(lines), nullptr);
   for (const tWorkbookCell& c : sheet.Cells) {
     const auto row = static_cast<lxw_row_t>(c.Row);
     const auto col = static_cast<lxw_col_t>(c.Col);
@@ -113,13 +126,12 @@ void WriteSheet(lxw_workbook* wb, tFormats& formats, const tWorkbookSheet& sheet
   }
 }
 
-// Month labels of the chart's time axis: about a dozen, whole years once
-// there are more than a year of them.
+// Month labels of the chart's time axis: at most about a dozen, at a
+// round step (whole years once the steps pass a year).
 uint16_t MonthInterval(int32_t lastMonth) {
-  int32_t unit = (lastMonth + 11) / 12;
-  if (unit > 12) unit = (unit + 11) / 12 * 12;
-  if (unit < 1) unit = 1;
-  return static_cast<uint16_t>(unit > 65535 ? 65535 : unit);
+  for (const uint16_t step : {1, 2, 3, 6, 12, 24, 36, 60, 120, 240, 600, 1200})
+    if (step * 12 >= lastMonth) return step;
+  return 1200;
 }
 
 void WriteChart(lxw_workbook* wb, int32_t lastMonth) {
