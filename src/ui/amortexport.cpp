@@ -19,7 +19,8 @@
 namespace {
 
 // The texts of a grid's widgets row by row (labels and entry fields, blanks
-// trimmed); columns that are empty in every row are left out.
+// trimmed); columns that are empty in every row are left out, and so are
+// empty cells at the end of a row.
 tClipboardTable GridRows(const QGridLayout* grid) {
   tClipboardTable rows(grid->rowCount(), QStringList());
   QList<bool> used(grid->columnCount(), false);
@@ -36,9 +37,11 @@ tClipboardTable GridRows(const QGridLayout* grid) {
       rows[r] << text;
       if (!text.isEmpty()) used[c] = true;
     }
-  for (QStringList& row : rows)
+  for (QStringList& row : rows) {
     for (int c = int(used.size()) - 1; c >= 0; --c)
       if (!used[c]) row.removeAt(c);
+    while (!row.isEmpty() && row.last().isEmpty()) row.removeLast();
+  }
   rows.removeIf([](const QStringList& row) { return row.join(QString()).isEmpty(); });
   return rows;
 }
