@@ -106,13 +106,16 @@ tWorkbookContent BuildWorkbook(const tTaviDaten& daten, const tPaybackCalc& calc
 
 // Writes the workbook, with the chart sheet "Grafik", to fileName as it is
 // (libxlsxwriter creates or truncates it). The answer is empty when it
-// worked, else a German reason as for SaveWorkbook.
+// worked, else a German reason as for SaveWorkbook. For a file that does
+// not yet exist and no other program sees; SaveWorkbook for the user's.
 std::string WriteWorkbookXlsx(const tWorkbookContent& content, const std::string& fileName);
 
 // Writes the workbook so that fileName either gets the whole new file or
-// stays as it was: libxlsxwriter writes into a private temporary folder,
-// and the file then replaces the target (safefile.h: links followed, the
-// target's permission bits kept, nothing left behind on failure). The
-// answer is empty when it worked, else a German reason ("keine
-// Schreibberechtigung", …) for the message of the caller.
-std::string SaveWorkbook(const tWorkbookContent& content, const std::string& fileName);
+// stays as it was (safefile.h): libxlsxwriter writes the temporary file
+// beside the target, which then replaces it; links are followed, the
+// target's permission bits kept, protectedFiles never replaced, and nothing
+// is left behind on failure. The answer is empty when it worked, else the
+// German reason without a full stop ("Datei oder Ordner nicht vorhanden
+// (…)") for the caller's message.
+std::string SaveWorkbook(const tWorkbookContent& content, const std::string& fileName,
+                         const std::vector<std::string>& protectedFiles = {});

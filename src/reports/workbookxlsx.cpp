@@ -2,15 +2,11 @@
 #include <xlsxwriter.h>
 
 #include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
 
+#include "filetexts.h"
 #include "safefile.h"
 #include "workbook.h"
 
@@ -166,35 +162,13 @@ void WriteChart(lxw_workbook* wb, int32_t lastMonth) {
   chartsheet_set_paper(sheet, 9);
 }
 
-std::string ReplaceReason(const safefile::tReplaceResult& r) {
-  using safefile::tReplaceError;
-  const bool noSpace = r.sysError == ENOSPC || r.sysError == EDQUOT || r.sysError == EFBIG;
-  switch (r.error) {
-    case tReplaceError::None: return std::string();
-    case tReplaceError::LinkLoop: return "zu viele symbolische Verknüpfungen";
-    case tReplaceError::NotRegularFile: return "keine gewöhnliche Datei";
-    case tReplaceError::NotWritable:
-    case tReplaceError::TempFile:
-      if (r.sysError == EROFS) return "schreibgeschützter Datenträger";
-      if (r.sysError == ENOENT || r.sysError == ENOTDIR) return "Ordner nicht gefunden";
-      if (noSpace) return "kein Platz auf dem Datenträger";
-      if (r.error == tReplaceError::NotWritable) return "keine Schreibberechtigung";
-      if (r.sysError == EACCES || r.sysError == EPERM) return "keine Schreibberechtigung im Ordner";
-      return "keine Hilfsdatei im Ordner möglich";
-    case tReplaceError::Write: return noSpace ? "kein Platz auf dem Datenträger" : "Schreibfehler";
-    case tReplaceError::Replace: return "die Datei kann nicht ersetzt werden";
-  }
-  return "Schreibfehler";
-}
-
-// The workbook into fileName; libxlsxwriter keeps its parts in
-// scratchFolder meanwhile (the system's temporary folder when empty).
-std::string WriteXlsx(const tWorkbookContent& content, const std::string& fileName, const std::string& scratchFolder) {
+// The workbook into fileName, which libxlsxwriter creates or truncates; it
+// keeps the parts of the package in the system's temporary folder meanwhile.
+std::string WriteXlsx(const tWorkbookContent& content, const std::string& fileName) {
   lxw_workbook_options options{};
   options.constant_memory = LXW_FALSE;
-  options.tmpdir = scratchFolder.empty() ? nullptr : const_cast<char*>(scratchFolder.c_str());
   std::unique_ptr<lxw_workbook, tWorkbookCloser> holder(workbook_new_opt(fileName.c_str(), &options));
-  if (!holder) return "die Arbeitsmappe kann nicht angelegt werden";
+  if (!holder) return "Die Arbeitsmappe kann nicht angelegt werden";
   lxw_workbook* wb = holder.get();
   lxw_doc_properties properties{};
   properties.title = const_cast<char*>("TAVI Amortisationsrechnung");
@@ -205,39 +179,34 @@ std::string WriteXlsx(const tWorkbookContent& content, const std::string& fileNa
   for (const tWorkbookName& n : content.Names) {
     const std::string target = "=" + n.Sheet + "!" + Absolute(n.Row, n.Col);
     if (workbook_define_name(wb, n.Name.c_str(), target.c_str()) != LXW_NO_ERROR)
-      return "der Name " + n.Name + " kann nicht vergeben werden";
+      return "Der Name " + n.Name + " kann nicht vergeben werden";
   }
   if (content.Sheet("Kostenverlauf")) WriteChart(wb, content.LastMonth);
   const lxw_error error = workbook_close(holder.release());
-  if (error != LXW_NO_ERROR) return std::string("Schreibfehler (") + lxw_strerror(error) + ")";
+  if (error != LXW_NO_ERROR) return std::string("Die Arbeitsmappe kann nicht geschrieben werden (") + lxw_strerror(error) + ")";
   return std::string();
 }
 
 }  // namespace
 
 std::string WriteWorkbookXlsx(const tWorkbookContent& content, const std::string& fileName) {
-  return WriteXlsx(content, fileName, std::string());
+  return WriteXlsx(content, fileName);
 }
 
-std::string SaveWorkbook(const tWorkbookContent& content, const std::string& fileName) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  std::string pattern = (fs::temp_directory_path(ec) / "tavi-workbook-XXXXXX").string();
-  if (ec) pattern = "/tmp/tavi-workbook-XXXXXX";
-  if (!::mkdtemp(pattern.data())) return std::string("kein temporärer Ordner: ") + std::strerror(errno);
-  const fs::path folder = pattern;
-  const fs::path scratch = folder / "scratch";
-  fs::create_directory(scratch, ec);
-  const fs::path file = folder / "workbook.xlsx";
-  std::string problem = WriteXlsx(content, file.string(), scratch.string());
-  if (problem.empty()) {
-    std::ifstream in(file, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.good() && !in.eof())
-      problem = "Schreibfehler";
-    else
-      problem = ReplaceReason(safefile::ReplaceFileContents(fileName, bytes));
+std::string SaveWorkbook(const tWorkbookContent& content, const std::string& fileName,
+                         const std::vector<std::string>& protectedFiles) {
+  safefile::tReplacement out;
+  safefile::tReplaceOptions options;
+  options.protectedFiles = protectedFiles;
+  if (const safefile::tReplaceResult begun = out.Begin(fileName, options); !begun)
+    return filetexts::ReplaceFailureText(begun);
+  // libxlsxwriter opens the file by name: the temporary file, reached
+  // through its descriptor so that nothing can take its place meanwhile.
+  if (const std::string problem = WriteXlsx(content, out.ReopenName()); !problem.empty()) {
+    const int error = out.DiagnoseWriteFailure();
+    out.Discard();
+    return error != 0 && error != EIO ? filetexts::SystemErrorText(error) : problem;
   }
-  fs::remove_all(folder, ec);
-  return problem;
+  if (const safefile::tReplaceResult done = out.Commit(); !done) return filetexts::ReplaceFailureText(done);
+  return std::string();
 }

@@ -69,6 +69,6 @@ TEST(AmortisationExport, WorkbookIsWrittenOrTheReasonShown) {
   EXPECT_FALSE(dlg.SaveWorkbookTo(missing));
   ASSERT_EQ(driver.Seen().size(), 1);
   EXPECT_TRUE(driver.Seen()[0].Text.startsWith(QStringLiteral("Fehler beim Speichern der Arbeitsmappe.")));
-  EXPECT_TRUE(driver.Seen()[0].Text.contains(QStringLiteral("Ordner nicht gefunden")));
+  EXPECT_TRUE(driver.Seen()[0].Text.contains(QStringLiteral("Den Ordner gibt es nicht"))) << driver.Seen()[0].Text.toStdString();
   EXPECT_FALSE(QFile::exists(missing));
 }
