@@ -14,6 +14,7 @@ PACKAGES="
   cups cups-client cups-bsd printer-driver-cups-pdf
   desktop-file-utils appstream
   lintian file
+  libxlsxwriter-dev libreoffice-calc-nogui
 "
 
 missing=""

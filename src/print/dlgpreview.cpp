@@ -1,5 +1,6 @@
 #include "dlgpreview.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -287,6 +288,19 @@ void TDlgPreview::BuildForm() {
   setTabOrder(EditPage, BtnClose);
   auto* print = new QShortcut(QKeySequence::Print, this);
   connect(print, &QShortcut::activated, this, &TDlgPreview::BtnPrintClick);
+  // A table printout goes to the clipboard by Ctrl+C or the sheet's
+  // context menu.
+  if (fJob->HasClipboardTable()) {
+    auto* copy = new QAction(QStringLiteral("&Kopieren"), this);
+    copy->setObjectName(QStringLiteral("ActionCopy"));
+    copy->setShortcut(QKeySequence::Copy);
+    connect(copy, &QAction::triggered, this, [this] {
+      if (!Busy()) CopyTableToClipboard(fJob->ClipboardTable());
+    });
+    addAction(copy);
+    PaintBox->addAction(copy);
+    PaintBox->setContextMenuPolicy(Qt::ActionsContextMenu);
+  }
   InstallHelpKey(this, HelpContext);
 
   // The window sees keys and the wheel before any of its controls.

@@ -16,7 +16,9 @@
 // Keys (taken by the window, also while an entry field has the focus):
 // Page Up / Page Down previous / next page, Home / End first / last page,
 // arrows scroll by 15 pixels, keypad + / - zoom in / out. The mouse wheel
-// zooms. Ctrl+P prints, Escape closes, F1 shows the help; Tab reaches the
+// zooms. Ctrl+P prints, Ctrl+C (also "Kopieren" in the sheet's context
+// menu) copies a printout that is a table (tPrinting::ClipboardTable) as
+// text and as an HTML table, Escape closes, F1 shows the help; Tab reaches the
 // print buttons, the entry fields and "Schließen", Return or Space presses
 // a button.
 //

@@ -20,6 +20,7 @@
 
 #include "collections.h"
 #include "recorder.h"
+#include "tableclipboard.h"
 
 class tExtendedPrinter;
 class TDlgPrint;
@@ -73,6 +74,10 @@ class tPrinting {
   virtual void Rebuild();
   virtual bool Print(int32_t currentPage);
   virtual void Preview();
+  // The printout as a table of the texts it prints, for "Kopieren" in the
+  // preview (tableclipboard.h); empty for a printout that is no table.
+  virtual bool HasClipboardTable() const { return false; }
+  virtual tClipboardTable ClipboardTable() const { return {}; }
 
   int32_t PageCount() const { return PageNumbers.Count(); }
   void Cancel() { Cancelled = true; }

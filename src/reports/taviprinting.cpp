@@ -8,6 +8,7 @@
 #include "pageframe.h"
 #include "pdfname.h"
 #include "printer.h"
+#include "tablecsv.h"
 #include "tablelayout.h"
 #include "tavidaten.h"
 
@@ -233,4 +234,22 @@ void tTaviPrinting::DrawPageBody(int32_t page) {
       rec.LineTo(W, top + kRowHeight);
     }
   }
+}
+
+tClipboardTable tTaviPrinting::ClipboardTable() const {
+  tClipboardTable rows;
+  QStringList heads;
+  for (const char* head : kTableCsvHeader) heads << QString::fromUtf8(head);
+  rows << heads;
+  const tSeries series[] = {tSeries::Manual, tSeries::TimeStudy, tSeries::PlannedTime};
+  const tSavingPair pairs[] = {tSavingPair::ManualTimeStudy, tSavingPair::ManualPlannedTime,
+                               tSavingPair::TimeStudyPlannedTime};
+  for (int64_t m64 = 0; m64 <= MonthCount; ++m64) {
+    const auto m = static_cast<int32_t>(m64);
+    QStringList row{QString::number(m)};
+    for (const tSeries k : series) row << Number(CostInMonth(k, m)).trimmed() << Number(CumulatedCost(k, m)).trimmed();
+    for (const tSavingPair p : pairs) row << Number(Saving(p, m)).trimmed();
+    rows << row;
+  }
+  return rows;
 }

@@ -44,6 +44,9 @@ class tTaviPrinting : public tPrinting {
   // The parts of one page, in this order.
   virtual void DrawPageHead(int32_t page);
   virtual void DrawPageBody(int32_t page);
+  // The heads (as in the CSV file) and every month's row as printed.
+  bool HasClipboardTable() const override { return true; }
+  tClipboardTable ClipboardTable() const override;
 
   // Font, alignment, pen and background the table and the graph start
   // from: Arial 3.5 mm black, left/top, solid black pen, white background.

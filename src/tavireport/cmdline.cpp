@@ -7,6 +7,7 @@
 #include "economicsinputs.h"
 #include "graphaxes.h"
 #include "printer.h"
+#include "workbook.h"
 #include "yearcount.h"
 
 namespace {
@@ -71,7 +72,8 @@ QString ReadRate(const QString& value, std::optional<int32_t>& tenths) {
 }
 
 const std::vector<std::string> kOptions = {"--years", "--months",     "--max-cost",   "--pdf",  "--csv", "--printer",
-                                           "--data",  "--running-zs", "--running-pl", "--life", "--rate"};
+                                           "--data",  "--running-zs", "--running-pl", "--life", "--rate",
+                                           "--xlsx"};
 const QStringList kEconomicsOptions = {QStringLiteral("--running-zs"), QStringLiteral("--running-pl"),
                                        QStringLiteral("--life"), QStringLiteral("--rate")};
 
@@ -117,7 +119,7 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
     if (IsOption(arguments[i])) ++i;
   }
   if (arguments.empty())
-    return Usage(QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview oder economics."));
+    return Usage(QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics oder workbook."));
 
   tReportCommand command;
   const std::string& what = arguments.front();
@@ -129,14 +131,17 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
     command.Kind = tKind::Overview;
   else if (what == "economics")
     command.Kind = tKind::Economics;
+  else if (what == "workbook")
+    command.Kind = tKind::Workbook;
   else if (what.starts_with("-"))
-    return Usage(QStringLiteral("Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview oder economics."));
+    return Usage(QStringLiteral("Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview, economics oder workbook."));
   else
     return Usage(
-        QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table, graph, overview und economics.").arg(Text(what)));
+        QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table, graph, overview, economics und workbook.").arg(Text(what)));
   const bool table = command.Kind == tKind::Table;
   const bool overview = command.Kind == tKind::Overview;
   const bool economics = command.Kind == tKind::Economics;
+  const bool workbook = command.Kind == tKind::Workbook;
 
   std::set<std::string> seen;
   for (size_t i = 1; i < arguments.size(); ++i) {
@@ -163,7 +168,7 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
 
     if (kEconomicsOptions.contains(option)) {
       if (command.Kind == tKind::Graph)
-        return Usage(QStringLiteral("Die Option %1 gilt nur für economics, overview und table --csv.").arg(option));
+        return Usage(QStringLiteral("Die Option %1 gilt nur für economics, overview, workbook und table --csv.").arg(option));
       QString problem;
       if (option == QStringLiteral("--running-zs") || option == QStringLiteral("--running-pl"))
         problem = ReadWhole(option, value, 0, tEconomicsInputs::kMaxRunningCosts,
@@ -181,11 +186,23 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
         return Usage(QStringLiteral("Die Option --printer gilt nicht für economics: die Seite gibt es als --pdf, "
                                     "die Zahlen als --csv."));
       return Usage(QStringLiteral("Die Option %1 gilt nicht für economics.").arg(option));
+    } else if (workbook && name != "--data" && name != "--years" && name != "--xlsx") {
+      if (name == "--pdf" || name == "--csv" || name == "--printer")
+        return Usage(QStringLiteral("Die Arbeitsmappe gibt es nur als --xlsx DATEI."));
+      return Usage(QStringLiteral("Die Option %1 gilt nicht für workbook.").arg(option));
+    } else if (name == "--xlsx") {
+      if (!workbook) return Usage(QStringLiteral("Die Option --xlsx gilt nur für workbook."));
+      if (raw.empty()) return Usage(QStringLiteral("Bei --xlsx fehlt der Dateiname."));
+      command.Output = tOutput::Xlsx;
+      command.TargetPath = raw;
+      command.Target = ShownFileName(raw);
     } else if (name == "--years") {
-      if (!table) return Usage(QStringLiteral("Die Option --years gilt nur für table."));
+      if (!table && !workbook) return Usage(QStringLiteral("Die Option --years gilt nur für table und workbook."));
       if (!PlainNumber(value)) return Usage(NotANumber(option, value));
       const tYearCount years = ParseYearCount(value);
       if (!years.Ok()) return Usage(QStringLiteral("--years: ") + years.Message);
+      if (workbook && years.Years > kWorkbookMaxYears)
+        return Usage(QStringLiteral("--years: Die Arbeitsmappe fasst höchstens %1 Jahre.").arg(kWorkbookMaxYears));
       command.Years = years.Years;
     } else if (overview && (name == "--months" || name == "--max-cost")) {
       return Usage(QStringLiteral("Die Option %1 gilt nur für graph.").arg(option));
@@ -225,6 +242,8 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
       }
     }
   }
+  if (command.Output == tOutput::None && workbook)
+    return Usage(QStringLiteral("Bitte geben Sie an, wohin die Arbeitsmappe geschrieben wird: --xlsx DATEI."));
   if (command.Output == tOutput::None)
     return Usage(table       ? QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf, --csv oder --printer.")
                  : economics ? QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf oder --csv.")
@@ -242,6 +261,7 @@ QString HelpText() {
       "  tavi-report graph [--months N] [--max-cost EUR] (--pdf DATEI | --printer DRUCKER) [--data DATEI]\n"
       "  tavi-report overview [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --printer DRUCKER) [--data DATEI]\n"
       "  tavi-report economics [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --csv DATEI) [--data DATEI]\n"
+      "  tavi-report workbook [--years N] [WIRTSCHAFTLICHKEIT] --xlsx DATEI [--data DATEI]\n"
       "  tavi-report --help\n"
       "  WIRTSCHAFTLICHKEIT: [--running-zs EUR] [--running-pl EUR] [--life JAHRE] [--rate PROZENT]\n"
       "\n"
@@ -264,7 +284,10 @@ QString HelpText() {
       "                    eine CSV-Datei mit einer Zeile je Vergleich (1, 2, 3): Laufende Kosten, Nettoeinsparung,\n"
       "                    Amortisation mit laufenden Kosten, Dynamische Amortisation, Kapitalwert, Interner\n"
       "                    Zinsfuß und die Salden nach 1, 2, 3 Jahren und nach der Nutzungsdauer\n"
-      "  --years N         Jahre der Tabelle, 0 bis 178956970 (Vorgabe 1); 0 zeigt nur Monat 0\n"
+      "  workbook          Arbeitsmappe (.xlsx) mit den Blättern Eingaben (benannte Zellen), Ergebnisse und\n"
+      "                    Kostenverlauf (Formeln über den Eingaben) und dem Diagramm Grafik\n"
+      "  --years N         Jahre der Tabelle, 0 bis 178956970 (Vorgabe 1); 0 zeigt nur Monat 0;\n"
+      "                    bei workbook 0 bis 1000\n"
       "  --months N        Laufzeit der Grafik in Monaten, 1 bis 9999999\n"
       "  --max-cost EUR    Maximale Ausgaben der Kostenachse in EUR, 1000 bis 2147483647\n"
       "                    (Vorgabe für beide: der Vorschlag des Fensters \"Amortisations - Grafik\")\n"
@@ -279,6 +302,7 @@ QString HelpText() {
       "  --csv DATEI       schreibt die Zeilen der Tabelle: Monat, die sechs Kostenspalten und die drei\n"
       "                    Ersparnisse, ungerundet, durch Semikolon getrennt, mit dem Dezimalzeichen der\n"
       "                    Spracheinstellung (Komma bei Deutsch), UTF-8, mit Kopfzeile\n"
+      "  --xlsx DATEI      schreibt die Arbeitsmappe\n"
       "  --printer DRUCKER druckt auf die CUPS-Warteschlange DRUCKER\n"
       "  --data DATEI      liest die Daten aus DATEI statt aus TAVI.DAT\n"
       "  --help            zeigt diese Hilfe\n"

@@ -4,11 +4,12 @@
 //   tavi-report graph [--months N] [--max-cost EUR] (--pdf FILE | --printer QUEUE) [--data FILE]
 //   tavi-report overview [ECONOMICS] (--pdf FILE | --printer QUEUE) [--data FILE]
 //   tavi-report economics [ECONOMICS] (--pdf FILE | --csv FILE) [--data FILE]
+//   tavi-report workbook [--years N] [ECONOMICS] --xlsx FILE [--data FILE]
 //   tavi-report --help
 //
 // ECONOMICS: [--running-zs EUR] [--running-pl EUR] [--life YEARS]
 // [--rate PERCENT], the inputs of the economic appraisal in place of the
-// data file's; table takes them too, with --csv.
+// data file's; table takes them too, with --csv, and so does workbook.
 //
 // Options take their value as the next argument or after "=" (--years=3).
 // --help (-h) anywhere but as an option's value shows the help. Numbers are
@@ -28,13 +29,13 @@
 #include <vector>
 
 struct tReportCommand {
-  enum class tKind { Usage, Help, Table, Graph, Overview, Economics };
-  enum class tOutput { None, Pdf, Csv, Printer };
+  enum class tKind { Usage, Help, Table, Graph, Overview, Economics, Workbook };
+  enum class tOutput { None, Pdf, Csv, Printer, Xlsx };
 
   tKind Kind = tKind::Usage;
   QString Message;            // Usage: what is wrong
 
-  int32_t Years = 1;          // table: months 0 to Years × 12
+  int32_t Years = 1;          // table, workbook: months 0 to Years × 12
   std::optional<int32_t> Months;   // graph: time axis; empty: the proposal
   std::optional<int32_t> MaxCost;  // graph: cost axis in euros; empty: the proposal
   tOutput Output = tOutput::None;

@@ -53,13 +53,14 @@ int main(int argc, char** argv) {
       return 0;
     case tReportCommand::tKind::Usage:
       std::cerr << "tavi-report: " << command.Message.toStdString() << '\n'
-                << "Aufruf: tavi-report table|graph|overview|economics ...; \"tavi-report --help\" zeigt alle "
+                << "Aufruf: tavi-report table|graph|overview|economics|workbook ...; \"tavi-report --help\" zeigt alle "
                    "Möglichkeiten.\n";
       return 2;
     case tReportCommand::tKind::Table:
     case tReportCommand::tKind::Graph:
     case tReportCommand::tKind::Overview:
     case tReportCommand::tKind::Economics:
+    case tReportCommand::tKind::Workbook:
       break;
   }
   return RunReport(command, QCoreApplication::applicationDirPath(), std::cerr);

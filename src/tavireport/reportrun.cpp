@@ -27,6 +27,7 @@
 #include "tablecsv.h"
 #include "taviprinting.h"
 #include "tavidaten.h"
+#include "workbook.h"
 
 namespace {
 
@@ -100,6 +101,15 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
   calc.Calculate(daten);
   tEconomicsCalc economics;
   economics.Calculate(daten, calc, daten.Economics);
+
+  if (command.Kind == tKind::Workbook) {
+    const std::string problem = SaveWorkbook(BuildWorkbook(daten, calc, economics, command.Years),
+                                             command.TargetPath, output.ProtectedFiles());
+    if (problem.empty()) return 0;
+    output.Say(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2.")
+                   .arg(command.Target, QString::fromStdString(problem)));
+    return 1;
+  }
 
   if (command.Output == tOutput::Csv) {
     if (command.Kind == tKind::Economics)

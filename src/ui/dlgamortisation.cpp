@@ -222,6 +222,10 @@ void tDlgAmortisation::BuildActions() {
                             QStringLiteral("Wirtschaftlichkeit"), QKeySequence(Qt::CTRL | Qt::Key_3));
   fActionHelp =
       action(QStringLiteral("ActionHelp"), QStringLiteral("&Hilfe"), QStringLiteral("Hilfe"), QKeySequence(Qt::Key_F1));
+  fActionCopy = action(QStringLiteral("ActionCopy"), QStringLiteral("&Kopieren"),
+                       QStringLiteral("Ergebnisse als Tabelle kopieren"), QKeySequence::Copy);
+  fActionSaveWorkbook = action(QStringLiteral("ActionSaveWorkbook"), QStringLiteral("Als &Arbeitsmappe speichern…"),
+                               QStringLiteral("Als Arbeitsmappe speichern"), QKeySequence());
 
   fActionPrintTable->setIcon(AmortIcon(tAmortIcon::PrintTable));
   fActionPrintGraphic->setIcon(AmortIcon(tAmortIcon::PrintGraphic));
@@ -235,6 +239,8 @@ void tDlgAmortisation::BuildActions() {
   connect(fActionResults, &QAction::triggered, this, &tDlgAmortisation::ActionResultsExecute);
   connect(fActionEconomics, &QAction::triggered, this, &tDlgAmortisation::ActionEconomicsExecute);
   connect(fActionHelp, &QAction::triggered, this, &tDlgAmortisation::ActionHelpExecute);
+  connect(fActionCopy, &QAction::triggered, this, &tDlgAmortisation::ActionCopyExecute);
+  connect(fActionSaveWorkbook, &QAction::triggered, this, &tDlgAmortisation::ActionSaveWorkbookExecute);
 }
 
 void tDlgAmortisation::BuildMenus(QMenuBar* menuBar, QToolBar* toolBar) {
@@ -249,6 +255,9 @@ void tDlgAmortisation::BuildMenus(QMenuBar* menuBar, QToolBar* toolBar) {
   edit->addAction(fActionPrintTable);
   edit->addAction(fActionPrintGraphic);
   edit->addAction(fActionPrintOverview);
+  edit->addSeparator();
+  edit->addAction(fActionCopy);
+  edit->addAction(fActionSaveWorkbook);
   QMenu* help = menuBar->addMenu(QStringLiteral("&Hilfe"));
   help->setObjectName(QStringLiteral("MenuHelp"));
   help->addAction(fActionHelp);
@@ -264,6 +273,8 @@ void tDlgAmortisation::BuildMenus(QMenuBar* menuBar, QToolBar* toolBar) {
   fPopupMenu->addAction(fActionSystem);
   fPopupMenu->addAction(fActionResults);
   fPopupMenu->addAction(fActionEconomics);
+  fPopupMenu->addSeparator();
+  fPopupMenu->addAction(fActionCopy);
 }
 
 // Widths that depend on the font: the entry fields hold as many digits as
@@ -339,6 +350,8 @@ void tDlgAmortisation::ConnectHandlers() {
   fUpDownPL->SetOnChangingEx(
       [this](int position, int, bool& allow) { UpDownTrainingDaysPLChangingEx(position, allow); });
   fSheetEconomics->OnChanged = [this] { EvalFields(); };
+  connect(fPageControl, &QTabWidget::currentChanged, this, &tDlgAmortisation::PageChanged);
+  PageChanged();
 }
 
 // ------------------------------------------------------------- lifecycle

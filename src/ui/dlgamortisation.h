@@ -34,6 +34,7 @@
 #include "economics.h"
 #include "fontshrink.h"
 #include "payback.h"
+#include "tableclipboard.h"
 
 class QAction;
 class QCheckBox;
@@ -90,6 +91,18 @@ class tDlgAmortisation : public QDialog {
   QAction* ActionResults() const { return fActionResults; }
   QAction* ActionEconomics() const { return fActionEconomics; }
   QAction* ActionHelp() const { return fActionHelp; }
+  QAction* ActionCopy() const { return fActionCopy; }
+  QAction* ActionSaveWorkbook() const { return fActionSaveWorkbook; }
+
+  // The results page as a table of the texts it shows: the two month
+  // counts, the monthly reduction, then each comparison's title and its
+  // rows (caption, value, unit; the balances beside them).
+  tClipboardTable ResultsTable() const;
+  // Writes the workbook of the current figures (workbook.h) to fileName,
+  // the month table covering the useful life, at least three years. A
+  // failure is shown ("Fehler beim Speichern der Arbeitsmappe.") and
+  // answers false; the file is then as it was.
+  bool SaveWorkbookTo(const QString& fileName);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -132,6 +145,11 @@ class tDlgAmortisation : public QDialog {
   void ActionPrintGraphicExecute();
   // The overview "Gesamtübersicht": its three cover sheets in the preview.
   void ActionPrintOverviewExecute();
+  // "Kopieren" (Ctrl+C) on the results page: ResultsTable to the clipboard.
+  void ActionCopyExecute();
+  // "Als Arbeitsmappe speichern…": asks for the file, then SaveWorkbookTo.
+  void ActionSaveWorkbookExecute();
+  void PageChanged();
 
   void UpdateInputStates();
   void ApplyStandardPrices();
@@ -149,6 +167,8 @@ class tDlgAmortisation : public QDialog {
   QAction* fActionResults = nullptr;
   QAction* fActionEconomics = nullptr;
   QAction* fActionHelp = nullptr;
+  QAction* fActionCopy = nullptr;
+  QAction* fActionSaveWorkbook = nullptr;
   QMenu* fPopupMenu = nullptr;
   QTabWidget* fPageControl = nullptr;
   QWidget* fSheetSystem = nullptr;

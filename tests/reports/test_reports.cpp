@@ -8,11 +8,14 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QImage>
+#include <QMimeData>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QWidget>
+#include <QtTest/QTest>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -20,6 +23,7 @@
 #include "costseries.h"
 #include "cupsfixture.h"
 #include "cupsmain.h"
+#include "dlgpreview.h"
 #include "edevexception.h"
 #include "errortext.h"
 #include "graphaxes.h"
@@ -168,6 +172,32 @@ TEST_F(Reports, TableOfTheWorkedExampleHasOneRowPerMonth) {
       ++rowLines;
     }
   EXPECT_EQ(rowLines, 13);
+}
+
+// Ctrl+C in the table's preview: a spreadsheet gets the rows as printed
+// (tab-separated), a word processor an HTML table of the same cells.
+TEST_F(Reports, PreviewCopiesTheTableAsItIsPrinted) {
+  tTaviPrinting job(12, fDaten, fCalc);
+  const std::vector<tPageText> texts = PageTexts(Recorded(job, 1));
+  TDlgPreview preview(&job, -1, -1, nullptr);
+  preview.show();
+  preview.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&preview));
+  QApplication::clipboard()->clear();
+  QTest::keyClick(&preview, Qt::Key_C, Qt::ControlModifier);
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  const QStringList lines = data->text().split(u'\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 14);
+  EXPECT_EQ(lines[0].split(u'\t').value(2), QStringLiteral("Manuell Kostensummen"));
+  for (int m = 0; m <= 12; ++m) {
+    QStringList printed;
+    for (const tPageText& cell : TextsInBand(texts, 395 + 45 * m, 395 + 45 * (m + 1))) printed << cell.Text.trimmed();
+    EXPECT_EQ(lines[m + 1], printed.join(u'\t')) << m;
+  }
+  const QString html = data->html();
+  EXPECT_EQ(html.count(QStringLiteral("<tr>")), 14);
+  EXPECT_TRUE(html.contains(QStringLiteral("<tr><td>12</td><td>3750</td><td>45000</td><td>1875</td><td>27980</td>")));
 }
 
 TEST_F(Reports, PagesHoldRowsPerPageMonthsFromMonthZero) {

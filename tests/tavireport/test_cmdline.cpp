@@ -40,6 +40,9 @@ TEST(CommandLine, CommandsThatCanRun) {
        ""},
       {{"overview", "--pdf", "o.pdf"}, tKind::Overview, 1, {}, {}, tOutput::Pdf, "o.pdf", ""},
       {{"overview", "--data", "x.dat", "--printer", "Q"}, tKind::Overview, 1, {}, {}, tOutput::Printer, "Q", "x.dat"},
+      {{"workbook", "--xlsx", "m.xlsx"}, tKind::Workbook, 1, {}, {}, tOutput::Xlsx, "m.xlsx", ""},
+      {{"workbook", "--years=1000", "--rate", "6", "--xlsx", "m.xlsx"}, tKind::Workbook, 1000, {}, {}, tOutput::Xlsx,
+       "m.xlsx", ""},
   };
   for (const auto& c : cases) {
     const QStringList args = Args(c.args);
@@ -95,7 +98,7 @@ TEST(CommandLine, InputsOfTheAppraisal) {
       {{"economics", "--csv", "a", "--pdf", "b"}, {}, {}, {}, {}, "Bitte geben Sie nur eines von --pdf und --csv an."},
       {{"economics", "--years", "2", "--csv", "a"}, {}, {}, {}, {}, "Die Option --years gilt nicht für economics."},
       {{"graph", "--pdf", "g", "--life", "5"}, {}, {}, {}, {},
-       "Die Option --life gilt nur für economics, overview und table --csv."},
+       "Die Option --life gilt nur für economics, overview, workbook und table --csv."},
       {{"table", "--pdf", "t", "--rate", "5"}, {}, {}, {}, {},
        "Die Optionen --running-zs, --running-pl, --life und --rate gelten bei table nur mit --csv."},
       {{"economics", "--csv", "e", "--rate", "5", "--rate", "6"}, {}, {}, {}, {}, "Die Option --rate ist doppelt angegeben."},
@@ -128,13 +131,13 @@ TEST(CommandLine, CommandsThatCannotRunSayWhy) {
     std::initializer_list<const char*> args;
     const char* message;
   } cases[] = {
-      {{}, "Bitte geben Sie an, was gedruckt wird: table, graph, overview oder economics."},
-      {{"print", "--pdf", "a"}, "Unbekannter Ausdruck \"print\": möglich sind table, graph, overview und economics."},
-      {{"--pdf", "a", "table"}, "Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview oder economics."},
+      {{}, "Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics oder workbook."},
+      {{"print", "--pdf", "a"}, "Unbekannter Ausdruck \"print\": möglich sind table, graph, overview, economics und workbook."},
+      {{"--pdf", "a", "table"}, "Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview, economics oder workbook."},
       {{"overview"}, "Bitte geben Sie an, wohin gedruckt wird: --pdf oder --printer."},
       {{"overview", "--csv", "a"},
        "Die Option --csv gilt nur für table und economics; die Gesamtübersicht gibt es als --pdf."},
-      {{"overview", "--years", "2", "--pdf", "a"}, "Die Option --years gilt nur für table."},
+      {{"overview", "--years", "2", "--pdf", "a"}, "Die Option --years gilt nur für table und workbook."},
       {{"overview", "--months", "2", "--pdf", "a"}, "Die Option --months gilt nur für graph."},
       {{"overview", "--max-cost", "2000", "--pdf", "a"}, "Die Option --max-cost gilt nur für graph."},
       {{"table"}, "Bitte geben Sie an, wohin gedruckt wird: --pdf, --csv oder --printer."},
@@ -144,7 +147,7 @@ TEST(CommandLine, CommandsThatCannotRunSayWhy) {
       {{"graph", "--csv", "a"}, "Die Option --csv gilt nur für table und economics; die Grafik gibt es als --pdf."},
       {{"table", "--months", "3", "--pdf", "a"}, "Die Option --months gilt nur für graph; die Tabelle nimmt --years."},
       {{"table", "--max-cost", "3000", "--pdf", "a"}, "Die Option --max-cost gilt nur für graph."},
-      {{"graph", "--years", "3", "--pdf", "a"}, "Die Option --years gilt nur für table."},
+      {{"graph", "--years", "3", "--pdf", "a"}, "Die Option --years gilt nur für table und workbook."},
       {{"table", "--years", "-1", "--pdf", "a"}, "--years: Die Anzahl der Jahre darf nicht negativ sein."},
       {{"table", "--years", "zwei", "--pdf", "a"}, "--years: \"zwei\" ist keine gültige ganze Zahl."},
       {{"table", "--years", " 5", "--pdf", "a"}, "--years: \" 5\" ist keine gültige ganze Zahl."},
@@ -172,6 +175,12 @@ TEST(CommandLine, CommandsThatCannotRunSayWhy) {
       {{"table", "--years", "2", "--years", "3", "--pdf", "a"}, "Die Option --years ist doppelt angegeben."},
       {{"table", "--verbose", "--pdf", "a"}, "Unbekannte Option --verbose."},
       {{"table", "--pdf", "a", "b"}, "Unerwartetes Argument \"b\"."},
+      {{"workbook"}, "Bitte geben Sie an, wohin die Arbeitsmappe geschrieben wird: --xlsx DATEI."},
+      {{"workbook", "--pdf", "a"}, "Die Arbeitsmappe gibt es nur als --xlsx DATEI."},
+      {{"workbook", "--months", "3", "--xlsx", "a"}, "Die Option --months gilt nicht für workbook."},
+      {{"workbook", "--years", "1001", "--xlsx", "a"}, "--years: Die Arbeitsmappe fasst höchstens 1000 Jahre."},
+      {{"table", "--xlsx", "a"}, "Die Option --xlsx gilt nur für workbook."},
+      {{"workbook", "--xlsx="}, "Bei --xlsx fehlt der Dateiname."},
   };
   for (const auto& c : cases) {
     const QStringList args = Args(c.args);

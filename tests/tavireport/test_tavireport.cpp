@@ -228,6 +228,17 @@ TEST_F(TaviReport, BothReportsReachACupsQueue) {
   }
 }
 
+TEST_F(TaviReport, WorkbookReplacesAnOldFileAndLeavesNothingElse) {
+  ASSERT_TRUE(fDir.Write(QStringLiteral("m.xlsx"), "alt"));
+  const tRun run = Run({QStringLiteral("workbook"), QStringLiteral("--years"), QStringLiteral("2"),
+                        QStringLiteral("--xlsx"), QStringLiteral("m.xlsx")});
+  EXPECT_EQ(run.status, 0) << qPrintable(run.err);
+  EXPECT_TRUE(fDir.Read(QStringLiteral("m.xlsx")).startsWith("PK\x03\x04"));  // a zip package
+  QStringList files = QDir(fDir.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+  files.sort();
+  EXPECT_EQ(files, (QStringList{QStringLiteral("TAVI.DAT"), QStringLiteral("m.xlsx"), QStringLiteral("tavi-report")}));
+}
+
 TEST_F(TaviReport, HelpIsGerman) {
   const tRun run = Run({QStringLiteral("--help")});
   EXPECT_EQ(run.status, 0);
@@ -245,7 +256,7 @@ TEST_F(TaviReport, FailuresSayWhyAndWriteNothing) {
   ASSERT_TRUE(fDir.Write(QStringLiteral("kurz.dat"), QByteArray("\x05Muster", 7)));
   ASSERT_TRUE(fDir.MakeDir(QStringLiteral("sub")));
   const QString usage = QStringLiteral(
-      "\nAufruf: tavi-report table|graph|overview|economics ...; \"tavi-report --help\" zeigt alle Möglichkeiten.\n");
+      "\nAufruf: tavi-report table|graph|overview|economics|workbook ...; \"tavi-report --help\" zeigt alle Möglichkeiten.\n");
   const QString dir = QDir::toNativeSeparators(fDir.Path());
 
   const struct {
@@ -254,7 +265,7 @@ TEST_F(TaviReport, FailuresSayWhyAndWriteNothing) {
     QString message;  // standard error starts with "tavi-report: " and this
     QString ini;      // TAVI.INI for this case
   } cases[] = {
-      {{}, 2, QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview oder economics.") + usage, {}},
+      {{}, 2, QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics oder workbook.") + usage, {}},
       {{QStringLiteral("table"), QStringLiteral("--years"), QStringLiteral("-2"), QStringLiteral("--pdf"),
         QStringLiteral("out")},
        2, QStringLiteral("--years: Die Anzahl der Jahre darf nicht negativ sein.") + usage, {}},
@@ -282,6 +293,12 @@ TEST_F(TaviReport, FailuresSayWhyAndWriteNothing) {
        {}},
       {{QStringLiteral("table"), QStringLiteral("--csv"), QStringLiteral("sub")}, 1,
        QStringLiteral("Die Datei \"sub\" kann nicht geschrieben werden"), {}},
+      {{QStringLiteral("workbook"), QStringLiteral("--xlsx"), QStringLiteral("sub")}, 1,
+       QStringLiteral("Die Datei \"sub\" kann nicht geschrieben werden: "), {}},
+      {{QStringLiteral("workbook"), QStringLiteral("--xlsx"), QStringLiteral("nirgends/m.xlsx")}, 1,
+       QStringLiteral("Die Datei \"nirgends/m.xlsx\" kann nicht geschrieben werden: "), {}},
+      {{QStringLiteral("workbook"), QStringLiteral("--xlsx"), QStringLiteral("TAVI.DAT")}, 1,
+       QStringLiteral("Die Datei \"TAVI.DAT\" kann nicht geschrieben werden: "), {}},
       {{QStringLiteral("table"), QStringLiteral("--years"), QStringLiteral("70000"), QStringLiteral("--pdf"),
         QStringLiteral("out")},
        1,

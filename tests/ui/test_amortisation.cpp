@@ -639,7 +639,8 @@ TEST_F(Amortisation, MenusToolBarAndPages) {
   EXPECT_EQ(edit->title(), QStringLiteral("&Bearbeiten"));
   EXPECT_EQ(edit->actions().value(0)->text(), QStringLiteral("&Seite"));
   EXPECT_EQ(names(edit->actions().mid(1)),
-            QStringList({"-", "ActionPrintTable", "ActionPrintGraphic", "ActionPrintOverview"}));
+            QStringList({"-", "ActionPrintTable", "ActionPrintGraphic", "ActionPrintOverview", "-", "ActionCopy",
+                         "ActionSaveWorkbook"}));
   EXPECT_EQ(names(Ctl<QMenu>(dlg, "MenuPage")->actions()),
             QStringList({"ActionSystem", "ActionResults", "ActionEconomics"}));
   EXPECT_EQ(Ctl<QMenu>(dlg, "MenuHelp")->title(), QStringLiteral("&Hilfe"));
@@ -647,7 +648,7 @@ TEST_F(Amortisation, MenusToolBarAndPages) {
   EXPECT_EQ(names(Ctl<QToolBar>(dlg, "ToolBar")->actions()),
             QStringList({"ActionPrintTable", "ActionPrintGraphic", "ActionPrintOverview", "-", "ActionHelp"}));
   EXPECT_EQ(names(Ctl<QMenu>(dlg, "PopupMenu")->actions()),
-            QStringList({"ActionSystem", "ActionResults", "ActionEconomics"}));
+            QStringList({"ActionSystem", "ActionResults", "ActionEconomics", "-", "ActionCopy"}));
 
   // Every printout can be made.
   EXPECT_TRUE(dlg.ActionPrintTable()->isEnabled());
