@@ -129,6 +129,8 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
     command.Kind = tKind::Overview;
   else if (what == "economics")
     command.Kind = tKind::Economics;
+  else if (what == "compare")
+    command.Kind = tKind::Compare;
   else if (what.starts_with("-"))
     return Usage(QStringLiteral("Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview oder economics."));
   else
@@ -137,6 +139,7 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
   const bool table = command.Kind == tKind::Table;
   const bool overview = command.Kind == tKind::Overview;
   const bool economics = command.Kind == tKind::Economics;
+  const bool compare = command.Kind == tKind::Compare;
 
   std::set<std::string> seen;
   for (size_t i = 1; i < arguments.size(); ++i) {
@@ -159,6 +162,15 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
       raw = arguments[++i];
     }
     const QString value = Text(raw);
+    if (compare && name == "--data") {
+      if (raw.empty()) return Usage(QStringLiteral("Bei --data fehlt der Dateiname."));
+      if (command.ComparePaths.size() >= 4) return Usage(QStringLiteral("compare vergleicht höchstens vier Dateien."));
+      command.ComparePaths.push_back(raw);
+      command.CompareFiles << ShownFileName(raw);
+      continue;
+    }
+    if (compare && name != "--pdf" && name != "--csv")
+      return Usage(QStringLiteral("Die Option %1 gilt nicht für compare.").arg(option));
     if (!seen.insert(name).second) return Usage(QStringLiteral("Die Option %1 ist doppelt angegeben.").arg(option));
 
     if (kEconomicsOptions.contains(option)) {
@@ -204,9 +216,9 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
     } else {  // the outputs
       if (command.Output != tOutput::None)
         return Usage(table       ? QStringLiteral("Bitte geben Sie nur eines von --pdf, --csv und --printer an.")
-                     : economics ? QStringLiteral("Bitte geben Sie nur eines von --pdf und --csv an.")
+                     : economics || compare ? QStringLiteral("Bitte geben Sie nur eines von --pdf und --csv an.")
                                  : QStringLiteral("Bitte geben Sie nur eines von --pdf und --printer an."));
-      if (name == "--csv" && !table && !economics)
+      if (name == "--csv" && !table && !economics && !compare)
         return Usage(overview ? QStringLiteral("Die Option --csv gilt nur für table und economics; die Gesamtübersicht "
                                                "gibt es als --pdf.")
                               : QStringLiteral("Die Option --csv gilt nur für table und economics; die Grafik gibt es "
@@ -225,10 +237,12 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
       }
     }
   }
+  if (compare && command.ComparePaths.size() < 2)
+    return Usage(QStringLiteral("compare braucht zwei bis vier Berechnungen, jede mit --data DATEI."));
   if (command.Output == tOutput::None)
     return Usage(table       ? QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf, --csv oder --printer.")
-                 : economics ? QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf oder --csv.")
-                             : QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf oder --printer."));
+                 : economics || compare ? QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf oder --csv.")
+                                        : QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf oder --printer."));
   if (table && command.Output != tOutput::Csv && command.HasEconomicsOption())
     return Usage(QStringLiteral(
         "Die Optionen --running-zs, --running-pl, --life und --rate gelten bei table nur mit --csv."));
@@ -242,6 +256,7 @@ QString HelpText() {
       "  tavi-report graph [--months N] [--max-cost EUR] (--pdf DATEI | --printer DRUCKER) [--data DATEI]\n"
       "  tavi-report overview [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --printer DRUCKER) [--data DATEI]\n"
       "  tavi-report economics [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --csv DATEI) [--data DATEI]\n"
+      "  tavi-report compare --data A --data B [--data C [--data D]] (--pdf DATEI | --csv DATEI)\n"
       "  tavi-report --help\n"
       "  WIRTSCHAFTLICHKEIT: [--running-zs EUR] [--running-pl EUR] [--life JAHRE] [--rate PROZENT]\n"
       "\n"
@@ -262,6 +277,8 @@ QString HelpText() {
       "                    eine CSV-Datei mit einer Zeile je Vergleich (1, 2, 3): Laufende Kosten, Nettoeinsparung,\n"
       "                    Amortisation mit laufenden Kosten, Dynamische Amortisation, Kapitalwert, Interner\n"
       "                    Zinsfuß und die Salden nach 1, 2, 3 Jahren und nach der Nutzungsdauer\n"
+      "  compare           Vergleich der Berechnungen: zwei bis vier Berechnungsdateien (--data je Datei)\n"
+      "                    nebeneinander, eine Seite im Querformat oder eine CSV-Datei mit einer Spalte je Datei\n"
       "  --years N         Jahre der Tabelle, 0 bis 178956970 (Vorgabe 1); 0 zeigt nur Monat 0\n"
       "  --months N        Laufzeit der Grafik in Monaten, 1 bis 9999999\n"
       "  --max-cost EUR    Maximale Ausgaben der Kostenachse in EUR, 1000 bis 2147483647\n"

@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
     case tReportCommand::tKind::Graph:
     case tReportCommand::tKind::Overview:
     case tReportCommand::tKind::Economics:
+    case tReportCommand::tKind::Compare:
       break;
   }
   return RunReport(command, QCoreApplication::applicationDirPath(), std::cerr);

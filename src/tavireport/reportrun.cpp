@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "comparerun.h"
 #include "deckblattprinting.h"
 #include "economics.h"
 #include "economicscsv.h"
@@ -60,6 +61,7 @@ QString PrepareRecord(tTaviDaten& daten) {
 }
 
 int RunReport(const tReportCommand& command, const QString& programDir, std::ostream& err) {
+  if (command.Kind == tKind::Compare) return RunCompare(command, programDir, err);
   const QString defaultData = QDir(programDir).filePath(QStringLiteral("TAVI.DAT"));
   const std::string dataPath =
       command.DataPath.empty() ? QFile::encodeName(defaultData).toStdString() : command.DataPath;
