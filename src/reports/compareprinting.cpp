@@ -77,8 +77,8 @@ void tComparePrinting::RecordPage(int32_t number) {
   const int32_t rowH = RowHeight();
   const int32_t top = HeaderHeight() + kGap;
   const int n = static_cast<int>(fColumns.size());
-  // The captions take 40 % of the width, the calculations share the rest.
-  const int32_t captionW = W * 2 / 5;
+  // The captions take a third of the width, the calculations share the rest.
+  const int32_t captionW = W / 3;
   const int32_t colW = (W - captionW) / n;
   const int32_t right = captionW + n * colW;
 
@@ -109,6 +109,7 @@ void tComparePrinting::RecordPage(int32_t number) {
     while (font.Height < -8 && rec.TextWidth(s) > room) ++font.Height;
     tRect cell;
     SetRectBounds(cell, x, y, w, rowH);
+    rec.SetTextAlign((alignRight ? TA_RIGHT : TA_LEFT) | TA_TOP);
     if (alignRight)
       TextRight(cell, kIndent, s);
     else

@@ -91,7 +91,7 @@ void tDlgMain::UpdateTitle() {
   const bool plain = SameFile(fDataFileName, DefaultDataFileName()) || fDataFileName == DefaultDataFileName();
   QString title = plain ? kTitle : CalculationName() + QStringLiteral(" - ") + kTitle;
   if (fModified) title.prepend(QLatin1Char('*'));
-  if (DataReadOnly()) title += QStringLiteral(" (schreibgeschützt)");
+  if (DataReadOnly() && !fOpenDeclined) title += QStringLiteral(" (schreibgeschützt)");
   setWindowTitle(title);
 }
 
