@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -19,6 +20,7 @@
 #include "compareprinting.h"
 #include "edevexception.h"
 #include "msgdlg.h"
+#include "onscreen.h"
 #include "pricetable.h"
 #include "tavidaten.h"
 
@@ -91,11 +93,19 @@ tDlgCompare::tDlgCompare(const tTaviDaten& current, const QString& currentName, 
   for (QPushButton* b : {add, fBtnRemove, copy, fBtnPrint}) buttons->addWidget(b);
   buttons->addStretch(1);
   buttons->addWidget(close);
+  auto* hint = new QLabel(QStringLiteral("Mit \"Hinzufügen…\" kommen bis zu drei Berechnungsdateien neben die "
+                                         "geöffnete Berechnung; der beste Wert jeder Zeile ist fett und grün "
+                                         "hinterlegt."),
+                          this);
+  hint->setObjectName(QStringLiteral("LblHinweis"));
+  hint->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(hint);
   layout->addWidget(fTable, 1);
   layout->addLayout(buttons);
   Fill();
-  resize(860, 640);
+  // As large as the table wants, within the screen.
+  resize(FitOnScreen(this, QSize(860, 640)));
 }
 
 bool tDlgCompare::AddFile(const QString& file) {
