@@ -46,6 +46,8 @@ void tDlgMain::UpdateProtectedFiles() {
   // No printout may go over the open calculation or the program's own files.
   if (tExtendedPrinter* printer = fApp->Printer()) {
     std::vector<std::string> files = ProgramFiles(fApp->ProgramDir());
+    // TAVI.DAT too while another calculation is open.
+    files.push_back(QFile::encodeName(DefaultDataFileName()).toStdString());
     if (!fDataFileName.isEmpty()) files.push_back(QFile::encodeName(fDataFileName).toStdString());
     printer->SetProtectedFiles(std::move(files));
   }
