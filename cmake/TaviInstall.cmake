@@ -3,7 +3,8 @@
 # cmake --install puts the program's directory under <prefix>/lib/tavi (the
 # program reads its side files from its own directory and keeps TAVI.DAT and
 # TAVI.INI there), links <prefix>/bin/tavi and <prefix>/bin/tavi-report to
-# it, and adds the desktop entry, the icon and the AppStream metadata under
+# it, and adds the desktop entry, the icon, the AppStream metadata and the
+# file type of the calculation files (application/x-tavi, *.tavi) under
 # <prefix>/share. Component "Programm" is the program's directory,
 # component "Desktop" the rest.
 #
@@ -42,6 +43,9 @@ endforeach()
 
 install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/${TAVI_APP_ID}.desktop DESTINATION share/applications COMPONENT Desktop)
 install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/${TAVI_APP_ID}.metainfo.xml DESTINATION share/metainfo COMPONENT Desktop)
+# The file type of the calculation files (*.tavi), for update-mime-database.
+install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/${TAVI_APP_ID}.mime.xml DESTINATION share/mime/packages
+        RENAME ${TAVI_APP_ID}.xml COMPONENT Desktop)
 install(FILES ${CMAKE_SOURCE_DIR}/data/images/tavi.svg DESTINATION share/icons/hicolor/scalable/apps
         RENAME ${TAVI_APP_ID}.svg COMPONENT Desktop)
 
@@ -64,10 +68,6 @@ install(FILES ${tavi_debian_build}/changelog.gz ${tavi_debian_source}/copyright 
         COMPONENT Desktop)
 install(FILES ${tavi_debian_build}/tavi.1.gz ${tavi_debian_build}/tavi-report.1.gz DESTINATION share/man/man1
         COMPONENT Desktop)
-# The MIME type of the calculation files, where the program has one.
-if(EXISTS ${CMAKE_SOURCE_DIR}/data/mime/${TAVI_APP_ID}.xml)
-  install(FILES ${CMAKE_SOURCE_DIR}/data/mime/${TAVI_APP_ID}.xml DESTINATION share/mime/packages COMPONENT Desktop)
-endif()
 
 # ---------------------------------------------------------------- archive
 set(CPACK_PACKAGE_NAME tavi)

@@ -9,7 +9,7 @@ PACKAGES="
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
-  xvfb xauth xdotool x11-utils imagemagick poppler-utils openbox
+  xvfb xauth xdotool x11-utils imagemagick poppler-utils openbox xdg-utils
   qt6-translations-l10n
   cups cups-client cups-bsd printer-driver-cups-pdf
   desktop-file-utils appstream

@@ -1,12 +1,14 @@
 // TAVI: payback calculation for computer-aided time-study systems.
 //
 // Start: splash screen, application title, main window, message loop until
-// the main window closes. The main window then writes the data file when
-// it is destroyed.
+// the main window closes. The main window then writes the open calculation
+// when it is destroyed. "tavi FILE" opens that calculation file instead of
+// TAVI.DAT; other arguments end the program with status 2.
 #include <QApplication>
 #include <QObject>
 #include <QPointer>
 #include <clocale>
+#include <cstdio>
 
 #include "appimages.h"
 #include "dlgmain.h"
@@ -14,10 +16,17 @@
 #include "msgdlg.h"
 #include "sessionend.h"
 #include "splash.h"
+#include "startargs.h"
 #include "toolkittexts.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // "tavi FILE" opens that calculation; anything else is refused.
+  const tStartArgs args = ParseStartArgs(QCoreApplication::arguments().mid(1));
+  if (!args.ok) {
+    std::fprintf(stderr, "%s\n", args.message.toLocal8Bit().constData());
+    return 2;
+  }
   // Qt takes the user's locale into the C library; its number conversions
   // must keep the point. The user's decimal separator is taken from QLocale
   // by the application object and used for every number shown.
@@ -30,7 +39,7 @@ int main(int argc, char** argv) {
   ShowSplash(4, 100, 1000);
   QCoreApplication::setApplicationName(QStringLiteral("TAVI"));
 
-  auto* window = new tDlgMain;
+  auto* window = new tDlgMain(QString(), args.file);
   if (window->OpenDeclined()) {  // another program has the data file; the user chose not to open it
     SetTerminating(true);
     delete window;

@@ -119,7 +119,7 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
     if (IsOption(arguments[i])) ++i;
   }
   if (arguments.empty())
-    return Usage(QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics oder workbook."));
+    return Usage(QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics, workbook oder compare."));
 
   tReportCommand command;
   const std::string& what = arguments.front();
@@ -133,15 +133,18 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
     command.Kind = tKind::Economics;
   else if (what == "workbook")
     command.Kind = tKind::Workbook;
+  else if (what == "compare")
+    command.Kind = tKind::Compare;
   else if (what.starts_with("-"))
-    return Usage(QStringLiteral("Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview, economics oder workbook."));
+    return Usage(QStringLiteral("Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview, economics, workbook oder compare."));
   else
     return Usage(
-        QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table, graph, overview, economics und workbook.").arg(Text(what)));
+        QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table, graph, overview, economics, workbook und compare.").arg(Text(what)));
   const bool table = command.Kind == tKind::Table;
   const bool overview = command.Kind == tKind::Overview;
   const bool economics = command.Kind == tKind::Economics;
   const bool workbook = command.Kind == tKind::Workbook;
+  const bool compare = command.Kind == tKind::Compare;
 
   std::set<std::string> seen;
   for (size_t i = 1; i < arguments.size(); ++i) {
@@ -164,6 +167,15 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
       raw = arguments[++i];
     }
     const QString value = Text(raw);
+    if (compare && name == "--data") {
+      if (raw.empty()) return Usage(QStringLiteral("Bei --data fehlt der Dateiname."));
+      if (command.ComparePaths.size() >= 4) return Usage(QStringLiteral("compare vergleicht höchstens vier Dateien."));
+      command.ComparePaths.push_back(raw);
+      command.CompareFiles << ShownFileName(raw);
+      continue;
+    }
+    if (compare && name != "--pdf" && name != "--csv")
+      return Usage(QStringLiteral("Die Option %1 gilt nicht für compare.").arg(option));
     if (!seen.insert(name).second) return Usage(QStringLiteral("Die Option %1 ist doppelt angegeben.").arg(option));
 
     if (kEconomicsOptions.contains(option)) {
@@ -221,9 +233,9 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
     } else {  // the outputs
       if (command.Output != tOutput::None)
         return Usage(table       ? QStringLiteral("Bitte geben Sie nur eines von --pdf, --csv und --printer an.")
-                     : economics ? QStringLiteral("Bitte geben Sie nur eines von --pdf und --csv an.")
+                     : economics || compare ? QStringLiteral("Bitte geben Sie nur eines von --pdf und --csv an.")
                                  : QStringLiteral("Bitte geben Sie nur eines von --pdf und --printer an."));
-      if (name == "--csv" && !table && !economics)
+      if (name == "--csv" && !table && !economics && !compare)
         return Usage(overview ? QStringLiteral("Die Option --csv gilt nur für table und economics; die Gesamtübersicht "
                                                "gibt es als --pdf.")
                               : QStringLiteral("Die Option --csv gilt nur für table und economics; die Grafik gibt es "
@@ -244,10 +256,12 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   if (command.Output == tOutput::None && workbook)
     return Usage(QStringLiteral("Bitte geben Sie an, wohin die Arbeitsmappe geschrieben wird: --xlsx DATEI."));
+  if (compare && command.ComparePaths.size() < 2)
+    return Usage(QStringLiteral("compare braucht zwei bis vier Berechnungen, jede mit --data DATEI."));
   if (command.Output == tOutput::None)
     return Usage(table       ? QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf, --csv oder --printer.")
-                 : economics ? QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf oder --csv.")
-                             : QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf oder --printer."));
+                 : economics || compare ? QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf oder --csv.")
+                                        : QStringLiteral("Bitte geben Sie an, wohin gedruckt wird: --pdf oder --printer."));
   if (table && command.Output != tOutput::Csv && command.HasEconomicsOption())
     return Usage(QStringLiteral(
         "Die Optionen --running-zs, --running-pl, --life und --rate gelten bei table nur mit --csv."));
@@ -262,6 +276,7 @@ QString HelpText() {
       "  tavi-report overview [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --printer DRUCKER) [--data DATEI]\n"
       "  tavi-report economics [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --csv DATEI) [--data DATEI]\n"
       "  tavi-report workbook [--years N] [WIRTSCHAFTLICHKEIT] --xlsx DATEI [--data DATEI]\n"
+      "  tavi-report compare --data A --data B [--data C [--data D]] (--pdf DATEI | --csv DATEI)\n"
       "  tavi-report --help\n"
       "  WIRTSCHAFTLICHKEIT: [--running-zs EUR] [--running-pl EUR] [--life JAHRE] [--rate PROZENT]\n"
       "\n"
@@ -286,6 +301,8 @@ QString HelpText() {
       "                    Zinsfuß und die Salden nach 1, 2, 3 Jahren und nach der Nutzungsdauer\n"
       "  workbook          Arbeitsmappe (.xlsx) mit den Blättern Eingaben (benannte Zellen), Ergebnisse und\n"
       "                    Kostenverlauf (Formeln über den Eingaben) und dem Diagramm Grafik\n"
+      "  compare           Vergleich der Berechnungen: zwei bis vier Berechnungsdateien (--data je Datei)\n"
+      "                    nebeneinander, eine Seite im Querformat oder eine CSV-Datei mit einer Spalte je Datei\n"
       "  --years N         Jahre der Tabelle, 0 bis 178956970 (Vorgabe 1); 0 zeigt nur Monat 0;\n"
       "                    bei workbook 0 bis 1000\n"
       "  --months N        Laufzeit der Grafik in Monaten, 1 bis 9999999\n"

@@ -5,6 +5,7 @@
 //   tavi-report overview [ECONOMICS] (--pdf FILE | --printer QUEUE) [--data FILE]
 //   tavi-report economics [ECONOMICS] (--pdf FILE | --csv FILE) [--data FILE]
 //   tavi-report workbook [--years N] [ECONOMICS] --xlsx FILE [--data FILE]
+//   tavi-report compare --data A --data B [--data C [--data D]] (--pdf FILE | --csv FILE)
 //   tavi-report --help
 //
 // ECONOMICS: [--running-zs EUR] [--running-pl EUR] [--life YEARS]
@@ -29,7 +30,7 @@
 #include <vector>
 
 struct tReportCommand {
-  enum class tKind { Usage, Help, Table, Graph, Overview, Economics, Workbook };
+  enum class tKind { Usage, Help, Table, Graph, Overview, Economics, Workbook, Compare };
   enum class tOutput { None, Pdf, Csv, Printer, Xlsx };
 
   tKind Kind = tKind::Usage;
@@ -43,6 +44,10 @@ struct tReportCommand {
   QString DataFile;           // as shown; empty: TAVI.DAT in the program's directory
   std::string TargetPath;     // the PDF or CSV file as the file system spells it
   std::string DataPath;       // the same for --data
+  // compare: the calculation files, two to four, in order (as shown, and
+  // as the file system spells them).
+  QStringList CompareFiles;
+  std::vector<std::string> ComparePaths;
 
   // The inputs of the economic appraisal given on the command line; empty:
   // the data file's.

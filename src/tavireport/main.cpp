@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
     case tReportCommand::tKind::Overview:
     case tReportCommand::tKind::Economics:
     case tReportCommand::tKind::Workbook:
+    case tReportCommand::tKind::Compare:
       break;
   }
   return RunReport(command, QCoreApplication::applicationDirPath(), std::cerr);

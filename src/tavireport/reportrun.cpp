@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "datafiles.h"
+#include "comparerun.h"
 #include "deckblattprinting.h"
 #include "economics.h"
 #include "economicscsv.h"
@@ -62,6 +63,7 @@ QString PrepareRecord(tTaviDaten& daten) {
 }
 
 int RunReport(const tReportCommand& command, const QString& programDir, std::ostream& err) {
+  if (command.Kind == tKind::Compare) return RunCompare(command, programDir, err);
   // The files the program would use for this user; read, never written.
   const tDataFiles files = DecideDataFiles(programDir, tDataFolderUse::ReadOnly);
   const QString defaultData = files.DataFile;

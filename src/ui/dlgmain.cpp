@@ -83,7 +83,7 @@ QString tDlgMain::SharesTooLargeMessage() {
 
 // ================================================================= building
 
-tDlgMain::tDlgMain(const QString& programDir) : QWidget(nullptr) {
+tDlgMain::tDlgMain(const QString& programDir, const QString& startFile) : QWidget(nullptr) {
   gDlgMain = this;
   SetMainWindow(this);
   setObjectName(QStringLiteral("tDlgMain"));
@@ -161,7 +161,7 @@ tDlgMain::tDlgMain(const QString& programDir) : QWidget(nullptr) {
   // Centred on the screen, frame and all, and never beyond it.
   setGeometry(CentredOnScreen(this, size()));
 
-  FormCreate(programDir);
+  FormCreate(programDir, startFile);
 }
 
 tDlgMain::~tDlgMain() {
@@ -492,6 +492,7 @@ QWidget* tDlgMain::BuildSheetBegruendung() {
     auto* memo = new tTextMemo(sheet);
     memo->setObjectName(QLatin1String(memoName));
     memo->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    connect(memo, &QPlainTextEdit::textChanged, this, &tDlgMain::UpdateModified);
     sheetLayout->addWidget(memo);
     fPageCtrlInfo->addTab(sheet, caption);
     return memo;
@@ -506,24 +507,27 @@ QWidget* tDlgMain::BuildSheetBegruendung() {
 
 // ================================================================ lifecycle
 
-void tDlgMain::FormCreate(const QString& programDir) {
+void tDlgMain::FormCreate(const QString& programDir, const QString& startFile) {
   fApp = std::make_unique<tSimpleApp>(QStringLiteral("TAVI"), QStringLiteral("2.0"), programDir);
   if (tExtendedPrinter* printer = fApp->Printer()) {
     const tPageNeeds needs = LeastPageForReports();
     printer->SetLeastUsableArea(needs.Width, needs.Height);
   }
   fDaten = std::make_unique<tTaviDaten>();
-  fDataFileName = fApp->DataFileName();
-  OpenDataFile();
-  fPotentialVorb->SetIntValue(fDaten->PotentialVorb);
-  fPotentialDurchf->SetIntValue(fDaten->PotentialDurchf);
-  fPotentialAuswert->SetIntValue(fDaten->PotentialAuswert);
-  fPotentialAnzZS->SetIntValue(fDaten->PotentialAnzZS);
-  fMemVorbereitung->SetLines(fDaten->BegruendungVorbereitung);
-  fMemDurchfuehrung->SetLines(fDaten->BegruendungDurchfuehrung);
-  fMemAuswertung->SetLines(fDaten->BegruendungAuswertung);
-  fMemZeitstudienAnzahl->SetLines(fDaten->BegruendungAnzahlZS);
-  Anzeigen();
+  fRecent.Load(fApp->SettingsFileName());
+  fDataFileName = DefaultDataFileName();
+  // A file named at start that does not open is told about; TAVI.DAT is
+  // opened instead.
+  const tOpened opened = startFile.isEmpty() ? tOpened::Failed : OpenNamedFile(startFile, true);
+  if (opened == tOpened::Declined) fOpenDeclined = true;
+  if (opened == tOpened::Failed) {
+    fDataFileName = DefaultDataFileName();
+    OpenDataFile();
+    fStamp = StampOfFile(QFile::encodeName(fDataFileName).toStdString());
+    ShowRecord();
+    MarkSaved();
+  }
+  UpdateRecentMenu();
   fHelpContext = kHelpContext;
 }
 
@@ -540,6 +544,16 @@ void tDlgMain::FormShow() {
 }
 
 void tDlgMain::closeEvent(QCloseEvent* event) {
+  // An unnamed calculation is never written by itself: its changes are
+  // kept only if the user says so.
+  if (!fQuietClose && !fDestroying && fDaten && fDataFileName.isEmpty() && CalculationModified()) {
+    const int answer = AskYesNoCancel(QStringLiteral("Änderungen an \"%1\" speichern?").arg(CalculationName()));
+    if (answer == mrCancel || (answer == mrYes && !ActionSaveAsExecute())) {
+      event->ignore();
+      return;
+    }
+    if (answer == mrNo) fDiscardAtExit = true;
+  }
   event->accept();
   // Closing the main window ends the program.
   SetTerminating(true);
@@ -560,6 +574,7 @@ void tDlgMain::FormDestroy() {
 }
 
 void tDlgMain::RequestClose() {
+  fQuietClose = true;
   // Open menus and modal dialogs end first, as their user would end them;
   // their loops unwind once control returns to them.
   for (int i = 0; i < 16; ++i) {
@@ -597,6 +612,7 @@ void tDlgMain::Alle_Eingabefelder() {
   if (fDestroying || !fDaten) return;
   FelderLesen();
   Anzeigen();
+  UpdateModified();
 }
 
 namespace {
@@ -705,10 +721,12 @@ void tDlgMain::ActionCalcExecute() {
   FelderLesen();
   Anzeigen();
   if (fPaybackRunner) fPaybackRunner(*fDaten, this);
+  UpdateModified();
 }
 
 void tDlgMain::ActionUserDataExecute() {
   RunDialog(gDlgUserData, [this] { return new tDlgUserData(*fDaten, this); });
+  UpdateModified();
 }
 
 void tDlgMain::ActionInfoExecute() {

@@ -8,13 +8,25 @@
 // data, printer setup, help, info, page switching, exit) sit in the menu
 // bar, the tool bar, the pages' pop-up menu and the exit button.
 //
+// Calculations (dlgmainfiles.cpp): the window holds one calculation at a
+// time: TAVI.DAT beside the program, a calculation file ("*.tavi", the same
+// format) the user opened or saved under a name, or a new, unnamed one.
+// The title names it ("x.tavi - MORLAK-Amortisationsrechnung"; TAVI.DAT
+// keeps the plain title) and starts with "*" while there are changes that
+// no file holds yet. "Neue Berechnung", "Öffnen…", a recent file and
+// quitting an unnamed calculation ask whether to keep changes that would
+// otherwise be lost. A file that does not open leaves the open calculation
+// as it was. A file changed on disk by another program since it was read
+// is not written over without asking.
+//
 // Start: the data file "TAVI.DAT" beside the program is read if it exists
 // (tDataFile: locked against a second program, which the user may open
 // read-only or not at all; an unreadable file is kept under a new name
 // before it is first written over; values no field takes are named in one
 // warning). Leaving any entry field copies all entries into the record and
 // rewrites every figure. Exit: the entries and texts go into the record and
-// the data file is always written (unless opened read-only).
+// the open file (TAVI.DAT or the named calculation) is written (unless
+// opened read-only); an unnamed calculation is never written by itself.
 //
 // Entries that the fields reject never reach the record: a field in error
 // (outside its range, or a value too wide for it) keeps the user's text in
@@ -27,6 +39,9 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+
+#include "calcfile.h"
+#include "recentfiles.h"
 
 class QAction;
 class QLabel;
@@ -53,13 +68,28 @@ class tDlgMain : public QWidget {
   static constexpr int kClientHeight = 435;
 
   // programDir: where the side files and the data file are; empty takes
-  // the program file's directory.
-  explicit tDlgMain(const QString& programDir = QString());
+  // the program file's directory. startFile: a calculation file to open
+  // instead of TAVI.DAT (when it does not open, the user is told and
+  // TAVI.DAT is opened).
+  explicit tDlgMain(const QString& programDir = QString(), const QString& startFile = QString());
   ~tDlgMain() override;
 
   tTaviDaten& Daten() const { return *fDaten; }
   tSimpleApp* App() const { return fApp.get(); }
+  // The open calculation's file; empty for a new, unnamed calculation.
   QString DataFileName() const { return fDataFileName; }
+  // Changes that the open calculation's file does not hold yet.
+  bool CalculationModified();
+  // Opens a calculation file (after asking about changes, as the menu
+  // does); false when it was not opened (the user is told why).
+  bool OpenCalculation(const QString& file);
+  // The file dialogs' answer: the chosen file, or empty when cancelled.
+  // saving: the dialog of "Speichern unter…"; proposal: the name offered.
+  // By default Qt's file dialog in the user's documents folder (tests put
+  // their own chooser in).
+  using tFileChooser = std::function<QString(bool saving, const QString& proposal)>;
+  void SetFileChooser(tFileChooser chooser) { fFileChooser = std::move(chooser); }
+  const tRecentFiles& RecentFiles() const { return fRecent; }
   // Another program had the data file open and the user chose not to open
   // it: the program ends without showing this window or writing the file.
   bool OpenDeclined() const { return fOpenDeclined; }
@@ -92,6 +122,11 @@ class tDlgMain : public QWidget {
   void SetPaybackRunner(tPaybackRunner runner);
 
   // Commands.
+  void ActionNewExecute();
+  void ActionOpenExecute();
+  bool ActionSaveExecute();    // false when nothing was written
+  bool ActionSaveAsExecute();  // false when cancelled or not written
+  void ActionCompareExecute();
   void ActionPrinterExecute();
   void ActionExitExecute();
   void ActionCalcExecute();
@@ -129,11 +164,30 @@ class tDlgMain : public QWidget {
   template <class T, class Make>
   void RunDialog(QPointer<T>& reference, Make make);
 
-  void FormCreate(const QString& programDir);
+  void FormCreate(const QString& programDir, const QString& startFile);
   void FormShow();
   void FormDestroy();
   // The data file's part of start and exit (dlgmaindata.cpp).
   void OpenDataFile();
+  // Calculation files (dlgmainfiles.cpp).
+  enum class tOpened { Opened, Failed, Declined };
+  tOpened OpenNamedFile(const QString& file, bool atStart);
+  void TakeLoaded(const tTaviDaten& loaded);
+  void ShowRecord();
+  std::string CurrentBytes();
+  void MarkSaved();
+  void UpdateTitle();
+  void UpdateModified();
+  void UpdateRecentMenu();
+  void AddRecent(const QString& file);
+  void UpdateProtectedFiles();
+  bool AskKeepChanges();
+  bool WriteTo(const QString& file);
+  bool ChangedOnDisk() const;
+  bool ConfirmOverwriteChanged();
+  QString DefaultDataFileName() const;
+  QString CalculationName() const;
+  QString ChooseFile(bool saving, const QString& proposal);
   bool WriteDataFile(const tTaviDaten& daten, QString* keepProblem = nullptr);
   void SaveAtExit();
 
@@ -146,9 +200,23 @@ class tDlgMain : public QWidget {
   bool fOpenDeclined = false;
   QString fKeptNotice;  // where an unreadable data file was kept, until told
   QString fSaveProblem;  // which file the last failed save could not write, and why
+  std::string fSavedBytes;   // the calculation as its file holds it
+  tFileStamp fStamp;         // the file as it was when last read or written
+  bool fModified = false;
+  bool fQuietClose = false;    // closing for the session or a signal: no questions
+  bool fDiscardAtExit = false; // the user chose not to keep the changes
+  tRecentFiles fRecent;
+  tFileChooser fFileChooser;
   tPaybackRunner fPaybackRunner;
 
   // Commands, menus and bars.
+  QAction* fActionNew = nullptr;
+  QAction* fActionOpen = nullptr;
+  QAction* fActionSave = nullptr;
+  QAction* fActionSaveAs = nullptr;
+  QAction* fActionCompare = nullptr;
+  QAction* fActionRecent[tRecentFiles::kMax] = {};
+  QAction* fRecentSeparator = nullptr;
   QAction* fActionPrinter = nullptr;
   QAction* fActionExit = nullptr;
   QAction* fActionCalc = nullptr;

@@ -24,6 +24,31 @@ void tDlgMain::BuildActions() {
     return action;
   };
   const QKeySequence none;
+  fActionNew = make("ActionNew", QStringLiteral("&Neue Berechnung"), QStringLiteral("Neue Berechnung"), nullptr,
+                    QKeySequence(Qt::CTRL | Qt::Key_N), &tDlgMain::ActionNewExecute);
+  fActionOpen = make("ActionOpen", QStringLiteral("Ö&ffnen…"), QStringLiteral("Berechnung öffnen"), nullptr,
+                     QKeySequence(Qt::CTRL | Qt::Key_O), &tDlgMain::ActionOpenExecute);
+  fActionSave = new QAction(QStringLiteral("&Speichern"), this);
+  fActionSave->setObjectName(QStringLiteral("ActionSave"));
+  fActionSave->setToolTip(QStringLiteral("Berechnung speichern"));
+  fActionSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  connect(fActionSave, &QAction::triggered, this, [this] { ActionSaveExecute(); });
+  addAction(fActionSave);
+  fActionSaveAs = new QAction(QStringLiteral("Speichern &unter…"), this);
+  fActionSaveAs->setObjectName(QStringLiteral("ActionSaveAs"));
+  fActionSaveAs->setToolTip(QStringLiteral("Berechnung unter einem Namen speichern"));
+  fActionSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  connect(fActionSaveAs, &QAction::triggered, this, [this] { ActionSaveAsExecute(); });
+  addAction(fActionSaveAs);
+  fActionCompare = make("ActionCompare", QStringLiteral("Berechnungen &vergleichen…"),
+                        QStringLiteral("Berechnungen vergleichen"), nullptr, none, &tDlgMain::ActionCompareExecute);
+  for (int i = 0; i < tRecentFiles::kMax; ++i) {
+    auto* recent = new QAction(this);
+    recent->setObjectName(QStringLiteral("ActionRecent%1").arg(i + 1));
+    recent->setVisible(false);
+    connect(recent, &QAction::triggered, this, [this, recent] { OpenCalculation(recent->data().toString()); });
+    fActionRecent[i] = recent;
+  }
   fActionPrinter = make("ActionPrinter", QStringLiteral("&Druckereinrichtung"), QStringLiteral("Druckereinrichtung"),
                         "TBPRINTER", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &tDlgMain::ActionPrinterExecute);
   fActionExit = make("ActionExit", QStringLiteral("&Beenden"), QStringLiteral("Beenden"), nullptr,
@@ -57,7 +82,16 @@ void tDlgMain::BuildMenus() {
 
   QMenu* datei = fMainMenu->addMenu(QStringLiteral("&Datei"));
   datei->setObjectName(QStringLiteral("MenuDatei"));
+  datei->addAction(fActionNew);
+  datei->addAction(fActionOpen);
+  datei->addAction(fActionSave);
+  datei->addAction(fActionSaveAs);
+  datei->addSeparator();
+  datei->addAction(fActionCompare);
+  datei->addSeparator();
   datei->addAction(fActionPrinter);
+  fRecentSeparator = datei->addSeparator();
+  for (QAction* recent : fActionRecent) datei->addAction(recent);
   datei->addSeparator();
   datei->addAction(fActionExit);
 

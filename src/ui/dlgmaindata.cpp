@@ -30,7 +30,7 @@ void tDlgMain::OpenDataFile() {
       fOpenDeclined = true;
       return;
     }
-    setWindowTitle(windowTitle() + QStringLiteral(" (schreibgeschützt)"));
+    UpdateTitle();
   }
   // What killed saves left behind, now that no other program saves.
   fDataFile->RemoveStaleTemporaries({fApp->SettingsFileName()});
@@ -42,10 +42,16 @@ void tDlgMain::OpenDataFile() {
     ShowWarning(QString::fromStdString(problem));  // once, at start
   if (const QString warning = fDataFile->RangeWarning(*fDaten); !warning.isEmpty()) ShowWarning(warning);
 
-  // No printout may go over the data file or the program's own files.
+  UpdateProtectedFiles();
+}
+
+void tDlgMain::UpdateProtectedFiles() {
+  // No printout may go over the open calculation or the program's own files.
   if (tExtendedPrinter* printer = fApp->Printer()) {
     std::vector<std::string> files = ProgramFiles(fApp->ProgramDir());
-    files.push_back(QFile::encodeName(fDataFileName).toStdString());
+    // TAVI.DAT too while another calculation is open.
+    files.push_back(QFile::encodeName(DefaultDataFileName()).toStdString());
+    if (!fDataFileName.isEmpty()) files.push_back(QFile::encodeName(fDataFileName).toStdString());
     files.push_back(QFile::encodeName(fApp->SettingsFileName()).toStdString());
     printer->SetProtectedFiles(std::move(files));
   }
@@ -54,6 +60,7 @@ void tDlgMain::OpenDataFile() {
 bool tDlgMain::WriteDataFile(const tTaviDaten& daten, QString* keepProblem) {
   if (!fDataFile || fDataFile->ReadOnly()) return false;
   const tDataFile::tSaved saved = fDataFile->Save(daten);
+  if (saved.ok) fStamp = StampOfFile(QFile::encodeName(fDataFile->FileName()).toStdString());
   if (!saved.keptAs.isEmpty()) fKeptNotice = fDataFile->KeptNotice(saved.keptAs);
   if (keepProblem && saved.keepFailed) *keepProblem = saved.reason;
   if (!saved.ok)
@@ -63,7 +70,9 @@ bool tDlgMain::WriteDataFile(const tTaviDaten& daten, QString* keepProblem) {
 }
 
 void tDlgMain::SaveAtExit() {
-  if (fOpenDeclined || DataReadOnly()) return;
+  if (fOpenDeclined || DataReadOnly() || fDataFileName.isEmpty() || fDiscardAtExit) return;
+  // What another program wrote meanwhile is not lost without asking.
+  if (ChangedOnDisk() && (fQuietClose || !ConfirmOverwriteChanged())) return;
   QString keepProblem;
   if (!WriteDataFile(*fDaten, &keepProblem)) {
     // Why an unreadable file is not written over, where that is the cause;
@@ -78,7 +87,7 @@ void tDlgMain::SaveAtExit() {
 }
 
 bool tDlgMain::SaveData() {
-  if (!fDaten) return false;
+  if (!fDaten || fDataFileName.isEmpty() || ChangedOnDisk()) return false;
   FelderLesen();
   TexteLesen();
   // The session may end right after this: an open company data dialog's

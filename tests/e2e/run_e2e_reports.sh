@@ -66,7 +66,7 @@ HOME="$WORK/home" CUPS_SERVER="$WORK/no-cups.sock" "$PROG/tavi" >"$WORK/tavi.log
 PID=$!
 
 # Main window: the worked example (the number of studies has the focus).
-main=$(window '^MORLAK-Amortisationsrechnung$')
+main=$(window '^[*]?MORLAK-Amortisationsrechnung$')
 for value in 120 7.5 30 40 50; do type_field "$value"; done
 click "$main" 41 38  # tool bar: "Amortisationsrechnung"
 payback=$(window '^Amortisationsrechnung$')
@@ -146,7 +146,7 @@ esac
 # Close the payback dialog and end the program with "Beenden".
 window '^Amortisationsrechnung$' >/dev/null
 key Escape
-main=$(window '^MORLAK-Amortisationsrechnung$')
+main=$(window '^[*]?MORLAK-Amortisationsrechnung$')
 click "$main" $((636 - 8 - 37)) $((435 - 8 - 12))
 for ((i = 0; i < TIMEOUT * 10; i++)); do
   kill -0 "$PID" 2>/dev/null || break

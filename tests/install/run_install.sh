@@ -5,7 +5,8 @@
 #
 # CASE is one of
 #   validate  the desktop entry passes desktop-file-validate and the
-#             AppStream metadata appstreamcli validate --no-net
+#             AppStream metadata appstreamcli validate --no-net; the MIME
+#             type names *.tavi application/x-tavi (xdg-mime, own prefix)
 #   prefix    cmake --install into a temporary prefix; <prefix>/bin/tavi
 #             shows the main window and, closed with "Beenden", writes
 #             TAVI.DAT into <prefix>/lib/tavi
@@ -174,9 +175,7 @@ case "$CASE" in
              ./usr/share/metainfo/de.morlak.tavi.metainfo.xml ./usr/share/doc/tavi/copyright; do
       grep -qF " $f" "$WORK/contents" || fail "the package lacks $f"
     done
-    if [ -f "$SRC/data/mime/de.morlak.tavi.xml" ]; then
-      grep -qF ./usr/share/mime/packages/de.morlak.tavi.xml "$WORK/contents" || fail "the package lacks the MIME type"
-    fi
+    grep -qF ./usr/share/mime/packages/de.morlak.tavi.xml "$WORK/contents" || fail "the package lacks the MIME type"
     ! grep -v ' root/root ' "$WORK/contents" | grep -q . || fail "files not owned by root"
     depends=$(dpkg-deb -f "$DEB" Depends)
     for d in libc6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 qt6-translations-l10n fonts-liberation2; do
@@ -194,12 +193,33 @@ case "$CASE" in
   validate)
     desktop-file-validate "$SRC/data/desktop/de.morlak.tavi.desktop" || die "desktop entry"
     appstreamcli validate --no-net "$SRC/data/desktop/de.morlak.tavi.metainfo.xml" || die "AppStream metadata"
+    # The file type: well-formed (against the shared MIME schema where the
+    # system has one), and known for *.tavi once update-mime-database has
+    # run in a prefix of its own.
+    MIME="$SRC/data/desktop/de.morlak.tavi.mime.xml"
+    SCHEMA=$(ls /usr/share/xml/shared-mime-info/*.xsd /usr/share/shared-mime-info/*.xsd 2>/dev/null | head -1)
+    if [ -n "$SCHEMA" ]; then xmllint --noout --schema "$SCHEMA" "$MIME" || die "MIME type (schema)"
+    else xmllint --noout "$MIME" || die "MIME type"; fi
+    grep -q '^Exec=tavi %f$' "$SRC/data/desktop/de.morlak.tavi.desktop" || die "desktop entry does not pass the file"
+    grep -q '^MimeType=application/x-tavi;$' "$SRC/data/desktop/de.morlak.tavi.desktop" || die "desktop entry MimeType"
+    mkdir -p "$WORK/mime/share/mime/packages"
+    cp "$MIME" "$WORK/mime/share/mime/packages/de.morlak.tavi.xml"
+    update-mime-database "$WORK/mime/share/mime" >/dev/null 2>&1 || die "update-mime-database"
+    printf 'x' >"$WORK/mime/Berechnung.tavi"
+    if command -v xdg-mime >/dev/null; then
+      TYPE=$(XDG_DATA_HOME="$WORK/mime/share" XDG_DATA_DIRS="$WORK/mime/share:/usr/share" \
+             xdg-mime query filetype "$WORK/mime/Berechnung.tavi")
+      [ "$TYPE" = application/x-tavi ] || die "xdg-mime names \"$TYPE\" for a .tavi file"
+    else
+      grep -q '^50:application/x-tavi:\*\.tavi$' "$WORK/mime/share/mime/globs2" || die "globs2 lacks *.tavi"
+    fi
     ;;
   prefix)
     PREFIX="$WORK/prefix"
     cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 || { cat "$WORK/install.log"; die "install"; }
     for f in lib/tavi/tavi lib/tavi/TAVI.049 lib/tavi/TAVI.HLP/index.html share/applications/de.morlak.tavi.desktop \
-             share/metainfo/de.morlak.tavi.metainfo.xml share/icons/hicolor/scalable/apps/de.morlak.tavi.svg; do
+             share/metainfo/de.morlak.tavi.metainfo.xml share/icons/hicolor/scalable/apps/de.morlak.tavi.svg \
+             share/mime/packages/de.morlak.tavi.xml; do
       [ -e "$PREFIX/$f" ] || die "$f was not installed"
     done
     [ "$(readlink "$PREFIX/bin/tavi")" = ../lib/tavi/tavi ] || die "bin/tavi is not a link into lib/tavi"

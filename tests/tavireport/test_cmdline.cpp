@@ -131,9 +131,9 @@ TEST(CommandLine, CommandsThatCannotRunSayWhy) {
     std::initializer_list<const char*> args;
     const char* message;
   } cases[] = {
-      {{}, "Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics oder workbook."},
-      {{"print", "--pdf", "a"}, "Unbekannter Ausdruck \"print\": möglich sind table, graph, overview, economics und workbook."},
-      {{"--pdf", "a", "table"}, "Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview, economics oder workbook."},
+      {{}, "Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics, workbook oder compare."},
+      {{"print", "--pdf", "a"}, "Unbekannter Ausdruck \"print\": möglich sind table, graph, overview, economics, workbook und compare."},
+      {{"--pdf", "a", "table"}, "Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview, economics, workbook oder compare."},
       {{"overview"}, "Bitte geben Sie an, wohin gedruckt wird: --pdf oder --printer."},
       {{"overview", "--csv", "a"},
        "Die Option --csv gilt nur für table und economics; die Gesamtübersicht gibt es als --pdf."},

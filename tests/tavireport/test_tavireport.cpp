@@ -265,7 +265,7 @@ TEST_F(TaviReport, FailuresSayWhyAndWriteNothing) {
     QString message;  // standard error starts with "tavi-report: " and this
     QString ini;      // TAVI.INI for this case
   } cases[] = {
-      {{}, 2, QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics oder workbook.") + usage, {}},
+      {{}, 2, QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics, workbook oder compare.") + usage, {}},
       {{QStringLiteral("table"), QStringLiteral("--years"), QStringLiteral("-2"), QStringLiteral("--pdf"),
         QStringLiteral("out")},
        2, QStringLiteral("--years: Die Anzahl der Jahre darf nicht negativ sein.") + usage, {}},
@@ -505,3 +505,81 @@ TEST_F(TaviReport, FailedReportLeavesAnOlderFileAsItWas) {
 int main(int argc, char** argv) {
   return RunTestsWithCups(argc, argv, QStringLiteral(TAVI_PRINT_TEST_DIR "/tavi-rand.ppd"), false, gCups, gNoCups);
 }
+
+namespace {
+
+// The field of a CSV line whose first field starts with `caption`.
+QStringList CsvRow(const QString& csv, const QString& caption) {
+  for (const QString& line : csv.split(u'\n'))
+    if (line.startsWith(caption)) return line.split(u';');
+  return {};
+}
+
+TEST_F(TaviReport, CompareHasEachFilesOwnFigures) {
+  tTaviDaten withCosts = WorkedExample();
+  withCosts.SetFirmenname("Werk 2");
+  withCosts.Economics.RunningCostsZS = 1200;
+  withCosts.Economics.RunningCostsPL = 2400;
+  withCosts.Economics.RateTenths = 60;
+  WriteData(withCosts, QStringLiteral("Werk 2.tavi"));
+  tTaviDaten large = WorkedExample();
+  large.AnzZS = 2000;
+  large.DauerZS = 8;
+  large.Stundensatz = 60;
+  WriteData(large, QStringLiteral("gross.tavi"));
+  WriteData(tTaviDaten(), QStringLiteral("leer.tavi"));
+  const QStringList data = {QStringLiteral("--data"), QStringLiteral("TAVI.DAT"), QStringLiteral("--data"),
+                            QStringLiteral("Werk 2.tavi"), QStringLiteral("--data"), QStringLiteral("gross.tavi"),
+                            QStringLiteral("--data"), QStringLiteral("leer.tavi")};
+  tRun run = Run(QStringList{QStringLiteral("compare"), QStringLiteral("--csv"), QStringLiteral("c.csv")} + data);
+  ASSERT_EQ(run.status, 0) << qPrintable(run.err);
+  const QString csv = QString::fromUtf8(fDir.Read(QStringLiteral("c.csv")));
+  EXPECT_EQ(CsvRow(csv, QStringLiteral("Zeile")),
+            (QStringList{"Zeile", "TAVI.DAT", "Werk 2.tavi", "gross.tavi", "leer.tavi"}));
+  EXPECT_EQ(CsvRow(csv, QStringLiteral("Firma")), (QStringList{"Firma", "Muster GmbH", "Werk 2", "", ""}));
+  // Each column as economics prints its file alone.
+  run = Run({QStringLiteral("economics"), QStringLiteral("--csv"), QStringLiteral("e.csv"), QStringLiteral("--data"),
+             QStringLiteral("Werk 2.tavi")});
+  ASSERT_EQ(run.status, 0) << qPrintable(run.err);
+  const QStringList alone = QString::fromUtf8(fDir.Read(QStringLiteral("e.csv"))).split(u'\n');
+  for (int c = 1; c <= 3; ++c) {
+    const QStringList row = alone.value(c).split(u';');
+    int seen = 0;
+    for (const QString& line : csv.split(u'\n')) {
+      if (line.startsWith(QStringLiteral("Wirtschaftlichkeit: Kapitalwert")) && ++seen == c) {
+        EXPECT_EQ(line.split(u';').value(2), row.value(5)) << c;
+      }
+    }
+  }
+  EXPECT_EQ(CsvRow(csv, QStringLiteral("Amortisation: Zeitstudiensystem - manuell")).value(4), QStringLiteral("keine"));
+  EXPECT_EQ(CsvRow(csv, QStringLiteral("Saldo: Zeitstudiensystem nach 1 Jahr")).value(1), QStringLiteral("17020.00"));
+
+  run = Run(QStringList{QStringLiteral("compare"), QStringLiteral("--pdf"), QStringLiteral("c.pdf")} + data);
+  ASSERT_EQ(run.status, 0) << qPrintable(run.err);
+  const tPdfFacts pdf = InspectPdf(File(QStringLiteral("c.pdf")));
+  EXPECT_EQ(pdf.pages, 1);
+  EXPECT_NEAR(pdf.widthPt, 842, 1);
+  for (const char* text : {"Vergleich der Berechnungen", "gross.tavi", "Werk 2", "17020 €", "keine", "2000"})
+    EXPECT_TRUE(pdf.text.contains(QString::fromUtf8(text))) << text;
+  EXPECT_FALSE(pdf.text.contains(QStringLiteral("***")));
+
+  // Refused: one file, a fifth, a bad one (nothing written).
+  struct tBad {
+    QStringList args;
+    int status;
+    const char* says;
+  } bad[] = {
+      {{"compare", "--data", "TAVI.DAT", "--csv", "x.csv"}, 2, "zwei bis vier"},
+      {QStringList{"compare", "--csv", "x.csv", "--data", "leer.tavi"} + data, 2, "höchstens vier"},
+      {{"compare", "--data", "TAVI.DAT", "--data", "fehlt.tavi", "--csv", "x.csv"}, 1, "fehlt.tavi\" gibt es nicht"},
+      {{"compare", "--data", "TAVI.DAT", "--data", "leer.tavi", "--years", "2", "--csv", "x.csv"}, 2, "--years"},
+  };
+  for (const tBad& b : bad) {
+    run = Run(b.args);
+    EXPECT_EQ(run.status, b.status) << qPrintable(b.args.join(u' '));
+    EXPECT_TRUE(run.err.contains(QString::fromUtf8(b.says))) << qPrintable(run.err);
+  }
+  EXPECT_FALSE(fDir.Exists(QStringLiteral("x.csv")));
+}
+
+}  // namespace

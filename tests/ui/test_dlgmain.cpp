@@ -442,6 +442,10 @@ TEST_F(MainWindowTest, CommandsMenusAndBars) {
   const std::map<QString, std::tuple<QString, QString, QString>> captions = {
       {"ActionPrinter", {"&Druckereinrichtung", "Druckereinrichtung", "Ctrl+Shift+P"}},
       {"ActionExit", {"&Beenden", "Beenden", "Ctrl+Q"}},
+      {"ActionNew", {"&Neue Berechnung", "Neue Berechnung", "Ctrl+N"}},
+      {"ActionOpen", {"Ö&ffnen…", "Berechnung öffnen", "Ctrl+O"}},
+      {"ActionSave", {"&Speichern", "Berechnung speichern", "Ctrl+S"}},
+      {"ActionSaveAs", {"Speichern &unter…", "Berechnung unter einem Namen speichern", "Ctrl+Shift+S"}},
       {"ActionCalc", {"&Amortisationsrechnung", "Amortisationsrechnung", "F9"}},
       {"ActionUserData", {"&Firmendaten", "Firmendaten", "Ctrl+F"}},
       {"ActionHelp", {"&Hilfe", "Hilfe", ""}},
@@ -486,7 +490,10 @@ TEST_F(MainWindowTest, CommandsMenusAndBars) {
       list << (a->isSeparator() ? QStringLiteral("-") : a->menu<QMenu*>() ? a->text() : a->objectName());
     return list;
   };
-  EXPECT_EQ(names(bar->Buttons()[0]->menu()), (QStringList{"ActionPrinter", "-", "ActionExit"}));
+  EXPECT_EQ(names(bar->Buttons()[0]->menu()),
+            (QStringList{"ActionNew", "ActionOpen", "ActionSave", "ActionSaveAs", "-", "ActionCompare", "-",
+                         "ActionPrinter", "-", "ActionRecent1", "ActionRecent2", "ActionRecent3", "ActionRecent4", "-",
+                         "ActionExit"}));
   EXPECT_EQ(names(bar->Buttons()[1]->menu()), (QStringList{"&Seite", "-", "ActionUserData", "ActionCalc"}));
   EXPECT_EQ(names(bar->Buttons()[2]->menu()), (QStringList{"ActionHelp", "-", "ActionInfo"}));
   EXPECT_EQ(names(Ctl<QMenu>(fWindow.get(), QStringLiteral("MenuSeite"))),

@@ -50,7 +50,7 @@ TEST_F(KeyboardTest, MenusAndCommandsFromAnEntryField) {
     QKeyCombination keys;
     const char* shown;  // the menu, page, or dialog title afterwards
   } cases[] = {
-      {Qt::ALT | Qt::Key_D, "MenuDatei/ActionPrinter"},   {Qt::ALT | Qt::Key_B, "MenuBearbeiten/"},
+      {Qt::ALT | Qt::Key_D, "MenuDatei/ActionNew"},   {Qt::ALT | Qt::Key_B, "MenuBearbeiten/"},
       {Qt::ALT | Qt::Key_H, "MenuHilfe/ActionHelp"},      {Qt::CTRL | Qt::Key_2, "TSheetMM"},
       {Qt::CTRL | Qt::Key_3, "TSheetMMP"},                {Qt::CTRL | Qt::Key_4, "TSheetBegruendung"},
       {Qt::CTRL | Qt::Key_1, "TSheetData"},               {Qt::CTRL | Qt::Key_F, "Firmendaten"},
