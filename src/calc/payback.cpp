@@ -31,6 +31,13 @@ float ToSingle(extended x) {
 }  // namespace
 
 void tPaybackCalc::Calculate(const tTaviDaten& daten) {
+  CalculateCurves(daten);
+  // 7., 8.
+  ComputePaybackPL();
+  ComputePaybackPLZS();
+}
+
+void tPaybackCalc::CalculateCurves(const tTaviDaten& daten) {
   fKostenGesamt = daten.KostenGesamt();
   fEinsparungKostenZS = daten.EinsparungKostenZS();
   fEinsparungKostenPlanzeit = daten.EinsparungKostenPlanzeit();
@@ -68,10 +75,8 @@ void tPaybackCalc::Calculate(const tTaviDaten& daten) {
   else
     fReductionPerMonth = static_cast<extended>(daten.PotentialAnzZS) / fK;
   fStep = fMonthlyZS * fReductionPerMonth / 100;
-
-  // 7., 8.
-  ComputePaybackPL();
-  ComputePaybackPLZS();
+  fPaybackPL = 0;
+  fPaybackPLZS = 0;
 }
 
 int64_t tPaybackCalc::TriangularSum(int32_t n) {

@@ -91,6 +91,10 @@ class tPaybackCalc {
   // sums, PaybackZS, the three monthly costs, ReductionPerMonth, PaybackPL,
   // PaybackPLZS.
   void Calculate(const tTaviDaten& daten);
+  // The same without the searches of PaybackPL and PaybackPLZS (both 0):
+  // the cost sums, monthly costs and curves, for those who only read the
+  // curves (the sensitivity recomputes them hundreds of times).
+  void CalculateCurves(const tTaviDaten& daten);
 
   // Investment, training and additional cost of each configuration, whole
   // euros; the sums saturate.
