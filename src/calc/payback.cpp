@@ -42,7 +42,9 @@ void tPaybackCalc::CalculateCurves(const tTaviDaten& daten) {
   fEinsparungKostenZS = daten.EinsparungKostenZS();
   fEinsparungKostenPlanzeit = daten.EinsparungKostenPlanzeit();
   fRestEinsparungKosten = daten.RestEinsparungKosten();
-  fEinsparungKostenGesamt = daten.EinsparungKostenGesamt();
+  // The record's sum of the two (the same as EinsparungKostenGesamt, without
+  // computing both parts again).
+  fEinsparungKostenGesamt = SatAdd(fEinsparungKostenPlanzeit, fRestEinsparungKosten);
   fAnzZS = daten.AnzZS;
   fB = std::max(daten.BeginnReduzierung, 0);
   fK = std::max(daten.AufwandPLSyst, 0);
@@ -97,10 +99,6 @@ extended tPaybackCalc::CumPL(int64_t m) const {
 }
 
 extended tPaybackCalc::CumulatedCostsPL(int32_t m) const { return CumPL(m); }
-
-extended tPaybackCalc::CumulatedCostsManual(int32_t m) const { return m * fMonthlyManual; }
-
-extended tPaybackCalc::CumulatedCostsZS(int32_t m) const { return m * fMonthlyZS + fCostsZSx; }
 
 extended tPaybackCalc::AdvantagePL(int64_t m) const { return m * fMonthlyManual - CumPL(m); }
 

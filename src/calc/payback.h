@@ -145,9 +145,9 @@ class tPaybackCalc {
   // Cumulative costs in euros over the first m months, investment included
   // (defined for every m; m ≤ 0 gives the investment plus m months).
   // Manual: m × (KostenGesamt ÷ 12).
-  extended CumulatedCostsManual(int32_t m) const;
+  extended CumulatedCostsManual(int32_t m) const { return m * fMonthlyManual; }
   // Time-study system: m × MonthlyZS + CostsZS.
-  extended CumulatedCostsZS(int32_t m) const;
+  extended CumulatedCostsZS(int32_t m) const { return m * fMonthlyZS + fCostsZSx; }
   // Planned-time configuration, with B = BeginnReduzierung, K =
   // AufwandPLSyst and S = MonthlyZS × ReductionPerMonth ÷ 100:
   //   m ≤ B:          m × MonthlyZS + CostsPL

@@ -46,6 +46,10 @@ extended Months(const tEconomicsPayback& p) {
 // Comparisons 2 and 3 vary the planned-time configuration's costs.
 bool PlannedTime(tComparison c) { return c != tComparison::ZSManual; }
 
+// Whether an input has the same value in the three comparisons (all but
+// the two costs, which belong to a configuration).
+bool Shared(tInput i) { return i != tInput::Gesamtkosten && i != tInput::LaufendeKosten; }
+
 // A private copy of the record and the appraisal's inputs in which one
 // input at a time is set and put back.
 class tVariation {
@@ -84,7 +88,14 @@ class tVariation {
 
   // The payback with the copy as it is.
   tEconomicsPayback Payback(tComparison c, int32_t lastMonth) {
-    fCalc.CalculateCurves(fDaten);
+    Compute();
+    return Computed(c, lastMonth);
+  }
+
+  // The curves of the copy as it is, and a payback from them: several
+  // comparisons are answered from one computation.
+  void Compute() { fCalc.CalculateCurves(fDaten); }
+  tEconomicsPayback Computed(tComparison c, int32_t lastMonth) const {
     return StaticPayback(fCalc, fRunningZS, fRunningPL, c, lastMonth);
   }
 
@@ -168,11 +179,28 @@ std::pair<int, extended> BarKey(const tSensitivityRow& row) {
 
 const tInputField& InputField(tSensitivityInput input) { return kFields[static_cast<size_t>(input)]; }
 
+tScan ScanValues(int64_t min, int64_t max, int64_t base) {
+  tScan scan;
+  const auto take = [&scan](int64_t value) {
+    if (scan.Count == 0 || scan.At[scan.Count - 1] != value) scan.At[scan.Count++] = value;
+  };
+  bool baseTaken = base < min || base > max;
+  for (int64_t k = 0; k <= kScanIntervals; ++k) {
+    const int64_t value = min + (max - min) * k / kScanIntervals;
+    if (!baseTaken && base <= value) {
+      baseTaken = true;
+      take(base);
+    }
+    take(value);
+  }
+  return scan;
+}
+
 tVariedValue VaryValue(extended base, int32_t percent, int direction, const tInputField& field) {
   if (std::isnan(base)) return {field.Min, true};
   const extended scale = field.Decimals == 1 ? 10 : 1;
   // The product in whole percent first: 7.5 h × 80 % is exactly 6.0 h.
-  const extended steps = std::nearbyint(base * scale * (100 + direction * percent) / 100);
+  const extended steps = std::rint(base * scale * (100 + direction * percent) / 100);
   if (steps < static_cast<extended>(field.Min)) return {field.Min, true};
   if (steps > static_cast<extended>(field.Max)) return {field.Max, true};
   return {static_cast<int64_t>(steps), false};
@@ -210,12 +238,18 @@ void tSensitivityCalc::Calculate(const tTaviDaten& daten, const tEconomicsInputs
   using tKind = tBreakEven::tKind;
 
   tVariation variation(daten, running);
-  for (int ci = 0; ci < kComparisons; ++ci) {
-    const auto c = static_cast<tComparison>(ci);
-    fBase[Index(c)] = variation.Payback(c, kEconomicsSearchLimit);
-    for (int ii = 0; ii < kSensitivityInputs; ++ii) {
-      const auto i = static_cast<tInput>(ii);
-      const tInputField& field = InputField(i);
+  variation.Compute();
+  for (int ci = 0; ci < kComparisons; ++ci)
+    fBase[static_cast<size_t>(ci)] = variation.Computed(static_cast<tComparison>(ci), kEconomicsSearchLimit);
+
+  // The bars: each input lowered and raised. The paybacks of the three
+  // comparisons come from one computation of the curves where the value is
+  // the same for all three (every input but the two costs).
+  for (int ii = 0; ii < kSensitivityInputs; ++ii) {
+    const auto i = static_cast<tInput>(ii);
+    const tInputField& field = InputField(i);
+    for (int ci = 0; ci < kComparisons; ++ci) {
+      const auto c = static_cast<tComparison>(ci);
       tSensitivityRow& row = fRows[Index(c)][static_cast<size_t>(ii)];
       row = tSensitivityRow{};
       row.Base = variation.Base(i, c);
@@ -225,20 +259,61 @@ void tSensitivityCalc::Calculate(const tTaviDaten& daten, const tEconomicsInputs
       row.High = StepValue(high.Steps, field);
       row.LowClamped = low.Clamped;
       row.HighClamped = high.Clamped;
-      row.PaybackLow = variation.Payback(i, c, low.Steps, kEconomicsSearchLimit);
-      row.PaybackHigh = variation.Payback(i, c, high.Steps, kEconomicsSearchLimit);
+    }
+    for (const bool raised : {false, true}) {
+      for (int ci = 0; ci < kComparisons; ++ci) {
+        const auto c = static_cast<tComparison>(ci);
+        tSensitivityRow& row = fRows[Index(c)][static_cast<size_t>(ii)];
+        const tVariedValue v = VaryValue(row.Base, percent, raised ? +1 : -1, field);
+        if (ci == 0 || !Shared(i)) {
+          variation.Set(i, c, v.Steps);
+          variation.Compute();
+        }
+        (raised ? row.PaybackHigh : row.PaybackLow) = variation.Computed(c, kEconomicsSearchLimit);
+        if (!Shared(i)) variation.Reset(i);
+      }
+      variation.Reset(i);
+    }
+  }
 
+  // The break-even values. Whether the target is met needs no month beyond
+  // it; a value of an input of the record serves the three comparisons
+  // from one computation of the curves.
+  const auto meets = [target](const tEconomicsPayback& p) -> std::optional<bool> {
+    if (p.Kind == tEconomicsPayback::tKind::Unknown) return std::nullopt;
+    return WithinTarget(p, target);
+  };
+  for (int ii = 0; ii < kSensitivityInputs; ++ii) {
+    const auto i = static_cast<tInput>(ii);
+    const tInputField& field = InputField(i);
+    std::array<tScan, kComparisons> scans{};
+    if (Shared(i)) {
+      const tScan scan = ScanValues(field.Min, field.Max, VaryValue(variation.Base(i, tComparison::ZSManual), 0, 0, field).Steps);
+      scans.fill(scan);
+      for (size_t j = 0; j < scan.Count; ++j) {
+        variation.Set(i, tComparison::ZSManual, scan.At[j]);
+        variation.Compute();
+        for (int ci = 0; ci < kComparisons; ++ci)
+          scans[static_cast<size_t>(ci)].Met[j] = meets(variation.Computed(static_cast<tComparison>(ci), target));
+        variation.Reset(i);
+      }
+    } else {
+      for (int ci = 0; ci < kComparisons; ++ci) {
+        const auto c = static_cast<tComparison>(ci);
+        tScan& scan = scans[static_cast<size_t>(ci)];
+        scan = ScanValues(field.Min, field.Max, VaryValue(variation.Base(i, c), 0, 0, field).Steps);
+        for (size_t j = 0; j < scan.Count; ++j) scan.Met[j] = meets(variation.Payback(i, c, scan.At[j], target));
+      }
+    }
+    for (int ci = 0; ci < kComparisons; ++ci) {
+      const auto c = static_cast<tComparison>(ci);
+      tSensitivityRow& row = fRows[Index(c)][static_cast<size_t>(ii)];
       if (fBase[Index(c)].Kind == tEconomicsPayback::tKind::Unknown) {
         row.BreakEven = {tKind::Unknown, 0};
         continue;
       }
-      // Whether the target is met needs no month beyond it.
-      const auto meets = [&](int64_t steps) -> std::optional<bool> {
-        const tEconomicsPayback p = variation.Payback(i, c, steps, target + 1);
-        if (p.Kind == tEconomicsPayback::tKind::Unknown) return std::nullopt;
-        return WithinTarget(p, target);
-      };
-      tBoundary b = FindBoundary(field.Min, field.Max, VaryValue(row.Base, 0, 0, field).Steps, field.Cost, meets);
+      tBoundary b = ResolveBoundary(scans[static_cast<size_t>(ci)], field.Min, field.Max, field.Cost,
+                                    [&](int64_t steps) { return meets(variation.Payback(i, c, steps, target)); });
       if (b.AllMeet) {
         // The side where the payback is the longer one decides.
         const extended atMin = Months(variation.Payback(i, c, field.Min, kEconomicsSearchLimit));
@@ -250,8 +325,8 @@ void tSensitivityCalc::Calculate(const tTaviDaten& daten, const tEconomicsInputs
       }
       row.BreakEven = {b.Kind, StepValue(b.Steps, field)};
     }
-    fOrder[Index(c)] = TornadoOrder(fRows[Index(c)]);
   }
+  for (int ci = 0; ci < kComparisons; ++ci) fOrder[static_cast<size_t>(ci)] = TornadoOrder(fRows[static_cast<size_t>(ci)]);
 
   // The three cases: the four shares lowered, as they are, raised.
   for (int k = 0; k < kCases; ++k) {

@@ -47,6 +47,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "economics.h"
 #include "sensitivityinputs.h"
@@ -116,6 +117,19 @@ struct tBoundary {
 template <class Meets>
 tBoundary FindBoundary(int64_t min, int64_t max, int64_t base, bool cost, Meets meets);
 
+// The two steps of FindBoundary, for callers that answer several
+// questions at each scanned value: the values of the scan (ascending, each
+// once), then the answer from what `meets` said at them.
+constexpr int64_t kScanIntervals = 16;
+struct tScan {
+  std::array<int64_t, kScanIntervals + 2> At{};
+  std::array<std::optional<bool>, kScanIntervals + 2> Met{};
+  size_t Count = 0;
+};
+tScan ScanValues(int64_t min, int64_t max, int64_t base);
+template <class Meets>
+tBoundary ResolveBoundary(const tScan& scan, int64_t min, int64_t max, bool cost, Meets meets);
+
 // Whether a payback meets the target: immediately, or within the months.
 bool WithinTarget(const tEconomicsPayback& payback, int32_t targetMonths);
 
@@ -182,31 +196,23 @@ std::array<tSensitivityInput, kSensitivityInputs> TornadoOrder(
 
 template <class Meets>
 tBoundary FindBoundary(int64_t min, int64_t max, int64_t base, bool cost, Meets meets) {
+  tScan scan = ScanValues(min, max, base);
+  for (size_t j = 0; j < scan.Count; ++j) scan.Met[j] = meets(scan.At[j]);
+  return ResolveBoundary(scan, min, max, cost, meets);
+}
+
+template <class Meets>
+tBoundary ResolveBoundary(const tScan& scan, int64_t min, int64_t max, bool cost, Meets meets) {
   using tKind = tBreakEven::tKind;
-  constexpr int64_t kScanIntervals = 16;
-  // The scan: evenly spaced values and the base, ascending, each once;
-  // the values whose payback is known.
+  // The values whose payback is known.
   std::array<int64_t, kScanIntervals + 2> at{};
   std::array<bool, kScanIntervals + 2> met{};
   size_t n = 0;
-  bool baseTaken = base < min || base > max;
-  int64_t previous = min - 1;
-  const auto take = [&](int64_t value) {
-    if (value == previous) return;
-    previous = value;
-    if (const auto result = meets(value)) {
-      at[n] = value;
-      met[n++] = *result;
+  for (size_t j = 0; j < scan.Count; ++j)
+    if (scan.Met[j]) {
+      at[n] = scan.At[j];
+      met[n++] = *scan.Met[j];
     }
-  };
-  for (int64_t k = 0; k <= kScanIntervals; ++k) {
-    const int64_t value = min + (max - min) * k / kScanIntervals;
-    if (!baseTaken && base <= value) {
-      baseTaken = true;
-      take(base);
-    }
-    take(value);
-  }
   if (n == 0) return {tKind::Unknown, 0, false};
   int changes = 0;
   size_t change = 0;
@@ -227,7 +233,7 @@ tBoundary FindBoundary(int64_t min, int64_t max, int64_t base, bool cost, Meets 
   const bool lowMeets = met[change - 1];
   while (high - low > 1) {
     const int64_t mid = low + (high - low) / 2;
-    const auto result = meets(mid);
+    const std::optional<bool> result = meets(mid);
     (result && *result == lowMeets ? low : high) = mid;
   }
   return lowMeets ? tBoundary{tKind::UpTo, low, false} : tBoundary{tKind::From, high, false};
