@@ -4,6 +4,7 @@
 #include <set>
 
 #include "economicsinputs.h"
+#include "sensitivityinputs.h"
 #include "graphaxes.h"
 #include "printer.h"
 #include "yearcount.h"
@@ -61,9 +62,11 @@ QString ReadRate(const QString& value, std::optional<int32_t>& tenths) {
 const QStringList kOptions = {QStringLiteral("--years"),      QStringLiteral("--months"),     QStringLiteral("--max-cost"),
                               QStringLiteral("--pdf"),        QStringLiteral("--csv"),        QStringLiteral("--printer"),
                               QStringLiteral("--data"),       QStringLiteral("--running-zs"), QStringLiteral("--running-pl"),
-                              QStringLiteral("--life"),       QStringLiteral("--rate")};
+                              QStringLiteral("--life"),       QStringLiteral("--rate"),       QStringLiteral("--target"),
+                              QStringLiteral("--percent")};
 const QStringList kEconomicsOptions = {QStringLiteral("--running-zs"), QStringLiteral("--running-pl"),
                                        QStringLiteral("--life"), QStringLiteral("--rate")};
+const QStringList kSensitivityOptions = {QStringLiteral("--target"), QStringLiteral("--percent")};
 
 }  // namespace
 
@@ -75,7 +78,8 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
       return help;
     }
   if (arguments.isEmpty())
-    return Usage(QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview oder economics."));
+    return Usage(
+        QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics oder sensitivity."));
 
   tReportCommand command;
   const QString& what = arguments.first();
@@ -87,14 +91,20 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
     command.Kind = tKind::Overview;
   else if (what == QStringLiteral("economics"))
     command.Kind = tKind::Economics;
+  else if (what == QStringLiteral("sensitivity"))
+    command.Kind = tKind::Sensitivity;
   else if (what.startsWith(QStringLiteral("-")))
-    return Usage(QStringLiteral("Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview oder economics."));
+    return Usage(QStringLiteral(
+        "Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview, economics oder sensitivity."));
   else
     return Usage(
-        QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table, graph, overview und economics.").arg(what));
+        QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table, graph, overview, economics und sensitivity.")
+            .arg(what));
   const bool table = command.Kind == tKind::Table;
   const bool overview = command.Kind == tKind::Overview;
-  const bool economics = command.Kind == tKind::Economics;
+  // economics and sensitivity take the same outputs (a page or a CSV).
+  const bool economics = command.Kind == tKind::Economics || command.Kind == tKind::Sensitivity;
+  const QString name = command.Kind == tKind::Sensitivity ? QStringLiteral("sensitivity") : QStringLiteral("economics");
 
   std::set<QString> seen;
   for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -117,9 +127,21 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
     }
     if (!seen.insert(option).second) return Usage(QStringLiteral("Die Option %1 ist doppelt angegeben.").arg(option));
 
-    if (kEconomicsOptions.contains(option)) {
+    if (kSensitivityOptions.contains(option)) {
+      if (command.Kind != tKind::Sensitivity && !overview)
+        return Usage(QStringLiteral("Die Option %1 gilt nur für sensitivity und overview.").arg(option));
+      const QString problem =
+          option == QStringLiteral("--target")
+              ? ReadWhole(option, value, tSensitivityInputs::kMinTarget, tSensitivityInputs::kMaxTarget,
+                          QStringLiteral("Die Soll-Amortisationszeit muss zwischen 1 und 120 Monaten liegen."),
+                          command.TargetMonths)
+              : ReadWhole(option, value, tSensitivityInputs::kMinPercent, tSensitivityInputs::kMaxPercent,
+                          QStringLiteral("Die Veränderung muss zwischen 5 und 50 % liegen."), command.Percent);
+      if (!problem.isEmpty()) return Usage(problem);
+    } else if (kEconomicsOptions.contains(option)) {
       if (command.Kind == tKind::Graph)
-        return Usage(QStringLiteral("Die Option %1 gilt nur für economics, overview und table --csv.").arg(option));
+        return Usage(
+            QStringLiteral("Die Option %1 gilt nur für economics, sensitivity, overview und table --csv.").arg(option));
       QString problem;
       if (option == QStringLiteral("--running-zs") || option == QStringLiteral("--running-pl"))
         problem = ReadWhole(option, value, 0, tEconomicsInputs::kMaxRunningCosts,
@@ -134,9 +156,10 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
     } else if (economics && option != QStringLiteral("--data") && option != QStringLiteral("--pdf") &&
                option != QStringLiteral("--csv")) {
       if (option == QStringLiteral("--printer"))
-        return Usage(QStringLiteral("Die Option --printer gilt nicht für economics: die Seite gibt es als --pdf, "
-                                    "die Zahlen als --csv."));
-      return Usage(QStringLiteral("Die Option %1 gilt nicht für economics.").arg(option));
+        return Usage(QStringLiteral("Die Option --printer gilt nicht für %1: die Seite gibt es als --pdf, "
+                                    "die Zahlen als --csv.")
+                         .arg(name));
+      return Usage(QStringLiteral("Die Option %1 gilt nicht für %2.").arg(option, name));
     } else if (option == QStringLiteral("--years")) {
       if (!table) return Usage(QStringLiteral("Die Option --years gilt nur für table."));
       const tYearCount years = ParseYearCount(value);
@@ -161,10 +184,10 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
                      : economics ? QStringLiteral("Bitte geben Sie nur eines von --pdf und --csv an.")
                                  : QStringLiteral("Bitte geben Sie nur eines von --pdf und --printer an."));
       if (option == QStringLiteral("--csv") && !table && !economics)
-        return Usage(overview ? QStringLiteral("Die Option --csv gilt nur für table und economics; die Gesamtübersicht "
-                                               "gibt es als --pdf.")
-                              : QStringLiteral("Die Option --csv gilt nur für table und economics; die Grafik gibt es "
-                                               "als --pdf."));
+        return Usage(overview ? QStringLiteral("Die Option --csv gilt nur für table, economics und sensitivity; die "
+                                               "Gesamtübersicht gibt es als --pdf.")
+                              : QStringLiteral("Die Option --csv gilt nur für table, economics und sensitivity; die "
+                                               "Grafik gibt es als --pdf."));
       if (value.isEmpty())
         return Usage(option == QStringLiteral("--printer") ? QStringLiteral("Bei --printer fehlt der Druckername.")
                                                             : QStringLiteral("Bei %1 fehlt der Dateiname.").arg(option));
@@ -193,8 +216,10 @@ QString HelpText() {
       "  tavi-report graph [--months N] [--max-cost EUR] (--pdf DATEI | --printer DRUCKER) [--data DATEI]\n"
       "  tavi-report overview [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --printer DRUCKER) [--data DATEI]\n"
       "  tavi-report economics [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --csv DATEI) [--data DATEI]\n"
+      "  tavi-report sensitivity [SENSITIVITÄT] [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --csv DATEI) [--data DATEI]\n"
       "  tavi-report --help\n"
       "  WIRTSCHAFTLICHKEIT: [--running-zs EUR] [--running-pl EUR] [--life JAHRE] [--rate PROZENT]\n"
+      "  SENSITIVITÄT: [--target MONATE] [--percent PROZENT]\n"
       "\n"
       "Druckt die Amortisations-Tabelle, die Amortisations-Grafik oder die Gesamtübersicht von TAVI ohne\n"
       "Fenster: als PDF-Datei (A4, mit den Rändern aus TAVI.INI), auf einen CUPS-Drucker oder, nur die\n"
@@ -208,11 +233,16 @@ QString HelpText() {
       "  graph             Grafischer Kostenverlauf, eine Seite im Querformat\n"
       "  overview          Gesamtübersicht, drei Seiten im Hochformat (Formulare BLATT1.CFM bis BLATT3.CFM);\n"
       "                    weicht eine Angabe zur Wirtschaftlichkeit von ihrer Vorgabe ab, folgt die Seite\n"
-      "                    Wirtschaftlichkeitsrechnung (BLATT4.CFM)\n"
+      "                    Wirtschaftlichkeitsrechnung (BLATT4.CFM); weicht die Soll-Amortisationszeit oder\n"
+      "                    die Veränderung ab, zuletzt die Seite Sensitivität\n"
       "  economics         Wirtschaftlichkeitsrechnung: die Seite als PDF oder, für eine Tabellenkalkulation,\n"
       "                    eine CSV-Datei mit einer Zeile je Vergleich (1, 2, 3): Laufende Kosten, Nettoeinsparung,\n"
       "                    Amortisation mit laufenden Kosten, Dynamische Amortisation, Kapitalwert, Interner\n"
       "                    Zinsfuß und die Salden nach 1, 2, 3 Jahren und nach der Nutzungsdauer\n"
+      "  sensitivity       Sensitivität: die Seite als PDF oder eine CSV-Datei mit einer Zeile je Vergleich und\n"
+      "                    Eingabe (Vergleich;Eingabe;Basiswert;Wert niedrig;Wert hoch;Amortisation niedrig;\n"
+      "                    Amortisation hoch;Grenzwert), nach einer Leerzeile die drei Fälle (Fall;\n"
+      "                    Amortisation 1 bis 3;Kapitalwert 1 bis 3)\n"
       "  --years N         Jahre der Tabelle, 0 bis 178956970 (Vorgabe 1); 0 zeigt nur Monat 0\n"
       "  --months N        Laufzeit der Grafik in Monaten, 1 bis 999\n"
       "  --max-cost EUR    Maximale Ausgaben der Kostenachse in EUR, 1000 bis 1000000\n"
@@ -224,6 +254,8 @@ QString HelpText() {
       "                    (Vorgabe: die Werte aus der Datendatei; bei table nur mit --csv, die CSV-Datei\n"
       "                    erhält dann fünf Spalten mehr: die Kostensummen mit laufenden Kosten und die\n"
       "                    abgezinsten Vorteile 1-2, 1-3, 2-3)\n"
+      "  --target MONATE   Soll-Amortisationszeit, 1 bis 120 Monate (Vorgabe: aus der Datendatei, sonst 24)\n"
+      "  --percent P       Veränderung jeder Eingabe, 5 bis 50 % (Vorgabe: aus der Datendatei, sonst 20)\n"
       "  --pdf DATEI       schreibt eine PDF-Datei\n"
       "  --csv DATEI       schreibt die Zeilen der Tabelle: Monat, die sechs Kostenspalten und die drei\n"
       "                    Ersparnisse, ungerundet, durch Semikolon getrennt, mit dem Dezimalzeichen der\n"

@@ -1,4 +1,4 @@
-// tavi-report: the month table and the payback graph of TAVI without
+// tavi-report: the printouts of TAVI and their figures without
 // windows, for scripts and for people who want the printouts without
 // clicking. See cmdline.h for the command line and reportrun.h for what it
 // does; --help explains both in German.
@@ -44,13 +44,14 @@ int main(int argc, char** argv) {
       return 0;
     case tReportCommand::tKind::Usage:
       std::cerr << "tavi-report: " << command.Message.toStdString() << '\n'
-                << "Aufruf: tavi-report table|graph|overview|economics ...; \"tavi-report --help\" zeigt alle "
-                   "Möglichkeiten.\n";
+                << "Aufruf: tavi-report table|graph|overview|economics|sensitivity ...; \"tavi-report --help\" "
+                   "zeigt alle Möglichkeiten.\n";
       return 2;
     case tReportCommand::tKind::Table:
     case tReportCommand::tKind::Graph:
     case tReportCommand::tKind::Overview:
     case tReportCommand::tKind::Economics:
+    case tReportCommand::tKind::Sensitivity:
       break;
   }
   return RunReport(command, QCoreApplication::applicationDirPath(), std::cerr);

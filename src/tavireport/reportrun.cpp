@@ -20,6 +20,8 @@
 #include "pricetable.h"
 #include "printer.h"
 #include "reporthost.h"
+#include "sensitivity.h"
+#include "sensitivitycsv.h"
 #include "tablecsv.h"
 #include "taviprinting.h"
 #include "tavidaten.h"
@@ -62,6 +64,11 @@ void ApplyEconomicsOptions(const tReportCommand& command, tEconomicsInputs& inpu
   if (command.RateTenths) inputs.RateTenths = *command.RateTenths;
 }
 
+void ApplySensitivityOptions(const tReportCommand& command, tSensitivityInputs& inputs) {
+  if (command.TargetMonths) inputs.TargetMonths = *command.TargetMonths;
+  if (command.Percent) inputs.Percent = *command.Percent;
+}
+
 QString PrepareRecord(tTaviDaten& daten) {
   if (const std::string unknown = UnknownOptionMessage(daten); !unknown.empty()) return QString::fromStdString(unknown);
   ApplyStandardPricesToRecord(daten);
@@ -87,6 +94,7 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
   if (const std::string problem = daten.Extension().Problem(); !problem.empty())
     Say(err, QStringLiteral("Warnung: ") + QString::fromStdString(problem));
   ApplyEconomicsOptions(command, daten.Economics);
+  ApplySensitivityOptions(command, daten.Sensitivity);
   tPaybackCalc calc;
   calc.Calculate(daten);
   tEconomicsCalc economics;
@@ -96,6 +104,12 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
     if (command.Kind == tKind::Economics)
       return WriteCsv(command, [&economics](std::ostream& out, char point) { WriteEconomicsCsv(out, economics, point); },
                       err);
+    if (command.Kind == tKind::Sensitivity) {
+      tSensitivityCalc sensitivity;
+      sensitivity.Calculate(daten, daten.Economics, daten.Sensitivity);
+      return WriteCsv(
+          command, [&sensitivity](std::ostream& out, char point) { WriteSensitivityCsv(out, sensitivity, point); }, err);
+    }
     // The table's columns of the appraisal come with its inputs.
     const bool withEconomics = !daten.Economics.IsDefault() || command.HasEconomicsOption();
     return WriteCsv(
@@ -113,7 +127,7 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
       Say(err, QStringLiteral("Warnung: Der %1 Rand aus TAVI.INI passt nicht auf das Papier und bleibt frei.").arg(side));
     });
     std::unique_ptr<tPrinting> job;
-    if (command.Kind == tKind::Overview || command.Kind == tKind::Economics) {
+    if (command.Kind == tKind::Overview || command.Kind == tKind::Economics || command.Kind == tKind::Sensitivity) {
       // A sheet that cannot be drawn ends the run: nothing is written.
       job = std::make_unique<tDeckBlattPrinting>(
           daten, calc, programDir,
@@ -121,7 +135,9 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
             QString text = message;
             throw EDevException(text.replace(QStringLiteral("\n\r"), QStringLiteral(" ")));
           },
-          command.Kind == tKind::Economics ? tOverviewSheets::EconomicsOnly : tOverviewSheets::Overview);
+          command.Kind == tKind::Economics     ? tOverviewSheets::EconomicsOnly
+          : command.Kind == tKind::Sensitivity ? tOverviewSheets::SensitivityOnly
+                                               : tOverviewSheets::Overview);
     } else if (command.Kind == tKind::Table) {
       job = std::make_unique<tTaviPrinting>(command.Years * 12, daten, calc);
     } else {

@@ -245,7 +245,8 @@ TEST_F(TaviReport, FailuresSayWhyAndWriteNothing) {
   ASSERT_TRUE(fDir.Write(QStringLiteral("kurz.dat"), QByteArray("\x05Muster", 7)));
   ASSERT_TRUE(fDir.MakeDir(QStringLiteral("sub")));
   const QString usage = QStringLiteral(
-      "\nAufruf: tavi-report table|graph|overview|economics ...; \"tavi-report --help\" zeigt alle Möglichkeiten.\n");
+      "\nAufruf: tavi-report table|graph|overview|economics|sensitivity ...; \"tavi-report --help\" zeigt alle "
+      "Möglichkeiten.\n");
   const QString dir = QDir::toNativeSeparators(fDir.Path());
 
   const struct {
@@ -254,12 +255,18 @@ TEST_F(TaviReport, FailuresSayWhyAndWriteNothing) {
     QString message;  // standard error starts with "tavi-report: " and this
     QString ini;      // TAVI.INI for this case
   } cases[] = {
-      {{}, 2, QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview oder economics.") + usage, {}},
+      {{},
+       2,
+       QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics oder sensitivity.") +
+           usage,
+       {}},
       {{QStringLiteral("table"), QStringLiteral("--years"), QStringLiteral("-2"), QStringLiteral("--pdf"),
         QStringLiteral("out")},
        2, QStringLiteral("--years: Die Anzahl der Jahre darf nicht negativ sein.") + usage, {}},
       {{QStringLiteral("graph"), QStringLiteral("--csv"), QStringLiteral("out")}, 2,
-       QStringLiteral("Die Option --csv gilt nur für table und economics; die Grafik gibt es als --pdf.") + usage, {}},
+       QStringLiteral("Die Option --csv gilt nur für table, economics und sensitivity; die Grafik gibt es als --pdf.") +
+           usage,
+       {}},
       {{QStringLiteral("economics"), QStringLiteral("--rate"), QStringLiteral("31"), QStringLiteral("--csv"),
         QStringLiteral("out")},
        2, QStringLiteral("--rate: Der Kalkulationszinssatz muss zwischen 0,0 und 30,0 % liegen.") + usage, {}},
