@@ -32,6 +32,7 @@
 #include "appimages.h"
 #include "deckblattprinting.h"
 #include "dlggraph.h"
+#include "costcurvepicture.h"
 #include "economicspage.h"
 #include "edevexception.h"
 #include "formparts.h"
@@ -41,8 +42,10 @@
 #include "numfield.h"
 #include "numfmt.h"
 #include "onscreen.h"
+#include "pictureview.h"
 #include "pricetable.h"
 #include "radiogroup.h"
+#include "sensitivitypage.h"
 #include "tabstops.h"
 #include "taviprinting.h"
 #include "tavidaten.h"
@@ -101,6 +104,8 @@ tDlgAmortisation::tDlgAmortisation(tTaviDaten& daten, QWidget* parent)
   fPageControl->addTab(fSheetResults, QStringLiteral("Ergebnisseite"));
   fSheetEconomics = new tEconomicsPage;
   fPageControl->addTab(fSheetEconomics, QStringLiteral("Wirtschaftlichkeit"));
+  fSheetSensitivity = new tSensitivityPage;
+  fPageControl->addTab(fSheetSensitivity, QStringLiteral("Sensitivität"));
   fPageControl->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(fPageControl, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { fPopupMenu->popup(fPageControl->mapToGlobal(pos)); });
@@ -179,6 +184,7 @@ void tDlgAmortisation::DetachHandlers() {
   fUpDownZS->SetOnChangingEx(nullptr);
   fUpDownPL->SetOnChangingEx(nullptr);
   fSheetEconomics->OnChanged = nullptr;
+  fSheetSensitivity->OnChanged = nullptr;
   for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
 }
 
@@ -202,11 +208,16 @@ void tDlgAmortisation::BuildActions() {
       action(QStringLiteral("ActionResults"), QStringLiteral("Ergebnisseite"), QStringLiteral("Ergebnisseite"));
   fActionEconomics = action(QStringLiteral("ActionEconomics"), QStringLiteral("Wirtschaftlichkeit"),
                             QStringLiteral("Wirtschaftlichkeit"));
+  fActionSensitivity = action(QStringLiteral("ActionSensitivity"), QStringLiteral("Sensitivität"),
+                              QStringLiteral("Sensitivität"));
+  fActionPrintSensitivity = action(QStringLiteral("ActionPrintSensitivity"), QStringLiteral("Ausdruck Sensitivität"),
+                                   QStringLiteral("Ausdruck Sensitivität"));
   fActionHelp = action(QStringLiteral("ActionHelp"), QStringLiteral("Hilfe"), QStringLiteral("Hilfe"));
 
   fActionPrintTable->setIcon(AmortIcon(tAmortIcon::PrintTable));
   fActionPrintGraphic->setIcon(AmortIcon(tAmortIcon::PrintGraphic));
   fActionPrintOverview->setIcon(AmortIcon(tAmortIcon::PrintOverview));
+  fActionPrintSensitivity->setIcon(AmortIcon(tAmortIcon::PrintSensitivity));
   fActionHelp->setIcon(AppIcon(QStringLiteral("TBHELP")));
 
   connect(fActionPrintTable, &QAction::triggered, this, &tDlgAmortisation::ActionPrintTableExecute);
@@ -215,6 +226,8 @@ void tDlgAmortisation::BuildActions() {
   connect(fActionSystem, &QAction::triggered, this, &tDlgAmortisation::ActionSystemExecute);
   connect(fActionResults, &QAction::triggered, this, &tDlgAmortisation::ActionResultsExecute);
   connect(fActionEconomics, &QAction::triggered, this, &tDlgAmortisation::ActionEconomicsExecute);
+  connect(fActionSensitivity, &QAction::triggered, this, &tDlgAmortisation::ActionSensitivityExecute);
+  connect(fActionPrintSensitivity, &QAction::triggered, this, &tDlgAmortisation::ActionPrintSensitivityExecute);
   connect(fActionHelp, &QAction::triggered, this, &tDlgAmortisation::ActionHelpExecute);
 }
 
@@ -226,10 +239,12 @@ void tDlgAmortisation::BuildMenus(QMenuBar* menuBar, QToolBar* toolBar) {
   page->addAction(fActionSystem);
   page->addAction(fActionResults);
   page->addAction(fActionEconomics);
+  page->addAction(fActionSensitivity);
   edit->addSeparator();
   edit->addAction(fActionPrintTable);
   edit->addAction(fActionPrintGraphic);
   edit->addAction(fActionPrintOverview);
+  edit->addAction(fActionPrintSensitivity);
   QMenu* help = menuBar->addMenu(QStringLiteral("Hilfe"));
   help->setObjectName(QStringLiteral("MenuHelp"));
   help->addAction(fActionHelp);
@@ -237,6 +252,7 @@ void tDlgAmortisation::BuildMenus(QMenuBar* menuBar, QToolBar* toolBar) {
   toolBar->addAction(fActionPrintTable);
   toolBar->addAction(fActionPrintGraphic);
   toolBar->addAction(fActionPrintOverview);
+  toolBar->addAction(fActionPrintSensitivity);
   toolBar->addSeparator();
   toolBar->addAction(fActionHelp);
 
@@ -245,6 +261,7 @@ void tDlgAmortisation::BuildMenus(QMenuBar* menuBar, QToolBar* toolBar) {
   fPopupMenu->addAction(fActionSystem);
   fPopupMenu->addAction(fActionResults);
   fPopupMenu->addAction(fActionEconomics);
+  fPopupMenu->addAction(fActionSensitivity);
 }
 
 // Widths that depend on the font: the entry fields hold as many digits as
@@ -269,8 +286,9 @@ void tDlgAmortisation::UpdateMetrics() {
 
 // Top left to bottom right: the tabs, the cost groups (time-study system,
 // then the planned-time system), the settings panel, then the results
-// page's two month counts, the appraisal's four inputs, then "Schließen". Fields that are read-only in
-// the current price mode take no Tab stop.
+// page's two month counts, the appraisal's four inputs, the sensitivity's two inputs and its choice
+// of the comparison, then "Schließen". Fields that are read-only in the current price mode take no
+// Tab stop.
 void tDlgAmortisation::SetTabOrder() {
   QList<QWidget*> chain = {fPageControl->tabBar(), fInvestZS,     fSchulungZS,         fEditDaysZS,
                                  fZusatzZS,              fInvestPL,     fSchulungPL,         fEditDaysPL,
@@ -279,6 +297,7 @@ void tDlgAmortisation::SetTabOrder() {
                                  fRBtnTOMVILReg,         fRBtnTOMVILKalk, fRBtnTOMVILAP,      fBeginnReduzierung,
                                  fAufwandPLSyst};
   for (QWidget* field : fSheetEconomics->Fields()) chain << field;
+  for (QWidget* field : fSheetSensitivity->Fields()) chain << field;
   chain << fBtnClose;
   for (int i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
   fTabStops = new tTabStops(this, chain);
@@ -315,6 +334,7 @@ void tDlgAmortisation::ConnectHandlers() {
   fUpDownPL->SetOnChangingEx(
       [this](int position, int, bool& allow) { UpDownTrainingDaysPLChangingEx(position, allow); });
   fSheetEconomics->OnChanged = [this] { EvalFields(); };
+  fSheetSensitivity->OnChanged = [this] { EvalFields(); };
 }
 
 // ------------------------------------------------------------- lifecycle
@@ -401,11 +421,13 @@ void tDlgAmortisation::StoreFields() {
   fDaten.BeginnReduzierung = value(fBeginnReduzierung);
   fDaten.AufwandPLSyst = value(fAufwandPLSyst);
   fDaten.Economics = fSheetEconomics->Inputs();
+  fDaten.Sensitivity = fSheetSensitivity->Inputs();
 }
 
 void tDlgAmortisation::Calculate() {
   fCalc.Calculate(fDaten);
   fEconomics.Calculate(fDaten, fCalc, fDaten.Economics);
+  fSensitivity.Calculate(fDaten, fDaten.Economics, fDaten.Sensitivity);
 }
 
 void tDlgAmortisation::ShowResults() {
@@ -450,6 +472,10 @@ void tDlgAmortisation::ShowResults() {
 
   fSheetEconomics->SetInputs(fDaten.Economics);
   fSheetEconomics->ShowFigures(fEconomics);
+  fSheetSensitivity->SetInputs(fDaten.Sensitivity);
+  fSheetSensitivity->ShowSensitivity(fSensitivity);
+  fCostCurves->SetCalc(fCalc);
+  fCostCurveView->Refresh();
 }
 
 void tDlgAmortisation::SetFieldEditable(tNumField* field, bool editable) { field->SetEditable(editable); }
@@ -533,8 +559,15 @@ void tDlgAmortisation::ActionEconomicsExecute() {
   fSheetEconomics->Fields().front()->setFocus(Qt::OtherFocusReason);
 }
 
+void tDlgAmortisation::ActionSensitivityExecute() {
+  fPageControl->setCurrentWidget(fSheetSensitivity);
+  fSheetSensitivity->Fields().front()->setFocus(Qt::OtherFocusReason);
+}
+
 int tDlgAmortisation::HelpContext() const {
-  return fPageControl->currentWidget() == fSheetEconomics ? tEconomicsPage::kHelpContext : kHelpContext;
+  if (fPageControl->currentWidget() == fSheetEconomics) return tEconomicsPage::kHelpContext;
+  if (fPageControl->currentWidget() == fSheetSensitivity) return tSensitivityPage::kHelpContext;
+  return kHelpContext;
 }
 
 void tDlgAmortisation::ActionHelpExecute() { ShowHelpTopic(HelpContext()); }
@@ -592,6 +625,19 @@ void tDlgAmortisation::ActionPrintOverviewExecute() {
     ShowResults();
     const QString layoutDir = MorlakApp() ? MorlakApp()->ProgramDir() : QCoreApplication::applicationDirPath();
     tDeckBlattPrinting job(fDaten, fCalc, layoutDir);
+    job.Preview();
+  } catch (const std::exception& e) {
+    ShowError(QStringLiteral("Fehler bei der Druckaufbereitung.\n\r") + ExceptionMessage(e));
+  }
+}
+
+void tDlgAmortisation::ActionPrintSensitivityExecute() {
+  try {
+    StoreFields();
+    Calculate();
+    ShowResults();
+    const QString layoutDir = MorlakApp() ? MorlakApp()->ProgramDir() : QCoreApplication::applicationDirPath();
+    tDeckBlattPrinting job(fDaten, fCalc, layoutDir, {}, tOverviewSheets::SensitivityOnly);
     job.Preview();
   } catch (const std::exception& e) {
     ShowError(QStringLiteral("Fehler bei der Druckaufbereitung.\n\r") + ExceptionMessage(e));

@@ -10,6 +10,9 @@
 // build-up and shows the results of the three comparisons.
 // Page "Wirtschaftlichkeit" (economicspage.h) holds the inputs of the
 // economic appraisal and shows its figures (economics.h).
+// Page "Sensitivität" (sensitivitypage.h) holds the target payback and the
+// change of the inputs and shows the sensitivity (sensitivity.h); the
+// results page shows the cost curves as a live picture (costcurvepicture.h).
 //
 // Every change recalculates at once (tPaybackCalc) and writes the dialog's
 // cost and month fields into the record; when the dialog is destroyed the
@@ -31,8 +34,11 @@
 #include <QDialog>
 #include <cstdint>
 
+#include <memory>
+
 #include "economics.h"
 #include "payback.h"
+#include "sensitivity.h"
 
 class QAction;
 class QCheckBox;
@@ -47,6 +53,9 @@ class QTabWidget;
 class QToolBar;
 class tNumField;
 class tEconomicsPage;
+class tSensitivityPage;
+class tCostCurvePicture;
+class tPictureView;
 class tTaviDaten;
 class tAmortUpDown;
 class tTabStops;
@@ -54,9 +63,13 @@ class tTabStops;
 class tDlgAmortisation : public QDialog {
  public:
   static constexpr int kHelpContext = 2000;
-  // The area below the menu bar, at 96 dpi.
+  // The area below the menu bar, at 96 dpi: high enough for the picture
+  // of the cost curves below the results and for the page "Sensitivität".
   static constexpr int kClientWidth = 721;
-  static constexpr int kClientHeight = 505;
+  static constexpr int kClientHeight = 700;
+  // Page units (0.1 mm) per pixel of the cost curves' picture: the graph's
+  // text then reads as small print.
+  static constexpr double kCostCurveUnitsPerPixel = 3.0;
 
   // Fills the dialog from the record (FormCreate). Throws EDevException for
   // an unknown option code; nothing has been written to the record then.
@@ -68,11 +81,13 @@ class tDlgAmortisation : public QDialog {
   // The results of the last Calculate.
   const tPaybackCalc& Calc() const { return fCalc; }
   const tEconomicsCalc& Economics() const { return fEconomics; }
-  // The help of the page shown (kHelpContext, or the appraisal's).
+  const tSensitivityCalc& Sensitivity() const { return fSensitivity; }
+  // The help of the page shown (kHelpContext, or the appraisal's or the
+  // sensitivity's).
   int HelpContext() const;
 
-  // Copies the eight cost and month fields and the appraisal's inputs into
-  // the record.
+  // Copies the eight cost and month fields and the inputs of the appraisal
+  // and of the sensitivity into the record.
   void StoreFields();
   // Recomputes every result from the record.
   void Calculate();
@@ -86,6 +101,10 @@ class tDlgAmortisation : public QDialog {
   QAction* ActionSystem() const { return fActionSystem; }
   QAction* ActionResults() const { return fActionResults; }
   QAction* ActionEconomics() const { return fActionEconomics; }
+  QAction* ActionSensitivity() const { return fActionSensitivity; }
+  QAction* ActionPrintSensitivity() const { return fActionPrintSensitivity; }
+  // The picture of the cost curves on the results page.
+  const tPictureView* CostCurveView() const { return fCostCurveView; }
   QAction* ActionHelp() const { return fActionHelp; }
 
  protected:
@@ -118,6 +137,7 @@ class tDlgAmortisation : public QDialog {
   void ActionSystemExecute();
   void ActionResultsExecute();
   void ActionEconomicsExecute();
+  void ActionSensitivityExecute();
   void ActionHelpExecute();
   // "Ausdruck Amortisations-Tabelle": asks "Anzahl der Jahre" (default 1;
   // cancel does nothing) and previews the month table of that many years.
@@ -129,6 +149,8 @@ class tDlgAmortisation : public QDialog {
   void ActionPrintGraphicExecute();
   // The overview "Gesamtübersicht": its three cover sheets in the preview.
   void ActionPrintOverviewExecute();
+  // "Ausdruck Sensitivität": the page of the sensitivity in the preview.
+  void ActionPrintSensitivityExecute();
 
   void UpdateInputStates();
   void ApplyStandardPrices();
@@ -137,6 +159,7 @@ class tDlgAmortisation : public QDialog {
   tTaviDaten& fDaten;
   tPaybackCalc fCalc;
   tEconomicsCalc fEconomics;
+  tSensitivityCalc fSensitivity;
   bool fUpdating = false;
 
   QAction* fActionPrintTable = nullptr;
@@ -145,12 +168,15 @@ class tDlgAmortisation : public QDialog {
   QAction* fActionSystem = nullptr;
   QAction* fActionResults = nullptr;
   QAction* fActionEconomics = nullptr;
+  QAction* fActionSensitivity = nullptr;
+  QAction* fActionPrintSensitivity = nullptr;
   QAction* fActionHelp = nullptr;
   QMenu* fPopupMenu = nullptr;
   QTabWidget* fPageControl = nullptr;
   QWidget* fSheetSystem = nullptr;
   QWidget* fSheetResults = nullptr;
   tEconomicsPage* fSheetEconomics = nullptr;
+  tSensitivityPage* fSheetSensitivity = nullptr;
   QPushButton* fBtnClose = nullptr;
   tTabStops* fTabStops = nullptr;
   QMenuBar* fMenuBar = nullptr;
@@ -201,6 +227,9 @@ class tDlgAmortisation : public QDialog {
   QLabel* fLblSavingPLZS = nullptr;
   QLabel* fLblBalancePLZS[3] = {};
   QLabel* fLblPaybackPLZS = nullptr;
+  // The cost curves, drawn by the graph report.
+  std::unique_ptr<tCostCurvePicture> fCostCurves;
+  tPictureView* fCostCurveView = nullptr;
 };
 
 // The payback dialog while it exists, else nullptr.
