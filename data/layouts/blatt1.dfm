@@ -427,9 +427,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt35: TEdit
-    Left = 434
+    Left = 420
     Top = 262
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -449,9 +449,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt37: TEdit
-    Left = 614
+    Left = 600
     Top = 262
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -485,9 +485,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt40: TEdit
-    Left = 434
+    Left = 420
     Top = 286
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -507,9 +507,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt42: TEdit
-    Left = 614
+    Left = 600
     Top = 286
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -543,9 +543,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt45: TEdit
-    Left = 434
+    Left = 420
     Top = 310
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -565,9 +565,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt47: TEdit
-    Left = 614
+    Left = 600
     Top = 310
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -601,9 +601,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt50: TEdit
-    Left = 434
+    Left = 420
     Top = 334
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -623,9 +623,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt52: TEdit
-    Left = 614
+    Left = 600
     Top = 334
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -803,9 +803,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt67: TEdit
-    Left = 434
+    Left = 420
     Top = 456
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -825,9 +825,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt69: TEdit
-    Left = 614
+    Left = 600
     Top = 456
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -872,9 +872,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt73: TEdit
-    Left = 434
+    Left = 420
     Top = 480
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -894,9 +894,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt75: TEdit
-    Left = 614
+    Left = 600
     Top = 480
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -941,9 +941,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt79: TEdit
-    Left = 434
+    Left = 420
     Top = 504
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -963,9 +963,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt81: TEdit
-    Left = 614
+    Left = 600
     Top = 504
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1010,9 +1010,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt85: TEdit
-    Left = 434
+    Left = 420
     Top = 528
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1032,9 +1032,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt87: TEdit
-    Left = 614
+    Left = 600
     Top = 528
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1212,9 +1212,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt102: TEdit
-    Left = 434
+    Left = 420
     Top = 650
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1234,9 +1234,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt104: TEdit
-    Left = 614
+    Left = 600
     Top = 650
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1281,9 +1281,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt108: TEdit
-    Left = 434
+    Left = 420
     Top = 674
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1303,9 +1303,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt110: TEdit
-    Left = 614
+    Left = 600
     Top = 674
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1350,9 +1350,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt114: TEdit
-    Left = 434
+    Left = 420
     Top = 698
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -1372,9 +1372,9 @@ object Blatt1: TBlatt1
     Text = ''
   end
   object Edt116: TEdit
-    Left = 614
+    Left = 600
     Top = 698
-    Width = 71
+    Width = 85
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []

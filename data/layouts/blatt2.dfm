@@ -680,19 +680,16 @@ object Blatt2: TBlatt2
     Tag = 2
     Text = ''
   end
-  object Lbl58: TLabel
+  object Edt58: TEdit
     Left = 625
     Top = 568
     Width = 59
-    Height = 16
-    Alignment = taLeftJustify
-    Caption = 'Monate'
-    Font.Charset = DEFAULT_CHARSET
-    Font.Color = clBlack
-    Font.Height = -12
+    Height = 12
     Font.Name = 'Arial'
     Font.Style = []
-    ParentFont = False
+    TabOrder = 30
+    Tag = 0
+    Text = ''
   end
   object Lbl59: TLabel
     Left = 367
@@ -709,9 +706,9 @@ object Blatt2: TBlatt2
     ParentFont = False
   end
   object Edt60: TEdit
-    Left = 559
+    Left = 520
     Top = 592
-    Width = 59
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -748,9 +745,9 @@ object Blatt2: TBlatt2
     ParentFont = False
   end
   object Edt63: TEdit
-    Left = 559
+    Left = 520
     Top = 616
-    Width = 59
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -787,9 +784,9 @@ object Blatt2: TBlatt2
     ParentFont = False
   end
   object Edt66: TEdit
-    Left = 559
+    Left = 520
     Top = 640
-    Width = 59
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -826,9 +823,9 @@ object Blatt2: TBlatt2
     ParentFont = False
   end
   object Edt69: TEdit
-    Left = 559
+    Left = 520
     Top = 664
-    Width = 59
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []

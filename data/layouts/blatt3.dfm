@@ -448,19 +448,16 @@ object Blatt3: TBlatt3
     Tag = 2
     Text = ''
   end
-  object Lbl38: TLabel
+  object Edt38: TEdit
     Left = 288
     Top = 270
     Width = 59
-    Height = 16
-    Alignment = taLeftJustify
-    Caption = 'Monate'
-    Font.Charset = DEFAULT_CHARSET
-    Font.Color = clBlack
-    Font.Height = -12
+    Height = 12
     Font.Name = 'Arial'
     Font.Style = []
-    ParentFont = False
+    TabOrder = 23
+    Tag = 0
+    Text = ''
   end
   object Lbl39: TLabel
     Left = 10
@@ -477,9 +474,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt40: TEdit
-    Left = 222
+    Left = 183
     Top = 294
-    Width = 59
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -516,9 +513,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt43: TEdit
-    Left = 222
+    Left = 183
     Top = 318
-    Width = 59
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -555,9 +552,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt46: TEdit
-    Left = 222
+    Left = 183
     Top = 342
-    Width = 59
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -594,9 +591,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt49: TEdit
-    Left = 222
+    Left = 183
     Top = 366
-    Width = 59
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -671,19 +668,16 @@ object Blatt3: TBlatt3
     Tag = 2
     Text = ''
   end
-  object Lbl56: TLabel
+  object Edt56: TEdit
     Left = 625
     Top = 270
     Width = 59
-    Height = 16
-    Alignment = taLeftJustify
-    Caption = 'Monate'
-    Font.Charset = DEFAULT_CHARSET
-    Font.Color = clBlack
-    Font.Height = -12
+    Height = 12
     Font.Name = 'Arial'
     Font.Style = []
-    ParentFont = False
+    TabOrder = 24
+    Tag = 0
+    Text = ''
   end
   object Lbl57: TLabel
     Left = 367
@@ -700,9 +694,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt58: TEdit
-    Left = 559
+    Left = 520
     Top = 294
-    Width = 59
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -739,9 +733,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt61: TEdit
-    Left = 559
+    Left = 520
     Top = 318
-    Width = 59
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -778,9 +772,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt64: TEdit
-    Left = 559
+    Left = 520
     Top = 342
-    Width = 59
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []
@@ -817,9 +811,9 @@ object Blatt3: TBlatt3
     ParentFont = False
   end
   object Edt67: TEdit
-    Left = 559
+    Left = 520
     Top = 366
-    Width = 59
+    Width = 98
     Height = 13
     Font.Name = 'Arial'
     Font.Style = []

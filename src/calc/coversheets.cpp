@@ -1,5 +1,6 @@
 #include "coversheets.h"
 
+#include <cmath>
 #include <cstdint>
 
 #include "numfmt.h"
@@ -8,15 +9,12 @@
 
 namespace {
 
-std::string I(int32_t value, int width) { return FormatInteger(value, width); }
-
+// Every figure in full however large; asterisks only for one that has no
+// value (a saturated record figure, a balance that cannot be computed).
+std::string I(int32_t value, int width) { return FormatFigure(value, width); }
 // A balance: 64 bits, kNoBalance when it cannot be computed.
-std::string I64(int64_t value, int width) {
-  if (value == kNoBalance || value < kInt32Min || value > kInt32Max) return FillText('*', width);
-  return FormatInteger(static_cast<int32_t>(value), width);
-}
-
-std::string R(extended value, int width, int decimals) { return FormatReal(value, width, decimals); }
+std::string I64(int64_t value, int width) { return FormatIntegerInFull(value, width); }
+std::string R(extended value, int width, int decimals) { return FormatRealInFull(value, width, decimals); }
 
 // A yearly figure per month.
 std::string HoursPerMonth(int32_t hours) {
@@ -26,6 +24,11 @@ std::string HoursPerMonth(int32_t hours) {
 std::string CostPerMonth(int32_t cost) {
   if (IsSaturated(cost)) return FillText('*', 5);
   return I(Round32(static_cast<extended>(cost) / 12), 5);
+}
+
+// The unit beside a payback period: none beside "keine".
+std::string MonthsUnit(extended months, bool found) {
+  return found || std::isnan(months) ? std::string("Monate") : std::string();
 }
 
 bool IsBlankOrControl(unsigned char c) { return c <= 0x20 || c == 0x7F; }
@@ -92,11 +95,12 @@ std::optional<std::string> CoverSheet2Text(int order, const tTaviDaten& d, const
     case 21: return I(d.SchulungskostenZS, 5);
     case 22: return I(d.ZusatzkostenZS, 5);
     case 23: return I(calc.CostsZS(), 5);
-    case 24: return R(calc.PaybackZS(), 5, 1);
+    case 24: return FormatPayback(calc.PaybackZS(), calc.PaybackZSFound(), 5, 1);
     case 25: return I(d.EinsparungKostenZS(), 5);
     case 26:
     case 27:
     case 28: return I64(r.BalanceZS[static_cast<size_t>(order - 26)], 5);
+    case 30: return MonthsUnit(calc.PaybackZS(), calc.PaybackZSFound());
     default: return std::nullopt;
   }
 }
@@ -114,16 +118,18 @@ std::optional<std::string> CoverSheet3Text(int order, const tTaviDaten& d, const
     case 5: return I(d.AufwandPLSyst, 5);
     case 6: return R(calc.ReductionPerMonth(), 6, 2);
     case 7: return R(r.AnzahlZeitstudien, 6, 2);
-    case 8: return R(calc.PaybackPL(), 6, 1);
+    case 8: return FormatPayback(calc.PaybackPL(), calc.PaybackPLFound(), 6, 1);
     case 9: return I(d.EinsparungKostenGesamt(), 6);
     case 10:
     case 11:
     case 12: return I64(r.BalancePL[static_cast<size_t>(order - 10)], 6);
-    case 13: return R(calc.PaybackPLZS(), 6, 1);
+    case 13: return FormatPayback(calc.PaybackPLZS(), calc.PaybackPLZSFound(), 6, 1);
     case 14: return I(r.EinsparungPlanzeit, 6);
     case 15:
     case 16:
     case 17: return I64(r.BalancePLZS[static_cast<size_t>(order - 15)], 6);
+    case 23: return MonthsUnit(calc.PaybackPL(), calc.PaybackPLFound());
+    case 24: return MonthsUnit(calc.PaybackPLZS(), calc.PaybackPLZSFound());
     default: return std::nullopt;
   }
 }

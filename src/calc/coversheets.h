@@ -3,12 +3,15 @@
 // places data fields; the sheet answers each field's number with its text.
 //
 // Formats: I(w) is FormatInteger(value, w), R(w, d) FormatReal(value, w, d)
-// (right-aligned in exactly w characters, asterisks when a value does not
-// fit; the user's decimal separator). Money in whole euros, hours per year
+// (right-aligned in at least w characters: a text that fits w is exactly
+// FormatInteger's or FormatReal's, a larger figure is written in full, see
+// FormatFigure and FormatRealInFull; the user's decimal separator). Money in whole euros, hours per year
 // and per month, shares in percent, paybacks in months. "÷ 12" divides a
 // yearly figure in extended precision; "÷ 12 rounded" then rounds it to the
 // nearest integer, halves to even. A balance that cannot be computed (a
-// saturated figure) and a NaN are asterisks.
+// saturated figure) and a NaN are asterisks. A payback period that was not
+// found is "keine", and the unit beside it (a data field of its own) stays
+// empty; otherwise the unit reads "Monate".
 //
 // A number a sheet does not know gives no text (std::nullopt): the data
 // field then prints its own default, so a wrong number in a layout shows.
@@ -33,6 +36,7 @@
 //   20–22 InvestZSSystem, SchulungskostenZS, ZusatzkostenZS I(5)   23 their sum I(5)
 //   24 PaybackZS R(5,1)   25 EinsparungKostenZS I(5)
 //   26–28 the balance after 1, 2, 3 years, k × EinsparungKostenZS − CostsZS I(5)
+//   30 the unit beside 24
 // Page 3: the time-study plus planned-time system
 //   0–2 InvestPLSystem, SchulungskostenPL, ZusatzkostenPL I(6)   3 CostsPL I(6)
 //   4–5 BeginnReduzierung, AufwandPLSyst I(5)
@@ -42,6 +46,7 @@
 //   13 PaybackPLZS R(6,1)   14 EinsparungKostenGesamt − EinsparungKostenZS I(6)
 //   15–17 the advantage over the time-study system after 1, 2, 3 years I(6)
 //   18–22 lines 1–5 of the investment justification
+//   23, 24 the units beside 8 and 13
 // A justification line k is the k-th wrapped line with blanks and control
 // characters removed at both ends, or empty when there are fewer lines. A
 // text with more lines than the sheet shows (4 on page 2, 5 on page 3) is

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 std::string& Separator() {
@@ -75,6 +76,42 @@ std::string FormatReal(extended value, int width, int decimals) {
 std::string FormatInteger(int32_t value, int width) {
   std::string text = std::to_string(value);
   if (static_cast<int>(text.size()) > width) return FillText('*', width);
+  PadLeft(text, width);
+  return text;
+}
+
+const char* const kNoPaybackText = "keine";
+
+std::string FormatRealInFull(extended value, int width, int decimals) {
+  std::string text = FormatReal(value, width, decimals);
+  if (!std::isfinite(value) || text.find('*') == std::string::npos) return text;
+  // Wide enough for the integer part of the fixed text (rounding may
+  // carry into it); FormatReal then cuts the decimals it has no room for.
+  decimals = std::clamp(decimals, 0, 255);
+  std::string fixed(5200, '\0');
+  const auto r = std::to_chars(fixed.data(), fixed.data() + fixed.size(), value == 0 ? 0 : value,
+                               std::chars_format::fixed, decimals);
+  if (r.ec != std::errc()) return text;
+  fixed.resize(static_cast<size_t>(r.ptr - fixed.data()));
+  const size_t point = fixed.find('.');
+  const int whole = static_cast<int>(point == std::string::npos ? fixed.size() : point);
+  return FormatReal(value, std::clamp(whole, width, 255), decimals);
+}
+
+std::string FormatIntegerInFull(int64_t value, int width) {
+  if (value == std::numeric_limits<int64_t>::min()) return FillText('*', width);
+  std::string text = std::to_string(value);
+  PadLeft(text, width);
+  return text;
+}
+
+std::string FormatFigure(int32_t value, int width) {
+  return IsSaturated(value) ? FillText('*', width) : FormatIntegerInFull(value, width);
+}
+
+std::string FormatPayback(extended months, bool found, int width, int decimals) {
+  if (found || std::isnan(months)) return FormatRealInFull(months, width, decimals);
+  std::string text = kNoPaybackText;
   PadLeft(text, width);
   return text;
 }

@@ -59,12 +59,15 @@ void tPaybackCalc::CalculateCurves(const tTaviDaten& daten) {
   fCostsPLx = Figure(fCostsPL);
 
   // 2. Comparison 1: two straight lines.
-  if (IsSaturated(fCostsZS) || IsSaturated(fEinsparungKostenZS))
+  fFoundZS = false;
+  if (IsSaturated(fCostsZS) || IsSaturated(fEinsparungKostenZS)) {
     fPaybackZS = kNaN;
-  else if (fEinsparungKostenZS < 1)
+  } else if (fEinsparungKostenZS < 1) {
     fPaybackZS = 0;
-  else
+  } else {
     fPaybackZS = fCostsZSx / (static_cast<extended>(fEinsparungKostenZS) / 12);
+    fFoundZS = true;
+  }
 
   // 3.-5. Monthly costs.
   fMonthlyManual = Figure(fKostenGesamt) / 12;
@@ -126,6 +129,7 @@ int64_t tPaybackCalc::Search(int64_t start, tPaybackSearch& search, Advantage ad
 
 // Comparison 2, A(m) = m × MonthlyManual − CumulatedCostsPL(m).
 void tPaybackCalc::ComputePaybackPL() {
+  fFoundPL = false;
   if (std::isnan(fMonthlyZS) || std::isnan(fMonthlyPLFull) || std::isnan(fCostsPLx)) {
     fPaybackPL = kNaN;
     return;
@@ -135,7 +139,10 @@ void tPaybackCalc::ComputePaybackPL() {
   if (AdvantagePL(fB) > 0) {
     // Paid back before the reduction begins: both lines are straight.
     const extended saving = fMonthlyManual - fMonthlyZS;
-    if (saving > 0) fPaybackPL = fCostsPLx / saving;
+    if (saving > 0) {
+      fPaybackPL = fCostsPLx / saving;
+      fFoundPL = true;
+    }
   } else if (AdvantagePL(end) > 0) {
     // Paid back during the reduction phase.
     const int64_t n = Search(
@@ -143,17 +150,24 @@ void tPaybackCalc::ComputePaybackPL() {
         [this] { return fMonthlyManual == 0; });
     if (n <= kSearchLimit) {
       const extended step = AdvantagePL(n) - AdvantagePL(n - 1);
-      if (step > 0) fPaybackPL = (n - 1) + (CumPL(n - 1) - (n - 1) * fMonthlyManual) / step;
+      if (step > 0) {
+        fPaybackPL = (n - 1) + (CumPL(n - 1) - (n - 1) * fMonthlyManual) / step;
+        fFoundPL = true;
+      }
     }
   } else {
     // Not paid back by the end of the phase: the straight lines after it.
     const extended saving = fMonthlyManual - fMonthlyPLFull;
-    if (saving > 0) fPaybackPL = (CumPL(end) - end * fMonthlyPLFull) / saving;
+    if (saving > 0) {
+      fPaybackPL = (CumPL(end) - end * fMonthlyPLFull) / saving;
+      fFoundPL = true;
+    }
   }
 }
 
 // Comparison 3, E(m) = (m × MonthlyZS + CostsZS) − CumulatedCostsPL(m).
 void tPaybackCalc::ComputePaybackPLZS() {
+  fFoundPLZS = false;
   if (std::isnan(fMonthlyZS) || std::isnan(fMonthlyPLFull) || std::isnan(fCostsPLx) ||
       std::isnan(fCostsZSx)) {
     fPaybackPLZS = kNaN;
@@ -163,7 +177,10 @@ void tPaybackCalc::ComputePaybackPLZS() {
   fPaybackPLZS = 0;
   if (AdvantagePLZS(fB) > 0) {
     // The planned-time configuration is the cheaper one from the start.
-    if (fCostsZS > 0) fPaybackPLZS = fCostsPLx / fCostsZSx;
+    if (fCostsZS > 0) {
+      fPaybackPLZS = fCostsPLx / fCostsZSx;
+      fFoundPLZS = true;
+    }
     return;
   }
   const auto advantage = [this](int64_t m) { return AdvantagePLZS(m); };
@@ -174,7 +191,10 @@ void tPaybackCalc::ComputePaybackPLZS() {
     n = Search(end, fSearchPLZS, advantage, [this] { return fMonthlyZS == 0; });
   if (n <= kSearchLimit) {
     const extended step = AdvantagePLZS(n) - AdvantagePLZS(n - 1);
-    if (step > 0) fPaybackPLZS = (n - 1) + (CumPL(n - 1) - ((n - 1) * fMonthlyZS + fCostsZSx)) / step;
+    if (step > 0) {
+      fPaybackPLZS = (n - 1) + (CumPL(n - 1) - ((n - 1) * fMonthlyZS + fCostsZSx)) / step;
+      fFoundPLZS = true;
+    }
   }
 }
 
@@ -183,15 +203,18 @@ tPaybackResults tPaybackCalc::Results() const {
   r.CostsZS = fCostsZS;
   r.EinsparungKostenZS = fEinsparungKostenZS;
   r.PaybackZS = fPaybackZS;
+  r.PaybackZSFound = fFoundZS;
   r.CostsPL = fCostsPL;
   r.EinsparungKostenPlanzeit = fEinsparungKostenPlanzeit;
   r.RestEinsparungKosten = fRestEinsparungKosten;
   r.PaybackPL = fPaybackPL;
+  r.PaybackPLFound = fFoundPL;
   r.Zeitstudienanteil = fReductionPerMonth;
   r.AnzahlZeitstudien = fReductionPerMonth / 100 * fAnzZS / 12;
   r.MehrkostenPL = SatSub(fCostsPL, fCostsZS);
   r.EinsparungPlanzeit = SatSub(fEinsparungKostenGesamt, fEinsparungKostenZS);
   r.PaybackPLZS = fPaybackPLZS;
+  r.PaybackPLZSFound = fFoundPLZS;
 
   const extended savingZS = Figure(fEinsparungKostenZS);
   for (int year = 1; year <= 3; ++year) {

@@ -8,9 +8,10 @@
 //
 // Units: money in euros (investments and yearly figures whole euros, monthly
 // figures and curves extended values with fractions of a euro), time in
-// months. Payback periods
-// are months as extended values; 0 means "not paid back" (no crossing, or
-// no crossing by month 1000 where a search is needed).
+// months. Payback periods are months as extended values; a comparison
+// without a payback (no crossing, or no crossing by month 1000 where a
+// search is needed) keeps the value 0, and its Found flag tells it apart
+// from a payback right at the start (a real 0 or a few days).
 //
 // Ownership: the payback dialog owns one tPaybackCalc for as long as it is
 // open; the graph dialog and the reports read the results from it.
@@ -69,12 +70,14 @@ struct tPaybackResults {
   int32_t EinsparungKostenZS = 0;          // yearly saving
   std::array<int64_t, 3> BalanceZS{};      // y × EinsparungKostenZS − CostsZS
   extended PaybackZS = 0;
+  bool PaybackZSFound = false;             // false: no payback ("keine"), PaybackZS 0
   // Comparison 2: planned-time configuration against manual time studies.
   int32_t CostsPL = 0;
   int32_t EinsparungKostenPlanzeit = 0;    // saving by replaced time studies
   int32_t RestEinsparungKosten = 0;        // saving of the ZS system on the rest
   std::array<int64_t, 3> BalancePL{};      // R(12y × MonthlyManual − CumulatedCostsPL(12y))
   extended PaybackPL = 0;
+  bool PaybackPLFound = false;
   // "Monatliche Aufwandsreduzierung".
   extended Zeitstudienanteil = 0;          // % of the time studies per month
   extended AnzahlZeitstudien = 0;          // time studies fewer per month
@@ -83,6 +86,7 @@ struct tPaybackResults {
   int32_t EinsparungPlanzeit = 0;          // EinsparungKostenGesamt − EinsparungKostenZS (saturating)
   std::array<int64_t, 3> BalancePLZS{};    // BalancePL − BalanceZS before rounding
   extended PaybackPLZS = 0;
+  bool PaybackPLZSFound = false;
 };
 
 class tPaybackCalc {
@@ -121,6 +125,13 @@ class tPaybackCalc {
   extended PaybackZS() const { return fPaybackZS; }
   extended PaybackPL() const { return fPaybackPL; }
   extended PaybackPLZS() const { return fPaybackPLZS; }
+  // Whether the comparison has a payback at all. False where the value
+  // above is 0 for want of one (no saving, no crossing, or none by month
+  // 1000) and where it is NaN; true for every payback found, also one of
+  // 0 months (nothing to pay back) or of a few days.
+  bool PaybackZSFound() const { return fFoundZS; }
+  bool PaybackPLFound() const { return fFoundPL; }
+  bool PaybackPLZSFound() const { return fFoundPLZS; }
 
   // Monthly costs in euros: manual time studies (KostenGesamt ÷ 12), with
   // the time-study system, and with both systems once the catalogue is
@@ -193,6 +204,9 @@ class tPaybackCalc {
   extended fPaybackZS = 0;
   extended fPaybackPL = 0;
   extended fPaybackPLZS = 0;
+  bool fFoundZS = false;
+  bool fFoundPL = false;
+  bool fFoundPLZS = false;
   extended fMonthlyManual = 0;
   extended fMonthlyZS = 0;
   extended fMonthlyPLFull = 0;

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -14,6 +15,8 @@
 
 #include "appimages.h"
 #include "msgdlg.h"
+#include "onscreen.h"
+#include "returnkey.h"
 
 namespace {
 
@@ -26,7 +29,6 @@ class tHelpWindow : public QWidget {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("TAVI - Hilfe"));
     setWindowIcon(AppIcon(QStringLiteral("TBHELP")));
-    resize(680, 560);
 
     auto* contents = new QPushButton(QStringLiteral("&Inhalt"), this);
     contents->setObjectName(QStringLiteral("BtnContents"));
@@ -38,6 +40,10 @@ class tHelpWindow : public QWidget {
     close->setObjectName(QStringLiteral("BtnClose"));
     back->setEnabled(false);
     forward->setEnabled(false);
+    // Return on a button with the focus presses it, as Space does.
+    for (QPushButton* button : {contents, back, forward, close}) ClickOnReturn(button);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     Browser = new QTextBrowser(this);
     Browser->setObjectName(QStringLiteral("Browser"));
@@ -99,7 +105,11 @@ void Show(int context) {
   if (gWindow && gWindow->parentWidget() != owner) {
     gWindow->setParent(owner, Qt::Window);
   }
-  if (!gWindow) gWindow = new tHelpWindow(owner);
+  if (!gWindow) {
+    gWindow = new tHelpWindow(owner);
+    // Its design size where the screen has room for it, centred.
+    gWindow->setGeometry(CentredOnScreen(gWindow, FitOnScreen(gWindow, QSize(680, 560))));
+  }
   gWindow->ContentsUrl = QUrl::fromLocalFile(contents);
   gWindow->Browser->setSource(QUrl::fromLocalFile(page), QTextDocument::HtmlResource);
   gWindow->show();
@@ -114,6 +124,12 @@ QString ApplicationHelpFile() { return gHelpFile; }
 
 void ShowHelpContents() { Show(0); }
 void ShowHelpTopic(int context) { Show(context); }
+
+void InstallHelpKey(QWidget* window, int context) {
+  auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
+  key->setContext(Qt::WindowShortcut);
+  QObject::connect(key, &QShortcut::activated, window, [context] { ShowHelpTopic(context); });
+}
 
 QWidget* HelpWindow() { return gWindow.data(); }
 

@@ -13,23 +13,28 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 
 #include "appimages.h"
 #include "edevexception.h"
 #include "formini.h"
+#include "help.h"
 #include "langtext.h"
 #include "mainfont.h"
+#include "onscreen.h"
 #include "printhost.h"
 #include "msgdlg.h"
 #include "printer.h"
 #include "previewgeometry.h"
+#include "returnkey.h"
 #include "printing.h"
 #include "updown.h"
 
@@ -179,7 +184,9 @@ TDlgPreview::TDlgPreview(tPrinting* job, int paperWidth, int paperHeight, QWidge
   if (!job || !job->Printer) throw EDevException(QStringLiteral("Ungültiges tPrinting-Objekt (tDlgPreview.Create)."));
   setObjectName(QStringLiteral("DlgPreview"));
   BuildForm();
-  resize(kClientWidth, kClientHeight);
+  // Large enough to read a page; the window's stored place, once it has
+  // one, takes over.
+  resize(FirstPreviewSize(AvailableArea(this), FrameMargins(this), QSize(kClientWidth, kClientHeight)));
   FormIni = new TFormIni(this, QStringLiteral("TDlgPreview"));
 
   fCurrentPage = 1;
@@ -211,7 +218,7 @@ void TDlgPreview::BuildForm() {
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(x, 8, 25, 25);
     b->setAutoRaise(true);  // flat
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::StrongFocus);
     b->setIcon(PrinterIcon(withGear));
     b->setIconSize(QSize(16, 16));
     return b;
@@ -268,6 +275,19 @@ void TDlgPreview::BuildForm() {
   connect(BtnPage, &tUpDown::Up, this, &TDlgPreview::NextPage);
   connect(BtnPage, &tUpDown::Down, this, &TDlgPreview::PreviousPage);
   connect(BtnClose, &QPushButton::clicked, this, &QDialog::close);
+  // Return presses the button with the focus.
+  for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{BtnPrint, BtnPrnSetup, BtnClose})
+    ClickOnReturn(button);
+
+  // From the keyboard: Tab from the print buttons over the entry fields to
+  // "Schließen", Ctrl+P prints, Escape closes, F1 shows the help.
+  setTabOrder(BtnPrint, BtnPrnSetup);
+  setTabOrder(BtnPrnSetup, EditZoom);
+  setTabOrder(EditZoom, EditPage);
+  setTabOrder(EditPage, BtnClose);
+  auto* print = new QShortcut(QKeySequence::Print, this);
+  connect(print, &QShortcut::activated, this, &TDlgPreview::BtnPrintClick);
+  InstallHelpKey(this, HelpContext);
 
   // The window sees keys and the wheel before any of its controls.
   WatchInput(this);
@@ -550,7 +570,8 @@ bool TDlgPreview::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
-      if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && (watched == EditZoom || watched == EditPage)) {
+      const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+      if (enter && (watched == EditZoom || watched == EditPage)) {
         if (watched == EditZoom)
           EditZoomExit();
         else
@@ -580,9 +601,7 @@ bool TDlgPreview::eventFilter(QObject* watched, QEvent* event) {
 
 void TDlgPreview::keyPressEvent(QKeyEvent* event) {
   if (HandleKey(event)) return;
-  // The window closes by its button or its close box, not by Esc.
-  if (event->key() == Qt::Key_Escape) return;
-  QDialog::keyPressEvent(event);
+  QDialog::keyPressEvent(event);  // Escape closes, as "Schließen" does
 }
 
 void TDlgPreview::reject() {

@@ -16,7 +16,12 @@
 // Keys (taken by the window, also while an entry field has the focus):
 // Page Up / Page Down previous / next page, Home / End first / last page,
 // arrows scroll by 15 pixels, keypad + / - zoom in / out. The mouse wheel
-// zooms.
+// zooms. Ctrl+P prints, Escape closes, F1 shows the help; Tab reaches the
+// print buttons, the entry fields and "Schließen", Return or Space presses
+// a button.
+//
+// The first preview (no stored place) covers most of the screen; after
+// that the window opens where and as large as it was left.
 //
 // While the job prints, the sheet is not painted (the recorder is busy with
 // the printer) and the window ignores the user's commands.
@@ -69,6 +74,7 @@ class tPreviewScrollBox : public QAbstractScrollArea {
 class TDlgPreview : public QDialog {
   Q_OBJECT
  public:
+  static constexpr int HelpContext = 61000;
   static constexpr int MinZoom = 10;
   static constexpr int MaxZoom = 500;
 

@@ -13,10 +13,12 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "help.h"
 #include "langtext.h"
 #include "mainfont.h"
 #include "printhost.h"
 #include "radiogroup.h"
+#include "returnkey.h"
 #include "tabstops.h"
 
 // ---------------------------------------------------------- tCopiesSpinBox
@@ -57,6 +59,7 @@ TDlgPrint::TDlgPrint(QWidget* parent)
   designFont.setPointSize(8);
   setFont(designFont);
   setFixedSize(420, 335);
+  InstallHelpKey(this, HelpContext);
 
   GBoxPrinter = new QGroupBox(LangText(59, QStringLiteral(" Drucker ")), this);
   GBoxPrinter->setObjectName(QStringLiteral("GBoxPrinter"));
@@ -70,8 +73,9 @@ TDlgPrint::TDlgPrint(QWidget* parent)
   BtnOk->setGeometry(326, 16, 89, 25);
   BtnOk->setDefault(true);
   connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
+  // Without its access letter: Alt+A is "Alles" here (Esc cancels).
   BtnCancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                              LangText(27, QStringLiteral("&Abbruch")), this);
+                              LangText(27, QStringLiteral("&Abbruch")).remove(QLatin1Char('&')), this);
   BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
   BtnCancel->setGeometry(326, 48, 89, 25);
   BtnCancel->setAutoDefault(false);
@@ -140,6 +144,8 @@ TDlgPrint::TDlgPrint(QWidget* parent)
   setTabOrder(CBoxInvertOrder, BtnOk);
   setTabOrder(BtnOk, BtnCancel);
   fTabStops = new tTabStops(this, {RBtnAll, RBtnPage, RBtnRange, EditRange, SEditCopies, CBoxInvertOrder, BtnOk, BtnCancel});
+  // Return on "Abbruch" cancels (the dialog would print).
+  ClickOnReturnIn(this);
 
   // Centred on the screen.
   if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())

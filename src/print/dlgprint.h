@@ -35,6 +35,8 @@ class tCopiesSpinBox : public QSpinBox {
 class TDlgPrint : public QDialog {
   Q_OBJECT
  public:
+  static constexpr int HelpContext = 61100;  // F1
+
   explicit TDlgPrint(QWidget* parent = nullptr);
 
   // Options of GetOption().

@@ -13,8 +13,11 @@
 #include <algorithm>
 #include <utility>
 
+#include "dlgprintersetup.h"
+#include "help.h"
 #include "printer.h"
 #include "radiogroup.h"
+#include "returnkey.h"
 #include "tabstops.h"
 
 namespace {
@@ -48,6 +51,7 @@ tDlgPrinterOptions::tDlgPrinterOptions(tExtendedPrinter& printer, QWidget* paren
   setObjectName(QStringLiteral("DlgPrinterOptions"));
   setWindowTitle(QStringLiteral("Druckereinstellungen"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  InstallHelpKey(this, tDlgPrinterSetup::HelpContext);
 
   // A group holding one labelled choice.
   const auto choiceGroup = [this](const QString& name, const QString& title, const QString& boxName,
@@ -107,6 +111,7 @@ tDlgPrinterOptions::tDlgPrinterOptions(tExtendedPrinter& printer, QWidget* paren
   FillPapers(printer.QtPrinter().pageLayout().pageSize());
   connect(fPrinterBox, &QComboBox::currentIndexChanged, this, [this] { FillPapers(ChosenPaper()); });
   fTabStops = new tTabStops(this, {fPrinterBox, fPaperBox, fPortrait, fLandscape, ok, cancel});
+  ClickOnReturnIn(this);
 }
 
 void tDlgPrinterOptions::FillPapers(const QPageSize& keep) {

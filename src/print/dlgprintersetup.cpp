@@ -14,16 +14,19 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "edevexception.h"
+#include "help.h"
 #include "langtext.h"
 #include "mainfont.h"
 #include "printhost.h"
 #include "msgdlg.h"
 #include "numfmt.h"
 #include "printer.h"
+#include "returnkey.h"
 
 namespace {
 
@@ -112,6 +115,7 @@ tDlgPrinterSetup::tDlgPrinterSetup(bool marginsEnabled, tExtendedPrinter* printe
   setWindowTitle(LangText(58, QStringLiteral("Drucker einrichten")));
   setFixedSize(427, 264);
   setProperty("HelpContext", HelpContext);
+  InstallHelpKey(this, HelpContext);
 
   GBoxPrinter = new QGroupBox(LangText(59, QStringLiteral(" Drucker ")), this);
   GBoxPrinter->setObjectName(QStringLiteral("GBoxPrinter"));
@@ -179,6 +183,8 @@ tDlgPrinterSetup::tDlgPrinterSetup(bool marginsEnabled, tExtendedPrinter* printe
   connect(BtnOk, &QPushButton::clicked, this, &tDlgPrinterSetup::BtnOkClick);
   connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(BtnSettings, &QPushButton::clicked, this, &tDlgPrinterSetup::BtnSettingsClick);
+  // Return on "Abbruch" or "Optionen" presses that button, not OK.
+  ClickOnReturnIn(this);
 
   for (int side = 0; side < 4; ++side) fOffsets[side] = fPrinter->GetMargin(side);
   ShowPrinter();
@@ -256,6 +262,23 @@ bool tDlgPrinterSetup::CheckOffset(int side, int64_t value) const {
   return fPrinter->MarginFits(side, static_cast<int32_t>(value), fOffsets[Opposite(side)]);
 }
 
+QString tDlgPrinterSetup::RoomProblem(int side, int64_t value) const {
+  const bool across = side == kLeft || side == kRight;
+  const int32_t need = across ? fPrinter->LeastUsableWidth() : fPrinter->LeastUsableHeight();
+  if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max()) return QString();
+  const int32_t opposite = fOffsets[Opposite(side)];
+  const int64_t room = fPrinter->UsableBetween(side, static_cast<int32_t>(value), opposite);
+  // Margins that already left too little (from the settings file) may
+  // still be improved step by step.
+  if (room >= need || room >= fPrinter->UsableBetween(side, fOffsets[side], opposite)) return QString();
+  const auto cm = [](int64_t tenths) {
+    return FormatOffset(static_cast<int32_t>(std::clamp<int64_t>(tenths, 0, std::numeric_limits<int32_t>::max())));
+  };
+  return QStringLiteral("Bei diesen Rändern bleiben für den Druck nur %1 cm in der %2; jeder Ausdruck braucht "
+                        "mindestens %3 cm.")
+      .arg(cm(room), across ? QStringLiteral("Breite") : QStringLiteral("Höhe"), cm(need));
+}
+
 void tDlgPrinterSetup::FillOffsetEdit(int side) {
   CheckSide(side, "FillOffsetEdit");
   fEdits[side]->setText(FormatOffset(fOffsets[side]));
@@ -276,6 +299,12 @@ bool tDlgPrinterSetup::ReadNewOffset(int side) {
     FillOffsetEdit(side);
     ShowError(LangText(46, QStringLiteral("Der Wert liegt außerhalb des bedruckbaren Bereichs. Die Eingabe für den")) +
               QLatin1Char(' ') + SideName(side) + LangText(47, QStringLiteral(" wurde nicht übernommen.")));
+    return false;
+  }
+  if (const QString problem = RoomProblem(side, *value); !problem.isEmpty()) {
+    FillOffsetEdit(side);
+    ShowError(problem + QLatin1Char(' ') + LangText(49, QStringLiteral("Die Eingabe für den")) + QLatin1Char(' ') +
+              SideName(side) + LangText(47, QStringLiteral(" wurde nicht übernommen.")));
     return false;
   }
   fOffsets[side] = static_cast<int32_t>(*value);
@@ -311,14 +340,17 @@ void tDlgPrinterSetup::StepOffset(int side, bool up) {
     }
     value = std::max<int64_t>(value, strip);
   }
-  if (CheckOffset(side, value)) {
+  const bool fits = CheckOffset(side, value);
+  const QString problem = fits ? RoomProblem(side, value) : QString();
+  if (fits && problem.isEmpty()) {
     fOffsets[side] = static_cast<int32_t>(value);
   } else {
     fSpinners[side]->Release();  // no stream of messages from the auto-repeat
     fOffsets[side] = before;
     FillOffsetEdit(side);
-    ShowError(LangText(50, QStringLiteral("Dieser Randwert liegt außerhalb des bedruckbaren Bereichs und wurde nicht "
-                                          "übernommen.")));
+    ShowError(fits ? problem
+                   : LangText(50, QStringLiteral("Dieser Randwert liegt außerhalb des bedruckbaren Bereichs und wurde "
+                                                 "nicht übernommen.")));
   }
   FillOffsetEdit(side);
 }

@@ -4,10 +4,12 @@
 //
 // The dialog edits its own copy of the margins. Each entry is read when the
 // user presses Enter in it, when it loses the focus (unless to "OK" or
-// "Abbruch") and, for all four, on "OK"; a value the printer cannot print is
-// refused with a message and the previous value comes back. "OK" hands the
-// margins to the printer object, "Abbruch" leaves them alone (a printer or
-// paper chosen with "Optionen" stays in effect either way).
+// "Abbruch") and, for all four, on "OK"; a value the printer cannot print,
+// or one that leaves less of the page than the reports need for one row
+// (tExtendedPrinter::LeastUsableWidth/Height), is refused with a message
+// that says how much it leaves, and the previous value comes back. "OK"
+// hands the margins to the printer object, "Abbruch" leaves them alone (a
+// printer or paper chosen with "Optionen" stays in effect either way).
 #pragma once
 
 #include <QDialog>
@@ -58,6 +60,10 @@ class tDlgPrinterSetup : public QDialog {
   static void CheckSide(int side, const char* method);
   QString SideName(int side) const;
   bool CheckOffset(int side, int64_t value) const;
+  // Why margin `value` of `side` cannot be taken although the printer could
+  // print it: it leaves less of the page than the reports need (and less
+  // than the margin it replaces); empty when it can.
+  QString RoomProblem(int side, int64_t value) const;
   void FillOffsetEdit(int side);
   std::optional<int64_t> ConvertOffsetString(int side, const QString& text) const;
   // Reads the entry of a side; false when it was refused.

@@ -12,6 +12,7 @@
 #include "langtext.h"
 #include "mainfont.h"
 #include "printhost.h"
+#include "returnkey.h"
 
 TDlgPrinting::TDlgPrinting(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
@@ -40,6 +41,7 @@ TDlgPrinting::TDlgPrinting(QWidget* parent)
   BtnCancel->setGeometry(116, 84, 89, 25);
   BtnCancel->setAutoDefault(false);
   connect(BtnCancel, &QPushButton::clicked, this, &TDlgPrinting::BtnCancelClick);
+  ClickOnReturn(BtnCancel);
 
   // Centred on the screen.
   if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())

@@ -96,6 +96,28 @@ QString ShortenDirectory(const QString& directory, int maxWidth, const std::func
   return withLast(root, 1);
 }
 
+QString ElideText(const QString& text, int maxWidth, const std::function<int(const QString&)>& widthOf) {
+  if (widthOf(text) <= maxWidth) return text;
+  const QString dots = QStringLiteral("\u2026");
+  const auto cut = [&](qsizetype length) {
+    // Never between the two halves of a character beyond the BMP.
+    if (length > 0 && text[length - 1].isHighSurrogate()) --length;
+    QString head = text.left(length);
+    while (!head.isEmpty() && head.back().isSpace()) head.chop(1);
+    return head + dots;
+  };
+  // The longest beginning that fits: its width grows with its length.
+  qsizetype low = 0, high = text.size() - 1;
+  while (low < high) {
+    const qsizetype middle = (low + high + 1) / 2;
+    if (widthOf(cut(middle)) <= maxWidth)
+      low = middle;
+    else
+      high = middle - 1;
+  }
+  return cut(low);
+}
+
 void DrawMORLAKSymbol(tMetaFileRecorder* recorder, int x, int y) {
   if (!recorder) throw EDevException(QStringLiteral("Ungültiger Rekorder (DrawMORLAKSymbol)."));
   // Drawn once for the whole run, in the form the recorder keeps: every page
@@ -138,7 +160,12 @@ void DrawPageHeader(tPrinting& job, int32_t pageNumber, int width) {
   const tRect row3{middleLeft, 130, middleRight, 190};
   const tRect row4{middleLeft, 190, middleRight, 250};
 
-  job.TextCentered(row1, job.HeaderTitle);
+  // Texts too long for their cells end in "…" 1 mm inside the cell.
+  const int textRoom = middleRight - middleLeft - 2 * kIndent;
+  const auto fit = [&rec, textRoom](const QString& text) {
+    return ElideText(text, textRoom, [&rec](const QString& t) { return rec.TextWidth(t); });
+  };
+  job.TextCentered(row1, fit(job.HeaderTitle));
 
   job.TextLeft(row2, kIndent, app ? app->HeaderText1() : QString());
   rec.SetTextAlign(TA_RIGHT);
@@ -157,7 +184,7 @@ void DrawPageHeader(tPrinting& job, int32_t pageNumber, int width) {
 
   SetFont(rec, -30, fsBold);
   rec.SetTextAlign(TA_LEFT);
-  job.TextLeft(row3, kIndent, job.ReportInfo);
+  job.TextLeft(row3, kIndent, fit(job.ReportInfo));
   const int available = W - kCellWidth - kCellWidth - 40 - rec.TextWidth(job.ReportInfo);
   SetFont(rec, -30, 0);
   rec.SetTextAlign(TA_RIGHT);
@@ -167,7 +194,7 @@ void DrawPageHeader(tPrinting& job, int32_t pageNumber, int width) {
 
   SetFont(rec, -40, fsBold);
   rec.SetTextAlign(TA_LEFT);
-  job.TextLeft(row4, kIndent, job.ReportTitle);
+  job.TextLeft(row4, kIndent, fit(job.ReportTitle));
   SetFont(rec, -30, 0);
   rec.SetTextAlign(TA_RIGHT);
   job.TextRight(row4, kIndent, name);

@@ -25,7 +25,9 @@ int HeaderHeight();
 
 // Draws the header of page pageNumber of job into the job's recorder, which
 // must have that page open. width -1: the printer's usable width (printable
-// width minus the left and right margin).
+// width minus the left and right margin). A title, report info or report
+// title too long for its cell is shortened with "…" so that it ends 1 mm
+// inside the cell.
 void DrawPageHeader(tPrinting& job, int32_t pageNumber, int width = -1);
 
 // Draws the maker's logo into the box (x, y, 130 x 130) with its aspect
@@ -33,6 +35,11 @@ void DrawPageHeader(tPrinting& job, int32_t pageNumber, int width = -1);
 void DrawMORLAKSymbol(tMetaFileRecorder* recorder, int x, int y);
 
 // Helpers of the header, also for the reports:
+
+// text, or as much of its beginning as fits maxWidth (measured by widthOf)
+// with "…" after it (blanks before the "…" dropped); just "…" when not even
+// one character fits.
+QString ElideText(const QString& text, int maxWidth, const std::function<int(const QString&)>& widthOf);
 
 // The creation date and time as the header prints them: day, month and
 // four-digit year joined by the locale's date separator, " - ", hour (24 h)

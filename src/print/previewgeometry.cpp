@@ -1,5 +1,6 @@
 #include "previewgeometry.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "printer.h"
@@ -51,4 +52,12 @@ QPoint SheetPosition(QSize box, QSize view, QPoint scroll) {
   const int left = box.width() < view.width() ? (view.width() - box.width()) / 2 : 5 - scroll.x();
   const int top = box.height() < view.height() ? (view.height() - box.height()) / 2 : 5 - scroll.y();
   return QPoint(left, top);
+}
+
+QSize FirstPreviewSize(const QRect& area, const QMargins& frame, QSize design) {
+  const int roomW = area.width() - frame.left() - frame.right();
+  const int roomH = area.height() - frame.top() - frame.bottom();
+  const int w = std::max(design.width(), area.width() * 4 / 5 - frame.left() - frame.right());
+  const int h = std::max(design.height(), area.height() * 9 / 10 - frame.top() - frame.bottom());
+  return QSize(std::max(1, std::min(w, roomW)), std::max(1, std::min(h, roomH)));
 }

@@ -6,6 +6,7 @@
 // screen's logical dpi and the zoom in percent.
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -41,6 +42,12 @@ QSize SheetBoxSize(int paperWidth, int paperHeight, double dpi, int zoom);
 QRect PreviewPageRect(const tSheetPaper& paper, double dpi, int zoom);
 // The printable area of the paper, in paint box coordinates.
 QRect PreviewPrintableRect(const tSheetPaper& paper, double dpi, int zoom);
+
+// The client size of a preview that has no stored place yet: most of the
+// screen's available area (four fifths of its width, nine tenths of its
+// height, frame included), not below the design size unless the area
+// itself is smaller.
+QSize FirstPreviewSize(const QRect& area, const QMargins& frame, QSize design);
 
 // The sheet's position in a viewport of `view` pixels: centred along an axis
 // where it is smaller than the viewport, else 5 pixels in and moved by the

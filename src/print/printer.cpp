@@ -7,12 +7,12 @@
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QRegularExpression>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
 
 #include "edevexception.h"
+#include "pdfname.h"
 
 namespace {
 
@@ -297,6 +297,11 @@ bool tExtendedPrinter::MarginFits(int side, int32_t v, int32_t opposite) const {
   return margin >= 0 && margin <= printable && margin + other <= printable;
 }
 
+int64_t tExtendedPrinter::UsableBetween(int side, int32_t v, int32_t opposite) const {
+  CheckSide(side, "tExtendedPrinter.UsableBetween");
+  return Printable(side) - (int64_t{v} - Strip(side)) - (int64_t{opposite} - Strip(Opposite(side)));
+}
+
 void tExtendedPrinter::SetMargin(int side, int32_t v) {
   CheckSide(side, "tExtendedPrinter.SetMargin");
   if (MarginFits(side, v, GetMargin(Opposite(side)))) {
@@ -349,6 +354,10 @@ void tExtendedPrinter::SetPrnMapMode(int which) {
   if (mode != fCurrentMapMode) ApplyMapMode(mode);
 }
 
+QString tExtendedPrinter::PdfFileProposal() const {
+  return PdfProposal(fLastPdfFolder, fDocumentName.isEmpty() ? fTitle : fDocumentName);
+}
+
 bool tExtendedPrinter::BeginDoc() {
   static const QString location = QStringLiteral("tExtendedPrinter.BeginDoc");
   if (Printing()) throw EDevException(QStringLiteral("Es wird bereits ein Dokument gedruckt."), location);
@@ -356,16 +365,9 @@ bool tExtendedPrinter::BeginDoc() {
   if (fPdf) {
     file = fFixedFileName;
     if (file.isEmpty()) {
-      QString proposal = fProposedFileName;
-      if (proposal.isEmpty()) {
-        QString name = fTitle.trimmed();
-        name.replace(QRegularExpression(QStringLiteral("[^\\w .-]+")), QStringLiteral("_"));
-        if (name.isEmpty()) name = QStringLiteral("Ausdruck");
-        proposal = QDir::home().filePath(name + QStringLiteral(".pdf"));
-      }
-      file = AskPdfFileName(proposal);
+      file = AskPdfFileName(PdfFileProposal());
       if (file.isEmpty()) return false;
-      fProposedFileName = file;
+      fLastPdfFolder = QFileInfo(file).absolutePath();
     }
     fPrinter->setOutputFormat(QPrinter::PdfFormat);
     fPrinter->setOutputFileName(file);

@@ -80,6 +80,14 @@ class tExtendedPrinter {
   // (the default): BeginDoc asks the user for the file name.
   void SetOutputFileName(const QString& fileName) { fFixedFileName = fileName; }
   const QString& OutputFileName() const { return fFixedFileName; }
+  // The name the next document on "PDF-Datei" is offered under (report
+  // and company, see pdfname.h); empty takes the title. It is offered in
+  // the folder the user chose last in this run, at first the documents
+  // folder.
+  void SetDocumentName(const QString& name) { fDocumentName = name; }
+  const QString& DocumentName() const { return fDocumentName; }
+  // The file BeginDoc would offer now.
+  QString PdfFileProposal() const;
 
   // ---- device properties
   int32_t PixelsPerInchX() const;
@@ -130,6 +138,21 @@ class tExtendedPrinter {
   // Whether margin `v` (from the paper edge) of `side` would be accepted
   // together with margin `opposite` (from the paper edge) on the other side.
   bool MarginFits(int side, int32_t v, int32_t opposite) const;
+
+  // The least usable width and height (0.1 mm) on which every report of the
+  // program prints at least one row; the printer setup refuses margins that
+  // leave less. 0 (the default): no such need. The margins themselves are
+  // not checked against it.
+  void SetLeastUsableArea(int32_t width, int32_t height) {
+    fLeastUsableWidth = width;
+    fLeastUsableHeight = height;
+  }
+  int32_t LeastUsableWidth() const { return fLeastUsableWidth; }
+  int32_t LeastUsableHeight() const { return fLeastUsableHeight; }
+  // What margin `v` (from the paper edge) of `side` together with margin
+  // `opposite` of the other side leave of the printable width (left,
+  // right) or height (top, bottom), in 0.1 mm.
+  int64_t UsableBetween(int side, int32_t v, int32_t opposite) const;
 
   // ---- printing
   // Which 0: MeasureMapMode, 1: PrintMapMode; applied to the canvas while a
@@ -203,12 +226,15 @@ class tExtendedPrinter {
   bool fPdf = false;
   QString fCupsName;
   QString fFixedFileName;
-  QString fProposedFileName;
+  QString fDocumentName;
+  QString fLastPdfFolder;
   QString fLastOutputFile;
   QString fTitle;
   int32_t fLeftMargin = 0;
   int32_t fTopMargin = 0;
   int32_t fRightMargin = 0;
   int32_t fBottomMargin = 0;
+  int32_t fLeastUsableWidth = 0;
+  int32_t fLeastUsableHeight = 0;
   mutable int32_t fCurrentMapMode = 1;
 };

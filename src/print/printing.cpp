@@ -245,17 +245,22 @@ bool tPrinting::PrintList(const std::vector<int32_t>& pages, bool listLoop) {
     dialog->SetMax(listLoop ? static_cast<int>(pages.size()) : 1);
     dialog->SetPosition(0);
     if (listLoop) dialog->SetPageInfo(QString());
-    dialog->show();
-    ProcessMessages();
 
-    // Cancelled before anything began, or the user dropped the choice of
-    // the PDF file: no document at all.
-    if (Cancelled || !Printer->BeginDoc()) {
+    // The document begins before the progress window shows: on "PDF-Datei"
+    // the user chooses the file first, and the window, which stays on top,
+    // would hide the file dialog and its question whether to overwrite.
+    // Dropping the choice of the file means no document at all.
+    Printer->SetDocumentName(DocumentName.isEmpty() ? JobTitle : DocumentName);
+    if (!Printer->BeginDoc()) {
       Cancelled = true;
       IsPrinting = false;
       return false;
     }
     begun = true;
+    if (dialog) {
+      dialog->show();
+      ProcessMessages();
+    }
     // A new sheet is started only for a page that follows: however the run
     // ends, the document has no blank sheet at its end.
     bool sheetUsed = false;

@@ -102,6 +102,9 @@ class tPrinting {
   QString ReportTitle;
   QString ReportInfo;
   QString FileName;
+  // The name a PDF of this printout is offered under (pdfname.h); empty
+  // takes JobTitle.
+  QString DocumentName;
   QDateTime Creation;  // CreationDate and CreationTime
   uint8_t Orientation = 0;
   bool ReverseOrder = false;

@@ -349,6 +349,10 @@ int32_t tMetaFileRecorder::TextHeight(const QString& text) {
   return static_cast<int32_t>(std::lround(fm.ascent() + fm.descent()));
 }
 
+int32_t tMetaFileRecorder::TextAscent() {
+  return static_cast<int32_t>(std::lround(QFontMetricsF(ToQFont(State().Font)).ascent()));
+}
+
 int tMetaFileRecorder::DrawText(const QString& text, const tRect& rect, uint32_t format) {
   tPage& page = CheckActivePage();
   const QFont font = ToQFont(page.fCanvas.Font);

@@ -231,6 +231,8 @@ class tMetaFileRecorder {
   int DrawText(const QString& text, const tRect& rect, uint32_t format);
   int32_t TextWidth(const QString& text);
   int32_t TextHeight(const QString& text);
+  // The part of TextHeight above the baseline, in the current font.
+  int32_t TextAscent();
   void DrawBitmap(const QImage& bitmap, bool keepAspect, int x, int y, int width, int height);
   void DrawBitmapRect(const QImage& bitmap, bool keepAspect, const tRect& rect);
 

@@ -14,6 +14,7 @@
 #include "msgdlg.h"
 #include "objstream.h"
 #include "pageframe.h"
+#include "pdfname.h"
 #include "printer.h"
 #include "recorder.h"
 #include "tavidaten.h"
@@ -59,6 +60,7 @@ tDeckBlattPrinting::tDeckBlattPrinting(const tTaviDaten& daten, const tPaybackCa
   ReportTitle = sheets == tOverviewSheets::EconomicsOnly     ? QStringLiteral("Wirtschaftlichkeitsrechnung")
                 : sheets == tOverviewSheets::SensitivityOnly ? QStringLiteral("Sensitivität")
                                                              : QStringLiteral("Gesamtübersicht");
+  DocumentName = PdfDocumentName(ReportTitle, HeaderTitle);
   ReportInfo = QStringLiteral("Bearbeitet von ") + QString::fromStdString(Daten.GetAnwendername());
   FileName.clear();
   BuildWithTestPage();

@@ -1,13 +1,17 @@
 // The two axis maxima of the payback graph as the graph dialog offers them:
-// the time axis in months (field "Laufzeit in Monaten", 1 to 999) and the
-// cost axis in euros (field "Maximale Ausgaben", 1 to 1000000, of which the
-// graph can divide only 1000 and more).
+// the time axis in months (field "Laufzeit in Monaten", 1 to 9999999) and
+// the cost axis in euros (field "Maximale Ausgaben", 1 to 2147483647, of
+// which the graph can divide only 1000 and more).
 //
 // The proposal is the payback computation's (ProposeGraphAxes: the latest
 // payback plus three months, the manual cost over that time rounded up to
-// 500 euros plus 2000), brought into the fields' ranges: a payback later
-// than 996 months proposes the longest axis, a cost above the largest the
-// largest. The dialog and tavi-report start from the same values.
+// 500 euros plus 2000). The fields hold every proposal the entry ranges of
+// the program allow: the latest payback is at most about 1.44 million
+// months (120 000 euros paid back at one euro a year), and the proposal's
+// cost is a 32-bit figure. So the proposed graph shows every crossing.
+// A proposal from figures beyond those ranges (a hand-edited data file) is
+// brought into the fields' ranges. The dialog and tavi-report start from
+// the same values.
 #pragma once
 
 #include <QString>
@@ -18,9 +22,9 @@ struct tGraphProposal;
 
 namespace graphaxes {
 constexpr int32_t kMinMonths = 1;
-constexpr int32_t kMaxMonths = 999;
+constexpr int32_t kMaxMonths = 9999999;
 constexpr int32_t kMinCost = 1;
-constexpr int32_t kMaxCost = 1000000;
+constexpr int32_t kMaxCost = 2147483647;
 // The least cost axis the graph can divide into thousands.
 constexpr int32_t kLeastPrintableCost = 1000;
 }  // namespace graphaxes

@@ -21,12 +21,15 @@ namespace {
 // per tick that make it at least `least`. The largest TickPixels is the
 // whole length (one tick), so a length below `least` has no answer; below
 // that the loop always ends with count div unitsPerTick ≥ 1.
-std::optional<tTicks> Ticks(int32_t length, int32_t count, int32_t least) {
+std::optional<tTicks> Ticks(int32_t length, int32_t count, int32_t least, bool covering = false) {
   if (count < 1 || length < least) return std::nullopt;
+  const auto tickCount = [count, covering](int32_t unitsPerTick) {
+    return covering ? (count + unitsPerTick - 1) / unitsPerTick : count / unitsPerTick;
+  };
   tTicks ticks{1, length / count};
   while (ticks.TickPixels < least) {
     ++ticks.UnitsPerTick;
-    ticks.TickPixels = length / (count / ticks.UnitsPerTick);
+    ticks.TickPixels = length / tickCount(ticks.UnitsPerTick);
   }
   return ticks;
 }
@@ -39,6 +42,19 @@ std::optional<tTicks> TimeTicks(int32_t plotWidth, int32_t monthCount) {
 
 std::optional<tTicks> CostTicks(int32_t plotHeight, int32_t costAxisMax, int32_t textHeight) {
   return Ticks(plotHeight, costAxisMax / 1000, textHeight + kLabelGap);
+}
+
+std::optional<tTicks> TimeTicksCovering(int32_t plotWidth, int32_t monthCount) {
+  return Ticks(plotWidth, monthCount, kMinTickDistanceX, true);
+}
+
+std::optional<tTicks> CostTicksCovering(int32_t plotHeight, int32_t costAxisMax, int32_t textHeight) {
+  return Ticks(plotHeight, costAxisMax / 1000, textHeight + kLabelGap, true);
+}
+
+extended ValueAtEnd(int32_t length, const tTicks& ticks) {
+  if (ticks.TickPixels < 1) return 0;
+  return static_cast<extended>(length) * ticks.UnitsPerTick / ticks.TickPixels;
 }
 
 std::vector<int32_t> TickOffsets(int32_t length, int32_t step) {
@@ -109,14 +125,15 @@ std::optional<int32_t> TimeX(int32_t plotLeft, extended months, const tTicks& ti
   return static_cast<int32_t>(x);
 }
 
-int32_t NameRightEnd(int32_t x, int32_t textWidth, int32_t plotLeft) {
-  return Saturate32(std::max<int64_t>(x, static_cast<int64_t>(plotLeft) + kTickLength + textWidth));
-}
-
-int ValueLine(const std::vector<tSpan>& firstLine, const tSpan& value) {
-  for (const tSpan& placed : firstLine)
-    if (value.Left < placed.Right + kLabelGap && placed.Left < value.Right + kLabelGap) return 1;
-  return 0;
+std::optional<tPlace> NearestFreePlace(std::vector<tPlace> places, const tBox& area, const std::vector<tBox>& taken) {
+  std::stable_sort(places.begin(), places.end(),
+                   [](const tPlace& a, const tPlace& b) { return a.Distance2 < b.Distance2; });
+  for (const tPlace& place : places) {
+    if (!place.Box.Within(area)) continue;
+    if (std::none_of(taken.begin(), taken.end(), [&](const tBox& t) { return t.Overlaps(place.Box); }))
+      return place;
+  }
+  return std::nullopt;
 }
 
 }  // namespace graph

@@ -58,6 +58,16 @@ std::optional<tTicks> TimeTicks(int32_t plotWidth, int32_t monthCount);
 // (no whole thousand to divide) or a plot lower than one such tick.
 std::optional<tTicks> CostTicks(int32_t plotHeight, int32_t costAxisMax, int32_t textHeight);
 
+// The same ticks, but as many as it takes to reach the axis maximum (the
+// months, the cost rounded down to thousands): TickPixels = length div
+// ⌈count ÷ UnitsPerTick⌉. The graph uses them where the ticks above would
+// end before a payback mark that these reach.
+std::optional<tTicks> TimeTicksCovering(int32_t plotWidth, int32_t monthCount);
+std::optional<tTicks> CostTicksCovering(int32_t plotHeight, int32_t costAxisMax, int32_t textHeight);
+// What the end of an axis `length` long stands for with these ticks: its
+// months, or its euros for a cost axis (thousands × 1000).
+extended ValueAtEnd(int32_t length, const tTicks& ticks);
+
 // Offsets of the ticks from the axis start: step, 2 × step, … up to length.
 std::vector<int32_t> TickOffsets(int32_t length, int32_t step);
 
@@ -89,19 +99,35 @@ std::vector<tPoint> CurveVertices(const tPlotArea& plot, const tTicks& timeTicks
 // or the position leaves the 32-bit range.
 std::optional<int32_t> TimeX(int32_t plotLeft, extended months, const tTicks& timeTicks, int divisor = 1);
 
-// Where a curve name right-aligned at x begins no further left than the
-// cost axis and its ticks: on a long time axis the point halfway to an
-// early payback lies so close to the axis that the name would run over
-// the axis labels.
-int32_t NameRightEnd(int32_t x, int32_t textWidth, int32_t plotLeft);
-
-// The line (0 or 1) below the time axis labels on which a payback value
-// spanning [left, right] is written: the first line, unless it would come
-// closer than 20 to a value already written there (two paybacks close
-// together on a long axis); then the second.
-struct tSpan {
-  int32_t Left = 0, Right = 0;
+// A label's rectangle on the page, y downward; Right and Bottom lie just
+// outside it.
+struct tBox {
+  int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+  bool operator==(const tBox&) const = default;
+  // Whether the two share more than an edge.
+  bool Overlaps(const tBox& o) const { return Left < o.Right && o.Left < Right && Top < o.Bottom && o.Top < Bottom; }
+  bool Within(const tBox& area) const {
+    return Left >= area.Left && Right <= area.Right && Top >= area.Top && Bottom <= area.Bottom;
+  }
+  // The box grown by `gap` to the left and right.
+  tBox Widened(int32_t gap) const { return {Left - gap, Top, Right + gap, Bottom}; }
 };
-int ValueLine(const std::vector<tSpan>& firstLine, const tSpan& value);
+
+// The least distance between two labels side by side.
+constexpr int32_t kLabelSpacing = 10;
+
+// A place a label may take, the square of its distance from the place the
+// label was meant for, and which way the label is written there (the
+// caller's count).
+struct tPlace {
+  tBox Box;
+  int64_t Distance2 = 0;
+  int Variant = 0;
+};
+
+// The nearest of the places that lies within `area` and overlaps none of
+// `taken` (on equal distance the one given first); none when there is no
+// such place.
+std::optional<tPlace> NearestFreePlace(std::vector<tPlace> places, const tBox& area, const std::vector<tBox>& taken);
 
 }  // namespace graph

@@ -1,10 +1,12 @@
 #include "taviprinting.h"
 
 #include <QColor>
+#include <algorithm>
 
 #include "edevexception.h"
 #include "numfmt.h"
 #include "pageframe.h"
+#include "pdfname.h"
 #include "printer.h"
 #include "tablelayout.h"
 #include "tavidaten.h"
@@ -13,7 +15,8 @@ namespace {
 
 const QString kLocation = QStringLiteral("tTaviPrinting.BuildPages");
 
-QString Number(float value) { return QString::fromStdString(FormatReal(value, 6, 0)); }
+// Whole euros in six places, a larger figure in full.
+QString Number(float value) { return QString::fromStdString(FormatRealInFull(value, 6, 0)); }
 
 // The colour of a saving that is 0 or more; a negative one stays black.
 QColor SavingColour(tSavingPair pair) {
@@ -55,6 +58,7 @@ void tTaviPrinting::SetHeaderTexts(const QString& reportTitle) {
 void tTaviPrinting::BuildPages() {
   PageNumbers.Clear();
   SetHeaderTexts(QStringLiteral("Tabellarischer Kostenverlauf"));
+  DocumentName = PdfDocumentName(QStringLiteral("Amortisations-Tabelle"), HeaderTitle);
   SetReportFont();
   if (MonthCount < 0)
     throw EDevException(QStringLiteral("Die Anzahl der Monate darf nicht negativ sein."), kLocation);
@@ -163,6 +167,29 @@ void tTaviPrinting::DrawPageHead(int32_t page) {
   line(0, kBodyTop, W, kBodyTop);
 }
 
+void tTaviPrinting::NumberRight(const QString& text) {
+  // A number wider than the cell between its indents is written smaller,
+  // just small enough; every other keeps the report font.
+  tFont& font = Recorder.Font();
+  const int height = font.Height;
+  const int32_t room = Cell.Right - Cell.Left - 2 * table::kIndent;
+  const int32_t width = Recorder.TextWidth(text);
+  if (height < 0 && room > 0 && width > room) {
+    // From the proportional size to the largest that fits.
+    font.Height = std::min(-1, static_cast<int>(int64_t{height} * room / width));
+    const auto fitsWith = [&](int h) {
+      font.Height = h;
+      return Recorder.TextWidth(text) <= room;
+    };
+    int h = font.Height;
+    while (h > height + 1 && fitsWith(h - 1)) --h;
+    while (h < -1 && !fitsWith(h)) ++h;
+    font.Height = h;
+  }
+  TextRight(Cell, table::kIndent, text);
+  font.Height = height;
+}
+
 void tTaviPrinting::DrawPageBody(int32_t page) {
   using namespace table;
   const int32_t W = PageWidth();
@@ -185,12 +212,12 @@ void tTaviPrinting::DrawPageBody(int32_t page) {
   for (int64_t m64 = first; m64 < first + rows && m64 <= MonthCount; ++m64, top += kRowHeight) {
     const auto m = static_cast<int32_t>(m64);
     SetRectBounds(Cell, 0, top, kMonthWidth, kRowHeight);
-    TextRight(Cell, kIndent, QString::number(m));
+    NumberRight(QString::number(m));
     for (const tSeries k : series) {
       NextColumn(Cell, kCostWidth);
-      TextRight(Cell, kIndent, Number(CostInMonth(k, m)));
+      NumberRight(Number(CostInMonth(k, m)));
       NextColumn(Cell, kCostWidth);
-      TextRight(Cell, kIndent, Number(CumulatedCost(k, m)));
+      NumberRight(Number(CumulatedCost(k, m)));
     }
     for (int i = 0; i < 3; ++i) {
       const tColumn& column = columns[7 + i];
@@ -198,7 +225,7 @@ void tTaviPrinting::DrawPageBody(int32_t page) {
       const float saving = Saving(pairs[i], m);
       // NaN (a saturated computation) is no saving: black asterisks.
       if (saving >= 0) rec.Font().Color = SavingColour(pairs[i]);
-      TextRight(Cell, kIndent, Number(saving));
+      NumberRight(Number(saving));
       rec.Font().Color = Qt::black;
     }
     if (RowLineBelow(H, top + kRowHeight)) {

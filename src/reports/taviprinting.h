@@ -14,7 +14,10 @@
 // tTaviPrinting is also the base of the graph report, which shares its
 // report font, its cost series, its frame and its RecordPage.
 //
-// Units: page units of 0.1 mm (see tablelayout.h), money in euros.
+// Units: page units of 0.1 mm (see tablelayout.h), money in euros. Every
+// figure is printed in full: a number of more than six places, or a month
+// wider than its column, is written in a smaller font where its cell is
+// too narrow for it; asterisks mean a figure that has no value.
 // Errors: the constructor raises EDevException with a German message for a
 // negative month count, a page too low for one row and a table of more
 // pages than a print job holds; nothing is left half-built then. Drawing
@@ -47,6 +50,9 @@ class tTaviPrinting : public tPrinting {
   void SetReportFont();
   // The outer frame from below the header to the bottom right of the page.
   void DrawTableFrame();
+  // A number right-aligned in Cell with the table's indent; one too wide
+  // for the cell in the report font gets a font just small enough.
+  void NumberRight(const QString& text);
 
   int32_t RowsPerPage() const;
   int32_t FirstMonthOfPage(int32_t page) const;

@@ -21,8 +21,10 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <limits>
+#include <algorithm>
+#include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -46,6 +48,7 @@
 #include "pricetable.h"
 #include "radiogroup.h"
 #include "sensitivitypage.h"
+#include "returnkey.h"
 #include "tabstops.h"
 #include "taviprinting.h"
 #include "tavidaten.h"
@@ -63,7 +66,17 @@ const QString kNoFigure = QString(10, QLatin1Char('*'));
 QString MoneyText(int32_t value) { return IsSaturated(value) ? kNoFigure : QString::number(value); }
 QString BalanceText(int64_t value) { return value == kNoBalance ? kNoFigure : QString::number(value); }
 QString RealText(extended value, int width, int decimals) {
-  return QString::fromStdString(FormatReal(value, width, decimals));
+  return QString::fromStdString(FormatRealInFull(value, width, decimals));
+}
+
+// A payback period and its unit: "keine Amortisation" alone where there is
+// none, the months and "Monate" otherwise.
+void ShowPayback(QLabel* value, extended months, bool found) {
+  const bool none = !found && !std::isnan(months);
+  value->setText(none ? QStringLiteral("keine Amortisation")
+                      : QString::fromStdString(FormatPayback(months, found, 8, 1)));
+  if (auto* unit = value->parentWidget()->findChild<QLabel*>(value->objectName() + QStringLiteral("Einheit")))
+    unit->setText(none ? QString() : QStringLiteral("Monate"));
 }
 
 }  // namespace
@@ -113,7 +126,8 @@ tDlgAmortisation::tDlgAmortisation(tTaviDaten& daten, QWidget* parent)
   fBtnClose = new QPushButton(QStringLiteral("Schließen"), client);
   fBtnClose->setObjectName(QStringLiteral("BtnClose"));
   fBtnClose->setFixedSize(75, 25);
-  fBtnClose->setAutoDefault(false);
+  fBtnClose->setAutoDefault(false);  // Return in a field must not close the dialog
+  ClickOnReturn(fBtnClose);
   connect(fBtnClose, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* body = new QVBoxLayout;
@@ -135,9 +149,8 @@ tDlgAmortisation::tDlgAmortisation(tTaviDaten& daten, QWidget* parent)
   frame->setContentsMargins(0, 0, 0, 0);
   frame->setSpacing(0);
   frame->setMenuBar(menuBar);
-  // The client area keeps its design size; on a screen too small for it (a
-  // scale factor of 2 on 1280 x 1024) the dialog shrinks to the screen and
-  // the area scrolls.
+  // The client area keeps its design size where the screen has room for it
+  // (FitToScreen).
   fClientScroll = new QScrollArea(this);
   fClientScroll->setObjectName(QStringLiteral("ClientScroll"));
   fClientScroll->setFrameShape(QFrame::NoFrame);
@@ -149,13 +162,12 @@ tDlgAmortisation::tDlgAmortisation(tTaviDaten& daten, QWidget* parent)
 
   SetTabOrder();
 
-  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  // The menu bar from the keyboard, as in the main window.
+  // The menu bar from the keyboard, as in the main window (F1 is the help
+  // command's shortcut).
   auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
   connect(menuKey, &QShortcut::activated, menuBar, [menuBar] {
     if (!menuBar->actions().isEmpty()) menuBar->setActiveAction(menuBar->actions().first());
   });
-  connect(help, &QShortcut::activated, this, &tDlgAmortisation::ActionHelpExecute);
 
   UpdateMetrics();
   ConnectHandlers();
@@ -189,30 +201,38 @@ void tDlgAmortisation::DetachHandlers() {
 }
 
 void tDlgAmortisation::BuildActions() {
-  const auto action = [this](const QString& name, const QString& caption, const QString& hint) {
+  // Access letters for the menus, shortcuts that work anywhere in the
+  // dialog (the menus show them).
+  const auto action = [this](const QString& name, const QString& caption, const QString& hint,
+                             const QKeySequence& shortcut) {
     auto* a = new QAction(caption, this);
     a->setObjectName(name);
     a->setToolTip(hint);
     a->setStatusTip(hint);
+    a->setShortcut(shortcut);
+    addAction(a);
     return a;
   };
-  fActionPrintTable = action(QStringLiteral("ActionPrintTable"), QStringLiteral("Ausdruck Amortisations-Tabelle"),
-                             QStringLiteral("Ausdruck Tabelle"));
-  fActionPrintGraphic = action(QStringLiteral("ActionPrintGraphic"),
-                               QStringLiteral("Ausdruck Amortisations-Grafik"), QStringLiteral("Ausdruck Grafik"));
-  fActionPrintOverview = action(QStringLiteral("ActionPrintOverview"), QStringLiteral("Ausdruck Gesamtübersicht"),
-                                QStringLiteral("Ausdruck Gesamtübersicht"));
-  fActionSystem =
-      action(QStringLiteral("ActionSystem"), QStringLiteral("Systemauswahl"), QStringLiteral("Systemauswahl"));
-  fActionResults =
-      action(QStringLiteral("ActionResults"), QStringLiteral("Ergebnisseite"), QStringLiteral("Ergebnisseite"));
-  fActionEconomics = action(QStringLiteral("ActionEconomics"), QStringLiteral("Wirtschaftlichkeit"),
-                            QStringLiteral("Wirtschaftlichkeit"));
-  fActionSensitivity = action(QStringLiteral("ActionSensitivity"), QStringLiteral("Sensitivität"),
-                              QStringLiteral("Sensitivität"));
-  fActionPrintSensitivity = action(QStringLiteral("ActionPrintSensitivity"), QStringLiteral("Ausdruck Sensitivität"),
-                                   QStringLiteral("Ausdruck Sensitivität"));
-  fActionHelp = action(QStringLiteral("ActionHelp"), QStringLiteral("Hilfe"), QStringLiteral("Hilfe"));
+  fActionPrintTable = action(QStringLiteral("ActionPrintTable"), QStringLiteral("Ausdruck Amortisations-&Tabelle"),
+                             QStringLiteral("Ausdruck Tabelle"), QKeySequence(Qt::CTRL | Qt::Key_T));
+  fActionPrintGraphic =
+      action(QStringLiteral("ActionPrintGraphic"), QStringLiteral("Ausdruck Amortisations-&Grafik"),
+             QStringLiteral("Ausdruck Grafik"), QKeySequence(Qt::CTRL | Qt::Key_G));
+  fActionPrintOverview = action(QStringLiteral("ActionPrintOverview"), QStringLiteral("Ausdruck Gesamt&übersicht"),
+                                QStringLiteral("Ausdruck Gesamtübersicht"), QKeySequence(Qt::CTRL | Qt::Key_D));
+  fActionSystem = action(QStringLiteral("ActionSystem"), QStringLiteral("&Systemauswahl"),
+                         QStringLiteral("Systemauswahl"), QKeySequence(Qt::CTRL | Qt::Key_1));
+  fActionResults = action(QStringLiteral("ActionResults"), QStringLiteral("&Ergebnisseite"),
+                          QStringLiteral("Ergebnisseite"), QKeySequence(Qt::CTRL | Qt::Key_2));
+  fActionEconomics = action(QStringLiteral("ActionEconomics"), QStringLiteral("&Wirtschaftlichkeit"),
+                            QStringLiteral("Wirtschaftlichkeit"), QKeySequence(Qt::CTRL | Qt::Key_3));
+  fActionSensitivity = action(QStringLiteral("ActionSensitivity"), QStringLiteral("Sens&itivität"),
+                              QStringLiteral("Sensitivität"), QKeySequence(Qt::CTRL | Qt::Key_4));
+  fActionPrintSensitivity =
+      action(QStringLiteral("ActionPrintSensitivity"), QStringLiteral("Ausdruck Sens&itivität"),
+             QStringLiteral("Ausdruck Sensitivität"), QKeySequence(Qt::CTRL | Qt::Key_I));
+  fActionHelp =
+      action(QStringLiteral("ActionHelp"), QStringLiteral("&Hilfe"), QStringLiteral("Hilfe"), QKeySequence(Qt::Key_F1));
 
   fActionPrintTable->setIcon(AmortIcon(tAmortIcon::PrintTable));
   fActionPrintGraphic->setIcon(AmortIcon(tAmortIcon::PrintGraphic));
@@ -232,9 +252,9 @@ void tDlgAmortisation::BuildActions() {
 }
 
 void tDlgAmortisation::BuildMenus(QMenuBar* menuBar, QToolBar* toolBar) {
-  QMenu* edit = menuBar->addMenu(QStringLiteral("Bearbeiten"));
+  QMenu* edit = menuBar->addMenu(QStringLiteral("&Bearbeiten"));
   edit->setObjectName(QStringLiteral("MenuEdit"));
-  QMenu* page = edit->addMenu(QStringLiteral("Seite"));
+  QMenu* page = edit->addMenu(QStringLiteral("&Seite"));
   page->setObjectName(QStringLiteral("MenuPage"));
   page->addAction(fActionSystem);
   page->addAction(fActionResults);
@@ -245,7 +265,7 @@ void tDlgAmortisation::BuildMenus(QMenuBar* menuBar, QToolBar* toolBar) {
   edit->addAction(fActionPrintGraphic);
   edit->addAction(fActionPrintOverview);
   edit->addAction(fActionPrintSensitivity);
-  QMenu* help = menuBar->addMenu(QStringLiteral("Hilfe"));
+  QMenu* help = menuBar->addMenu(QStringLiteral("&Hilfe"));
   help->setObjectName(QStringLiteral("MenuHelp"));
   help->addAction(fActionHelp);
 
@@ -282,6 +302,11 @@ void tDlgAmortisation::UpdateMetrics() {
     else if (label->property("amortUnit").toBool())
       label->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Monate")));
   }
+  // Room for "keine Amortisation" from the start keeps the three groups'
+  // columns aligned whatever the results.
+  for (QLabel* payback : {fLblPaybackZS, fLblPaybackPL, fLblPaybackPLZS})
+    payback->setMinimumWidth(std::max(payback->minimumWidth(),
+                                      payback->fontMetrics().horizontalAdvance(QStringLiteral("keine Amortisation")) + 8));
 }
 
 // Top left to bottom right: the tabs, the cost groups (time-study system,
@@ -373,18 +398,55 @@ void tDlgAmortisation::FormShow() {
   FitToScreen();
 }
 
-// The design size if the screen has room for it (with the window frame),
-// else as much as it has; centred on the screen and never beyond it.
+// The design size where the screen has room for it with the menu bar and
+// the window frame. On a smaller screen (a scale factor of 2 on 1280 x 1024)
+// the client area takes the room there is and is laid out anew in it, with
+// fonts as large as lets every control fit; only a screen too small even
+// for the smallest fonts makes the area scroll. Centred on the screen and
+// never beyond it.
 void tDlgAmortisation::FitToScreen() {
   QWidget* client = fClientScroll->widget();
-  const int menuHeight = fMenuBar->sizeHint().height();
-  const QSize wanted(client->width(), client->height() + menuHeight);
-  const QSize fit = FitOnScreen(this, wanted);
-  const bool scrolls = fit != wanted;
+  const QSize design(kClientWidth, kClientHeight);
+  // The largest client the screen takes, menu bar included.
+  const QSize room = FitOnScreen(this, QSize(1 << 16, 1 << 16));
+  const auto fits = [&room](QSize size, int menu) {
+    return size.width() <= room.width() && size.height() + menu <= room.height();
+  };
+  // What the area's controls need at the current fonts: every size the
+  // layouts keep is measured anew, in nested layouts and hidden pages too.
+  const auto needed = [client] {
+    for (QLayout* layout : client->findChildren<QLayout*>()) layout->invalidate();
+    for (QWidget* w : client->findChildren<QWidget*>()) w->updateGeometry();
+    client->layout()->invalidate();
+    client->layout()->activate();
+    return client->layout()->minimumSize();
+  };
+
+  fFonts.Restore();
+  UpdateMetrics();
+  QSize area = design;
+  bool scrolls = false;
+  if (!fits(design, fMenuBar->sizeHint().height())) {
+    scrolls = true;
+    for (const qreal factor : {1.0, 0.95, 0.9, 0.85, 0.8, 0.75, 0.7, 0.65}) {
+      fFonts.Apply(this, factor);
+      UpdateMetrics();
+      const QSize need = needed();
+      const int menu = fMenuBar->sizeHint().height();
+      area = need;
+      if (!fits(need, menu)) continue;
+      area = design.boundedTo(QSize(room.width(), room.height() - menu)).expandedTo(need);
+      scrolls = false;
+      break;
+    }
+  }
+  client->setFixedSize(area);
+  const int menu = fMenuBar->sizeHint().height();
+  const QSize view = scrolls ? QSize(room.width(), room.height() - menu) : area;
   const Qt::ScrollBarPolicy policy = scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
   fClientScroll->setHorizontalScrollBarPolicy(policy);
   fClientScroll->setVerticalScrollBarPolicy(policy);
-  fClientScroll->setFixedSize(fit.width(), fit.height() - menuHeight);
+  fClientScroll->setFixedSize(view);
   adjustSize();
   setGeometry(CentredOnScreen(this, size()));
 }
@@ -454,13 +516,13 @@ void tDlgAmortisation::ShowResults() {
   fLblCostsZS->setText(MoneyText(r.CostsZS));
   fLblSavingZS->setText(MoneyText(r.EinsparungKostenZS));
   for (int i = 0; i < 3; ++i) fLblBalanceZS[i]->setText(BalanceText(r.BalanceZS[i]));
-  fLblPaybackZS->setText(RealText(r.PaybackZS, 8, 1));
+  ShowPayback(fLblPaybackZS, r.PaybackZS, r.PaybackZSFound);
 
   fLblCostsPL->setText(MoneyText(r.CostsPL));
   fLblSavingPlanzeitPL->setText(MoneyText(r.EinsparungKostenPlanzeit));
   fLblRestSavingPL->setText(MoneyText(r.RestEinsparungKosten));
   for (int i = 0; i < 3; ++i) fLblBalancePL[i]->setText(BalanceText(r.BalancePL[i]));
-  fLblPaybackPL->setText(RealText(r.PaybackPL, 8, 1));
+  ShowPayback(fLblPaybackPL, r.PaybackPL, r.PaybackPLFound);
 
   fLblZeitstudienanteil->setText(RealText(r.Zeitstudienanteil, 6, 2));
   fLblAnzahlZeitstudien->setText(RealText(r.AnzahlZeitstudien, 6, 2));
@@ -468,7 +530,7 @@ void tDlgAmortisation::ShowResults() {
   fLblExtraCostsPLZS->setText(MoneyText(r.MehrkostenPL));
   fLblSavingPLZS->setText(MoneyText(r.EinsparungPlanzeit));
   for (int i = 0; i < 3; ++i) fLblBalancePLZS[i]->setText(BalanceText(r.BalancePLZS[i]));
-  fLblPaybackPLZS->setText(RealText(r.PaybackPLZS, 8, 1));
+  ShowPayback(fLblPaybackPLZS, r.PaybackPLZS, r.PaybackPLZSFound);
 
   fSheetEconomics->SetInputs(fDaten.Economics);
   fSheetEconomics->ShowFigures(fEconomics);
@@ -583,6 +645,7 @@ void tDlgAmortisation::ActionPrintTableExecute() {
     box.setTextValue(QStringLiteral("1"));
     box.setOkButtonText(QStringLiteral("OK"));
     box.setCancelButtonText(QStringLiteral("Abbrechen"));
+    InstallHelpKey(&box, kYearsHelpContext);
     if (tMorlakApp* app = MorlakApp()) app->ApplyMainFont(&box);
     if (box.exec() != QDialog::Accepted) return;
     answer = box.textValue();

@@ -37,6 +37,7 @@
 #include <memory>
 
 #include "economics.h"
+#include "fontshrink.h"
 #include "payback.h"
 #include "sensitivity.h"
 
@@ -63,6 +64,8 @@ class tTabStops;
 class tDlgAmortisation : public QDialog {
  public:
   static constexpr int kHelpContext = 2000;
+  // The query "Anzahl der Jahre" of the table printout.
+  static constexpr int kYearsHelpContext = 2010;
   // The area below the menu bar, at 96 dpi: high enough for the picture
   // of the cost curves below the results and for the page "Sensitivität".
   static constexpr int kClientWidth = 721;
@@ -181,6 +184,8 @@ class tDlgAmortisation : public QDialog {
   tTabStops* fTabStops = nullptr;
   QMenuBar* fMenuBar = nullptr;
   QScrollArea* fClientScroll = nullptr;
+  // Smaller fonts on a screen too small for the design size.
+  tFontShrink fFonts;
 
   // Page "Systemauswahl".
   tNumField* fInvestZS = nullptr;

@@ -17,6 +17,7 @@
 #include "morlakapp.h"
 #include "msgdlg.h"
 #include "numfield.h"
+#include "returnkey.h"
 
 namespace {
 
@@ -36,10 +37,10 @@ tDlgGraph::tDlgGraph(const tTaviDaten& daten, const tPaybackCalc& calc, std::fun
 
   auto* group = new QGroupBox(QStringLiteral(" Achsenskalierung "), this);
   group->setObjectName(QStringLiteral("GBoxAxes"));
-  fNFieldX = IntegerField(QStringLiteral("NFieldX"), QStringLiteral("###"), graphaxes::kMinMonths, graphaxes::kMaxMonths,
-                       group);
-  fNFieldY = IntegerField(QStringLiteral("NFieldY"), QStringLiteral("#######"), graphaxes::kMinCost, graphaxes::kMaxCost,
-                       group);
+  fNFieldX = IntegerField(QStringLiteral("NFieldX"), QStringLiteral("#######"), graphaxes::kMinMonths,
+                          graphaxes::kMaxMonths, group);
+  fNFieldY = IntegerField(QStringLiteral("NFieldY"), QStringLiteral("##########"), graphaxes::kMinCost,
+                          graphaxes::kMaxCost, group);
   auto* grid = new QGridLayout(group);
   grid->setContentsMargins(8, 4, 8, 6);
   grid->setHorizontalSpacing(8);
@@ -80,6 +81,7 @@ tDlgGraph::tDlgGraph(const tTaviDaten& daten, const tPaybackCalc& calc, std::fun
   setMinimumSize(kClientWidth, kClientHeight);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
+  ClickOnReturnIn(this);  // Return on "Abbrechen" does not print
   FormCreate();
   adjustSize();
   setGeometry(CentredOnScreen(this, size()));

@@ -2,12 +2,12 @@
 // graph's two axes, proposed from the payback results, and the button that
 // prints it.
 //
-//   NFieldX  "Laufzeit in Monaten"      time axis, 1 to 999 months
-//   NFieldY  "Maximale Ausgaben in DM"  cost axis, 1 to 1000000 euros
+//   NFieldX  "Laufzeit in Monaten"      time axis, 1 to 9999999 months
+//   NFieldY  "Maximale Ausgaben in DM"  cost axis, 1 to 2147483647 euros
 //
 // The proposal: the latest of the three paybacks plus three months, and the
-// manual cost over that time rounded up to 500 euros plus 2000, brought
-// into the fields' ranges (graphaxes.h). "Drucken" opens the graph in the
+// manual cost over that time rounded up to 500 euros plus 2000; the fields
+// hold every proposal (graphaxes.h). "Drucken" opens the graph in the
 // preview (landscape), and closes the dialog after the preview; a value the
 // graph cannot use (out of range, or a cost axis below 1000 euros, which
 // has no whole thousand to divide) is refused with a message and the

@@ -19,9 +19,7 @@
 #include <algorithm>
 #include <exception>
 
-#include "appimages.h"
 #include "dlgabout.h"
-#include "dlgamortisation.h"
 #include "dlguserdata.h"
 #include "edevexception.h"
 #include "extmath.h"
@@ -32,7 +30,9 @@
 #include "numfield.h"
 #include "numfmt.h"
 #include "onscreen.h"
+#include "pageneeds.h"
 #include "printer.h"
+#include "returnkey.h"
 #include "tavidaten.h"
 #include "textentry.h"
 
@@ -48,17 +48,18 @@ QString Trimmed(const std::string& text) { return QString::fromStdString(text).t
 
 // The four cells of a result row (Algorithms of the calculation pages):
 // hours per year in 6 places, cost per year in 8, hours per month with one
-// decimal in 8, cost per month rounded half to even in 8. A yearly figure
-// that overflowed the 32-bit range makes every cell of its kind asterisks.
-QString HoursYearText(int32_t hours) { return Trimmed(FormatInteger(hours, 6)); }
-QString CostYearText(int32_t cost) { return Trimmed(FormatInteger(cost, 8)); }
+// decimal in 8, cost per month rounded half to even in 8; a larger figure
+// in full. A yearly figure that overflowed the 32-bit range makes every
+// cell of its kind asterisks.
+QString HoursYearText(int32_t hours) { return Trimmed(FormatFigure(hours, 6)); }
+QString CostYearText(int32_t cost) { return Trimmed(FormatFigure(cost, 8)); }
 QString HoursMonthText(int32_t hours) {
   if (IsSaturated(hours)) return QString::fromStdString(FillText('*', 8));
-  return Trimmed(FormatReal(static_cast<extended>(hours) / 12, 8, 1));
+  return Trimmed(FormatRealInFull(static_cast<extended>(hours) / 12, 8, 1));
 }
 QString CostMonthText(int32_t cost) {
   if (IsSaturated(cost)) return QString::fromStdString(FillText('*', 8));
-  return Trimmed(FormatInteger(Round32(static_cast<extended>(cost) / 12), 8));
+  return Trimmed(FormatFigure(Round32(static_cast<extended>(cost) / 12), 8));
 }
 
 // A row of a results table as it is built.
@@ -125,13 +126,18 @@ tDlgMain::tDlgMain(const QString& programDir) : QWidget(nullptr) {
   connect(fPageCtrl, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { fPopupMenu->popup(fPageCtrl->mapToGlobal(pos)); });
 
-  fBtnExit = new QPushButton(fActionExit->text(), this);
+  // The button shows the command without its access letter, which is the
+  // menu's (Alt+B opens "Bearbeiten"). Return presses it when it has the
+  // focus, as Space does.
+  const auto exitText = [this] { return QString(fActionExit->text()).remove(QLatin1Char('&')); };
+  fBtnExit = new QPushButton(exitText(), this);
   fBtnExit->setObjectName(QStringLiteral("BtnExit"));
   fBtnExit->setFixedSize(75, 25);
   fBtnExit->setToolTip(fActionExit->toolTip());
+  ClickOnReturn(fBtnExit);
   connect(fBtnExit, &QPushButton::clicked, fActionExit, &QAction::trigger);
-  connect(fActionExit, &QAction::changed, fBtnExit, [this] {
-    fBtnExit->setText(fActionExit->text());
+  connect(fActionExit, &QAction::changed, fBtnExit, [this, exitText] {
+    fBtnExit->setText(exitText());
     fBtnExit->setEnabled(fActionExit->isEnabled());
   });
 
@@ -162,77 +168,6 @@ tDlgMain::~tDlgMain() {
   // The children outlive this part of the window (focus changes while they
   // are destroyed emit signals): nothing of theirs may reach it any more.
   for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
-}
-
-void tDlgMain::BuildActions() {
-  const auto make = [this](const char* name, const QString& caption, const QString& hint, const char* image,
-                           void (tDlgMain::*handler)()) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(QLatin1String(name));
-    action->setToolTip(hint);
-    action->setStatusTip(hint);
-    if (image) action->setIcon(AppIcon(QLatin1String(image)));
-    connect(action, &QAction::triggered, this, handler);
-    return action;
-  };
-  fActionPrinter = make("ActionPrinter", QStringLiteral("Druckereinrichtung"), QStringLiteral("Druckereinrichtung"),
-                        "TBPRINTER", &tDlgMain::ActionPrinterExecute);
-  fActionExit = make("ActionExit", QStringLiteral("Beenden"), QStringLiteral("Beenden"), nullptr,
-                     &tDlgMain::ActionExitExecute);
-  fActionCalc = make("ActionCalc", QStringLiteral("Amortisationsrechnung"), QStringLiteral("Amortisationsrechnung"),
-                     "TBCALC", &tDlgMain::ActionCalcExecute);
-  fPaybackRunner = RunPaybackDialog;
-  fActionUserData = make("ActionUserData", QStringLiteral("Firmendaten"), QStringLiteral("Firmendaten"),
-                         "TBUSERDATA", &tDlgMain::ActionUserDataExecute);
-  fActionHelp =
-      make("ActionHelp", QStringLiteral("Hilfe"), QStringLiteral("Hilfe"), "TBHELP", &tDlgMain::ActionHelpExecute);
-  fActionInfo =
-      make("ActionInfo", QStringLiteral("Info"), QStringLiteral("Info"), "TBINFO", &tDlgMain::ActionInfoExecute);
-  fActionData = make("ActionData", QStringLiteral("Grunddaten"), QStringLiteral("Grunddaten"), nullptr,
-                     &tDlgMain::ActionDataExecute);
-  fActionZS = make("ActionZS", QStringLiteral("Einsparung Zeitstudien"),
-                   QStringLiteral("Einsparungspotentiale QUANTORIX +  KARU"), nullptr, &tDlgMain::ActionZSExecute);
-  fActionPlanzeiten = make("ActionPlanzeiten", QStringLiteral("Einsparung Planzeiten"),
-                           QStringLiteral("Einsparungspotentiale QUANTORIX +  KARU + TOMVIL"), nullptr,
-                           &tDlgMain::ActionPlanzeitenExecute);
-  fActionBegruendung = make("ActionBegruendung", QStringLiteral("Begründung"), QStringLiteral("Begründung"), nullptr,
-                            &tDlgMain::ActionBegruendungExecute);
-}
-
-void tDlgMain::BuildMenus() {
-  fMainMenu = new QMenu(this);
-  fMainMenu->setObjectName(QStringLiteral("MainMenu"));
-
-  QMenu* datei = fMainMenu->addMenu(QStringLiteral("Datei"));
-  datei->setObjectName(QStringLiteral("MenuDatei"));
-  datei->addAction(fActionPrinter);
-  datei->addSeparator();
-  datei->addAction(fActionExit);
-
-  QMenu* bearbeiten = fMainMenu->addMenu(QStringLiteral("Bearbeiten"));
-  bearbeiten->setObjectName(QStringLiteral("MenuBearbeiten"));
-  QMenu* seite = bearbeiten->addMenu(QStringLiteral("Seite"));
-  seite->setObjectName(QStringLiteral("MenuSeite"));
-  seite->addAction(fActionData);
-  seite->addAction(fActionZS);
-  seite->addAction(fActionPlanzeiten);
-  seite->addAction(fActionBegruendung);
-  bearbeiten->addSeparator();
-  bearbeiten->addAction(fActionUserData);
-  bearbeiten->addAction(fActionCalc);
-
-  QMenu* hilfe = fMainMenu->addMenu(QStringLiteral("Hilfe"));
-  hilfe->setObjectName(QStringLiteral("MenuHilfe"));
-  hilfe->addAction(fActionHelp);
-  hilfe->addSeparator();
-  hilfe->addAction(fActionInfo);
-
-  fPopupMenu = new QMenu(this);
-  fPopupMenu->setObjectName(QStringLiteral("PopupMenu"));
-  fPopupMenu->addAction(fActionData);
-  fPopupMenu->addAction(fActionZS);
-  fPopupMenu->addAction(fActionPlanzeiten);
-  fPopupMenu->addAction(fActionBegruendung);
 }
 
 tNumField* tDlgMain::NewField(QWidget* parent, const QString& name, const QString& mask, bool extended,
@@ -572,6 +507,10 @@ QWidget* tDlgMain::BuildSheetBegruendung() {
 
 void tDlgMain::FormCreate(const QString& programDir) {
   fApp = std::make_unique<tSimpleApp>(QStringLiteral("TAVI"), QStringLiteral("2.0"), programDir);
+  if (tExtendedPrinter* printer = fApp->Printer()) {
+    const tPageNeeds needs = LeastPageForReports();
+    printer->SetLeastUsableArea(needs.Width, needs.Height);
+  }
   fDaten = std::make_unique<tTaviDaten>();
   fDataFileName = fApp->ProgramDir() + QStringLiteral("TAVI.DAT");
   if (QFileInfo::exists(fDataFileName)) {
@@ -693,6 +632,15 @@ void tDlgMain::FelderLesen() {
 void tDlgMain::Anzeigen() {
   if (!fDaten) return;
   const tTaviDaten& d = *fDaten;
+  // Preparation and execution together take at most 100 %: each share may
+  // take what the other one leaves. A pair beyond that (from a data file)
+  // shows both in the error colours.
+  const auto limitShare = [](tNumField* field, int other) {
+    field->SetRange(0, std::clamp(100 - other, 0, 100));
+    field->SetRangeNote(other > 0 ? SharesTooLargeMessage() : QString());
+  };
+  limitShare(fAnteilVorb, d.AnteilDurchf);
+  limitShare(fAnteilDurchf, d.AnteilVorb);
   // A rejected entry stays in view in the error colours; its tooltip names
   // the value written back here, which the figures below use.
   fAnzZS->SetIntValue(d.AnzZS);
@@ -703,11 +651,6 @@ void tDlgMain::Anzeigen() {
   fAnteilAuswert->SetIntValue(d.AnteilAuswert());
   fPotentialGesamt->SetExtValue(d.PotentialGesamt());
   fGesamteinsparung->SetExtValue(d.Gesamteinsparung());
-
-  // Shares beyond 100 % leave nothing for the evaluation: both fields say so.
-  const QString shares = int(d.AnteilVorb) + int(d.AnteilDurchf) > 100 ? SharesTooLargeMessage() : QString();
-  fAnteilVorb->SetExternalError(shares);
-  fAnteilDurchf->SetExternalError(shares);
 
   const auto fill = [](const tResultRow& row, int32_t hours, int32_t cost) {
     row.hoursYear->setText(HoursYearText(hours));

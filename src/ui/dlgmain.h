@@ -15,8 +15,9 @@
 //
 // Entries that the fields reject never reach the record: a field in error
 // (outside its range, or a value too wide for it) keeps the user's text in
-// the error colours, and the record keeps its previous value. Preparation
-// and execution shares that add up to more than 100 % are both flagged.
+// the error colours, and the record keeps its previous value. The
+// preparation and execution shares take together at most 100 %: an entry
+// beyond what the other share leaves is refused the same way.
 #pragma once
 
 #include <QPointer>
@@ -92,7 +93,7 @@ class tDlgMain : public QWidget {
   void ActionPlanzeitenExecute();
   void ActionBegruendungExecute();
 
-  // The text shown when the preparation and execution shares exceed 100 %.
+  // Why a share field takes less than 100 % (added to its range).
   static QString SharesTooLargeMessage();
 
  signals:

@@ -11,6 +11,7 @@
 #include "help.h"
 #include "morlakapp.h"
 #include "msgdlg.h"
+#include "returnkey.h"
 #include "tavidaten.h"
 #include "textentry.h"
 
@@ -89,6 +90,8 @@ tDlgUserData::tDlgUserData(tTaviDaten& daten, QWidget* owner) : QDialog(owner), 
   connect(fBtnHelp, &QPushButton::clicked, this, &tDlgUserData::BtnHelpClick);
 
   fFormIni = new TFormIni(this, QStringLiteral("tDlgUserData"));
+  // Return on "Abbrechen" or "Hilfe" presses that button, not OK.
+  ClickOnReturnIn(this);
   FormCreate();
 }
 

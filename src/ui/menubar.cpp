@@ -51,8 +51,10 @@ void TMenuBar::SetMenu(QMenu* mainMenu) {
   for (QAction* item : mainMenu->actions()) {
     if (item->isSeparator()) continue;
     auto* button = new QToolButton(this);
-    button->setObjectName(QStringLiteral("MenuBarButton_") + item->text());
+    button->setObjectName(QStringLiteral("MenuBarButton_") + QString(item->text()).remove(QLatin1Char('&')));
+    // Its access letter (Alt+letter) arrives as the button's shortcut.
     button->setText(item->text());
+    button->installEventFilter(this);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
@@ -116,6 +118,17 @@ void TMenuBar::SwitchTo(int index, bool selectFirst) {
 
 bool TMenuBar::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  if (type == QEvent::Shortcut) {
+    // A menu's access letter opens it as F10 opens the first.
+    for (int index = 0; index < fButtons.size(); ++index) {
+      if (fButtons[index] != watched) continue;
+      if (fMenus[index])
+        OpenMenu(index);
+      else if (fButtons[index]->isEnabled())
+        fButtons[index]->click();
+      return true;
+    }
+  }
   if (type != QEvent::MouseMove && type != QEvent::KeyPress) return QToolBar::eventFilter(watched, event);
   const int current = IndexOfMenu(watched);
   auto* menu = qobject_cast<QMenu*>(watched);

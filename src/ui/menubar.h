@@ -5,7 +5,8 @@
 // The buttons act as one group, like a menu bar: while one menu is open,
 // moving the mouse onto another button opens that button's menu, and the
 // Left and Right keys step to the neighbouring menu. F10 in the bar's
-// window drops down the first menu with its first command selected, so
+// window drops down the first menu with its first command selected, and so
+// does Alt with a menu's access letter ("&Datei": Alt+D) for that menu, so
 // every command can be reached without a mouse. When a menu closes, its
 // button is drawn flat again unless the mouse is still over it.
 #pragma once

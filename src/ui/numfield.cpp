@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 
+#include "fieldhint.h"
 #include "numfmt.h"
 
 namespace {
@@ -54,7 +55,7 @@ class MaskValidator : public QValidator {
 tNumField::tNumField(QWidget* parent) : QLineEdit(parent) {
   setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   setValidator(new MaskValidator(this));
-  connect(this, &QLineEdit::inputRejected, this, [] { QApplication::beep(); });
+  connect(this, &QLineEdit::inputRejected, this, &tNumField::OnInputRejected);
   connect(this, &QLineEdit::textEdited, this, &tNumField::OnTextEdited);
   setText(TextOf(0));
   ApplyColours();
@@ -71,13 +72,35 @@ void tNumField::SetRange(long double minimum, long double maximum) {
   fHasRange = true;
   fMin = minimum;
   fMax = maximum;
-  SetErrorState(fValue < fMin || fValue > fMax);
+  // A rejected entry stays what it was; the tooltip names the new range.
+  const bool wide = text().startsWith(QLatin1Char('*'));
+  SetErrorState(fRejected || wide || fValue < fMin || fValue > fMax);
 }
 
 void tNumField::ClearRange() {
   fHasRange = false;
   fRejected = false;
   SetErrorState(false);
+}
+
+void tNumField::SetRangeNote(const QString& note) {
+  fRangeNote = note;
+  SetErrorState(fError);
+}
+
+QString tNumField::AllowedText() const {
+  const int decimals = fKind == Kind::Extended ? Decimals() : 0;
+  // Without a range the mask's places are the limits.
+  const long double widest = std::pow(10.0L, IntegerDigits()) - std::pow(10.0L, -decimals);
+  const QString low = TextOf(fHasRange ? fMin : 0);
+  const QString high = TextOf(fHasRange ? fMax : widest);
+  QString text = decimals == 0
+                     ? QStringLiteral("Zulässig sind ganze Zahlen von %1 bis %2.").arg(low, high)
+                     : QStringLiteral("Zulässig sind Zahlen von %1 bis %2 mit höchstens %3 Nachkommastelle%4.")
+                           .arg(low, high, decimals == 1 ? QStringLiteral("einer") : QString::number(decimals),
+                                decimals == 1 ? QString() : QStringLiteral("n"));
+  if (!fRangeNote.isEmpty()) text += QLatin1Char(' ') + fRangeNote;
+  return text;
 }
 
 int tNumField::Decimals() const {
@@ -116,8 +139,9 @@ void tNumField::SetIntValue(int64_t value) { SetExtValue(static_cast<long double
 
 void tNumField::SetExtValue(long double value) {
   // A window showing the record again restates the value in use; the
-  // user's rejected entry stays in view until it is corrected.
-  if (fRejected && SameValue(value, fValue)) {
+  // user's rejected entry stays in view until it is corrected - unless the
+  // field is locked, where nobody could correct it.
+  if (fRejected && SameValue(value, fValue) && !isReadOnly()) {
     fEntryBase = value;
     SetErrorState(true);
     return;
@@ -141,6 +165,7 @@ void tNumField::SetExternalError(const QString& message) {
 }
 
 void tNumField::OnTextEdited(const QString& text) {
+  HideHint();  // the user typed on
   QString plain = text.trimmed();
   plain.remove(QLatin1Char(' '));
   const QString sep = Separator();
@@ -168,7 +193,11 @@ void tNumField::OnTextEdited(const QString& text) {
 void tNumField::SetEditable(bool editable) {
   setReadOnly(!editable);
   setFocusPolicy(editable ? Qt::StrongFocus : Qt::ClickFocus);
-  ApplyColours();
+  // A locked field shows the value in use, not an entry nobody can correct.
+  if (!editable && fRejected)
+    ShowValue(fValue);
+  else
+    ApplyColours();
 }
 
 QString tNumField::ValueInUseText() const {
@@ -181,8 +210,10 @@ QString tNumField::ValueInUseText() const {
 void tNumField::SetErrorState(bool error) {
   fError = error;
   if (error && fHasRange && std::isfinite(fValue)) {
-    setToolTip(QStringLiteral("Ungültiger Wert. Zulässig sind Werte von %1 bis %2. Die Berechnung verwendet %3.")
-                   .arg(TextOf(fMin), TextOf(fMax), ValueInUseText()));
+    QString tip = QStringLiteral("Ungültiger Wert. Zulässig sind Werte von %1 bis %2. Die Berechnung verwendet %3.")
+                      .arg(TextOf(fMin), TextOf(fMax), ValueInUseText());
+    if (!fRangeNote.isEmpty()) tip += QLatin1Char(' ') + fRangeNote;
+    setToolTip(tip);
   } else if (error) {
     setToolTip(QStringLiteral("Der Wert ist zu groß für dieses Feld."));
   } else {
@@ -215,6 +246,7 @@ void tNumField::focusInEvent(QFocusEvent* event) {
 
 void tNumField::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
+  HideHint();
   if (!fError) setText(TextOf(fValue));  // normalised: "7,50" -> "7,5"
   fEntryBase = fValue;
   // The user moved on from a rejected entry: say so where it is, also to
@@ -230,4 +262,16 @@ void tNumField::focusOutEvent(QFocusEvent* event) {
     });
   }
   emit Exited();
+}
+
+// A refused key: a beep, and the note what the field takes, every time.
+void tNumField::OnInputRejected() {
+  QApplication::beep();
+  if (!isVisible()) return;
+  if (!fHint) fHint = new tFieldHint(this);
+  fHint->ShowBeside(AllowedText());
+}
+
+void tNumField::HideHint() {
+  if (fHint) fHint->hide();
 }

@@ -3,7 +3,9 @@
 // A picture mask fixes what may be typed: "#" and "9" stand for one digit,
 // "." for the decimal separator (shown as the user's one). "#####" takes up
 // to five digits, "###.#" up to three digits and one decimal. Keys that the
-// mask does not allow are refused with a beep; nothing else is changed.
+// mask does not allow are refused with a beep; nothing else is changed,
+// and a note beside the field, drawn like a tooltip, names what it takes
+// (its range, the decimals), every time a key is refused.
 //
 // The value in use is what IntValue() / ExtValue() answer and what the
 // windows take into the record. A typed entry that is a number within the
@@ -15,8 +17,10 @@
 // in use; leaving the field with it beeps and shows that tooltip at once.
 // When the program writes the value in use back into the field (a window
 // showing the record again), the rejected entry stays; any other value
-// replaces it. Values set by the program are taken as they are (shown red
-// when out of range).
+// replaces it, and so does any value in a read-only field: a field the
+// program fills shows the value it uses. Values set by the program are
+// taken as they are (shown red when out of range). A new range applies to
+// the value in use; a rejected entry stays rejected until it is typed again.
 //
 // A value too wide for the mask is shown as asterisks and counts as an
 // error, so that a cut-off figure is never taken for the real one.
@@ -30,6 +34,8 @@
 #include <QLineEdit>
 #include <QString>
 #include <cstdint>
+
+class tFieldHint;
 
 class tNumField : public QLineEdit {
   Q_OBJECT
@@ -48,6 +54,12 @@ class tNumField : public QLineEdit {
   // Inclusive range. Without one (the default) the mask alone limits.
   void SetRange(long double minimum, long double maximum);
   void ClearRange();
+  // A sentence added to the range wherever the field names it (why the
+  // range is narrower than usual); empty for none.
+  void SetRangeNote(const QString& note);
+  // What the field takes, as a refused keystroke names it: "Zulässig sind
+  // ganze Zahlen von 0 bis 99999." and the range note.
+  QString AllowedText() const;
 
   // Read-only fields cannot be typed into and use the button-face colour;
   // editable ones the window colour (the error colours win over both).
@@ -84,6 +96,8 @@ class tNumField : public QLineEdit {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  void OnInputRejected();
+  void HideHint();
   void OnTextEdited(const QString& text);
   void ApplyColours();
   void SetErrorState(bool error);
@@ -106,4 +120,6 @@ class tNumField : public QLineEdit {
   bool fError = false;
   bool fRejected = false;
   QString fExternalError;
+  QString fRangeNote;
+  tFieldHint* fHint = nullptr;  // made at the first refused key
 };

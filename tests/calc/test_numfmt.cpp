@@ -53,7 +53,57 @@ TEST_P(NumberFormat, NegativeAndSpecialValues) {
   EXPECT_EQ(FormatReal(-std::numeric_limits<long double>::infinity(), 6, 2), "******");
 }
 
+// Figures that must never be asterisks: what fits is FormatReal's text,
+// what does not grows to the left; only what has no value is asterisks.
+TEST_P(NumberFormat, FiguresInFull) {
+  const extended nan = std::numeric_limits<extended>::quiet_NaN();
+  const struct {
+    extended value;
+    int width, decimals;
+    const char* text;
+  } cases[] = {
+      {75, 8, 1, "    75.0"},               // fits: as FormatReal
+      {12345.67L, 6, 1, " 12345"},          // fits without its decimal: as FormatReal
+      {8332416.67L, 6, 1, "8332416"},       // FormatReal: asterisks
+      {999999.96L, 6, 1, "1000000"},        // rounding carries into the integer part
+      {1000000, 6, 0, "1000000"},
+      {-123456, 6, 0, "-123456"},
+      {1.5e13L, 6, 0, "15000000000000"},
+      {123456789, 8, 1, " 1.2E+08"},        // exponent notation fits: as FormatReal
+      {nan, 6, 0, "******"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FormatRealInFull(c.value, c.width, c.decimals), Sep(c.text)) << double(c.value);
+}
+
+TEST_P(NumberFormat, PaybackOrNone) {
+  EXPECT_EQ(FormatPayback(0, false, 6, 1), " keine");
+  EXPECT_EQ(FormatPayback(0, false, 3, 1), "keine");
+  EXPECT_EQ(FormatPayback(0, true, 6, 1), Sep("   0.0"));  // paid back at once
+  EXPECT_EQ(FormatPayback(0.04L, true, 8, 1), Sep("     0.0"));
+  EXPECT_EQ(FormatPayback(1439988, true, 5, 1), "1439988");
+  EXPECT_EQ(FormatPayback(std::numeric_limits<extended>::quiet_NaN(), false, 6, 1), "******");
+}
+
 INSTANTIATE_TEST_SUITE_P(Separators, NumberFormat, ::testing::Values(",", "."));
+
+TEST(FormatIntegerInFull, GrowsUnlessThereIsNoValue) {
+  const struct {
+    int64_t value;
+    int width;
+    const char* text;
+  } cases[] = {
+      {12, 5, "   12"},
+      {99989000, 6, "99989000"},
+      {-119999, 5, "-119999"},
+      {6442450938LL, 5, "6442450938"},  // a balance after three years
+      {std::numeric_limits<int64_t>::min(), 6, "******"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FormatIntegerInFull(c.value, c.width), c.text) << c.value;
+  EXPECT_EQ(FormatFigure(2147483646, 8), "2147483646");
+  EXPECT_EQ(FormatFigure(std::numeric_limits<int32_t>::max(), 8), "********");  // saturated
+  EXPECT_EQ(FormatFigure(std::numeric_limits<int32_t>::min(), 5), "*****");
+}
 
 TEST(FormatInteger, FitsOrAsterisks) {
   EXPECT_EQ(FormatInteger(12345, 4), "****");

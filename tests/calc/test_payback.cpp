@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <random>
+#include <utility>
 
 #include "numfmt.h"
 #include "payback.h"
@@ -168,6 +169,63 @@ TEST_F(Payback, SaturatedFiguresGiveNoPlausibleResults) {
   EXPECT_TRUE(IsSaturated(c.Results().MehrkostenPL));
   EXPECT_EQ(c.Results().BalanceZS[0], 17020);
   EXPECT_EQ(c.Results().BalancePLZS[2], kNoBalance);
+}
+
+// "No payback" keeps the value 0 and is told apart by the Found flags,
+// from a payback of 0 months as much as from one of a few days.
+TEST_F(Payback, FoundTellsNoPaybackFromAnEarlyOne) {
+  const tTaviDaten worked = WorkedExampleStandardPrices();
+  tTaviDaten free = worked;  // nothing to pay back for the time-study system
+  free.InvestZSSystem = free.SchulungskostenZS = free.ZusatzkostenZS = 0;
+  tTaviDaten cheap = worked;  // the planned-time configuration costs less
+  cheap.InvestPLSystem = 2000;
+  tTaviDaten late = worked;  // comparison 3 would cross only after month 1000
+  late.AnzZS = 100;
+  late.DauerZS = 1;
+  late.Stundensatz = 12;
+  late.AnteilVorb = late.AnteilDurchf = 0;
+  late.PotentialAuswert = 1;
+  late.PotentialAnzZS = 0;
+  tTaviDaten large = worked;  // 2000 studies of 8 hours at 60 euros
+  large.AnzZS = 2000;
+  large.DauerZS = 8;
+  large.Stundensatz = 60;
+  tTaviDaten saturated = worked;
+  saturated.AnzZS = 99999;
+  saturated.DauerZS = 999.9L;
+  saturated.Stundensatz = 255;
+  const struct {
+    const char* what;
+    tTaviDaten daten;
+    bool zs, pl, plzs;
+  } cases[] = {
+      {"worked example", worked, true, true, true},
+      {"new record", tTaviDaten(), false, false, false},
+      {"time-study system free", free, true, true, true},
+      {"planned time cheaper", cheap, true, true, true},
+      {"late crossing", late, true, true, false},
+      {"large department", large, true, true, true},
+      {"saturated", saturated, false, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const tPaybackCalc calc = Calc(c.daten);
+    const tPaybackResults r = calc.Results();
+    EXPECT_EQ(calc.PaybackZSFound(), c.zs);
+    EXPECT_EQ(calc.PaybackPLFound(), c.pl);
+    EXPECT_EQ(calc.PaybackPLZSFound(), c.plzs);
+    EXPECT_EQ(r.PaybackZSFound, c.zs);
+    EXPECT_EQ(r.PaybackPLFound, c.pl);
+    EXPECT_EQ(r.PaybackPLZSFound, c.plzs);
+    // Without a payback the value stays 0 (or NaN when it cannot be computed).
+    for (const auto& [found, months] : {std::pair{c.zs, calc.PaybackZS()}, std::pair{c.pl, calc.PaybackPL()},
+                                        std::pair{c.plzs, calc.PaybackPLZS()}})
+      if (!found) {
+        EXPECT_TRUE(months == 0 || std::isnan(months));
+      }
+  }
+  EXPECT_EQ(Calc(free).PaybackZS(), 0);
+  EXPECT_LT(Calc(large).PaybackZS(), 0.15L);
 }
 
 TEST_F(Payback, MonthCountsFromDataFileStayBounded) {

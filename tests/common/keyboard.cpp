@@ -1,8 +1,12 @@
 #include "keyboard.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QTimer>
 #include <QWidget>
 #include <QtTest/QTest>
+
+#include "modaldriver.h"
 
 namespace {
 
@@ -30,4 +34,24 @@ QStringList TabChain(QWidget* start, bool backwards, int limit) {
   }
   names << QStringLiteral("...");
   return names;
+}
+
+QString OpenedBy(QWidget* window, QKeyCombination keys) {
+  QString opened;
+  QTimer poll;
+  poll.setInterval(10);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()); menu && menu->activeAction()) {
+      const QAction* first = menu->activeAction();
+      opened = menu->objectName() + u'/' + (first->menu() ? QString() : first->objectName());
+      menu->close();
+    } else if (QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != window) {
+      opened = dialog->windowTitle();
+      tModalDriver::Dismiss(dialog);
+    }
+  });
+  poll.start();
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus ? focus : window, keys.key(), keys.keyboardModifiers());
+  return opened;
 }

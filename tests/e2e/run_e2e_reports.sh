@@ -15,8 +15,8 @@
 # BIN_DIR holds the built program and its side files; each case copies them
 # into a fresh program directory. The program sees no CUPS printer (its
 # CUPS_SERVER names a socket where nothing listens), so "PDF-Datei" is the
-# current printer; HOME is a fresh folder, where the file dialog proposes
-# the PDF. Without DISPLAY the script runs itself under xvfb-run (1024 x
+# current printer; HOME is a fresh folder, in whose documents folder the file
+# dialog proposes the PDF under the report's name. Without DISPLAY the script runs itself under xvfb-run (1024 x
 # 768, 96 dpi); there is no window manager, so windows sit where the
 # program puts them and coordinates are relative to them.
 set -u
@@ -36,7 +36,11 @@ begin_work tavi-e2e-reports
 PROG="$WORK/prog"
 mkdir -p "$WORK/home"
 prepare_program_dir "$BIN_DIR" "$PROG" || die "cannot copy the program"
-PDF="$WORK/home/Amortisationsrechnung.pdf"
+case "$CASE" in
+  table) PDF="$WORK/home/Documents/Amortisations-Tabelle.pdf" ;;
+  graph) PDF="$WORK/home/Documents/Amortisations-Grafik.pdf" ;;
+  *) PDF="$WORK/home/Documents/Gesamtübersicht.pdf" ;;
+esac
 
 # The id of the visible window whose name matches (an extended regex).
 window() {
@@ -91,7 +95,7 @@ click "$preview" 20 20  # "Alle Seiten drucken"
 window '^Drucken$' >/dev/null
 key Return
 window '^PDF-Datei speichern$' >/dev/null
-key Return  # the proposal in HOME
+key Return  # the proposal in the documents folder
 
 # A successful print writes the file and then closes the preview.
 for ((i = 0; i < TIMEOUT * 10; i++)); do

@@ -3,7 +3,8 @@
 # (tests/common/cupsfixture) and into the "PDF-Datei" destination; without
 # the scheduler the CUPS cases skip. One process runs every case, so the
 # scheduler starts once.
-add_executable(test_printing ${CMAKE_CURRENT_LIST_DIR}/test_printing.cpp
+add_executable(test_printing ${CMAKE_CURRENT_LIST_DIR}/test_printing.cpp ${CMAKE_CURRENT_LIST_DIR}/test_pdffile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_printkeys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/printtesthost.cpp ${CMAKE_CURRENT_LIST_DIR}/printtesthost.h)
 target_compile_definitions(test_printing PRIVATE
   TAVI_TEST_BIN_DIR="${TAVI_BIN_DIR}"

@@ -244,6 +244,72 @@ TEST_F(SetupDialog, SpinnerBeyondThePrintableAreaIsRefused) {
   EXPECT_EQ(Edit("EditTop")->text(), tDlgPrinterSetup::FormatOffset(largest));
 }
 
+// Margins the printer could print but that leave less of the page than
+// the reports need for one row are refused, saying how much they leave.
+TEST_F(SetupDialog, MarginsThatLeaveNoRoomForOneRowAreRefused) {
+  printer->SetLeastUsableArea(520, 540);
+  // Printable 2860 high below the top strip of 50 and 2028 wide right of
+  // the left strip of 42, less the other side's margin.
+  const struct {
+    const char* edit;
+    const char* typed;
+    int32_t taken;  // the margin afterwards
+    const char* message;
+  } cases[] = {
+      {"EditTop", "25", 200,
+       "Bei diesen Rändern bleiben für den Druck nur 2,70 cm in der Höhe; jeder Ausdruck braucht mindestens 5,40 cm. "
+       "Die Eingabe für den oberen Rand wurde nicht übernommen."},
+      {"EditTop", "22,3", 2230, ""},  // leaves 5.40 cm exactly
+      {"EditBottom", "2,01", 200,
+       "Bei diesen Rändern bleiben für den Druck nur 5,39 cm in der Höhe; jeder Ausdruck braucht mindestens 5,40 cm. "
+       "Die Eingabe für den unteren Rand wurde nicht übernommen."},
+      {"EditLeft", "15", 200,
+       "Bei diesen Rändern bleiben für den Druck nur 5,00 cm in der Breite; jeder Ausdruck braucht mindestens "
+       "5,20 cm. Die Eingabe für den linken Rand wurde nicht übernommen."},
+      {"EditLeft", "14,8", 1480, ""},
+  };
+  const int sides[] = {tExtendedPrinter::sideTop, tExtendedPrinter::sideTop, tExtendedPrinter::sideBottom,
+                       tExtendedPrinter::sideLeft, tExtendedPrinter::sideLeft};
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    const auto& c = cases[i];
+    SCOPED_TRACE(std::string(c.edit) + " " + c.typed);
+    QString message;
+    {
+      tModalDriver driver;
+      if (*c.message) AnswerMessage(driver, &message);
+      Type(Edit(c.edit), QString::fromUtf8(c.typed));
+      Enter(Edit(c.edit));
+      if (*c.message) {
+        EXPECT_DRIVER_DONE(driver);
+      }
+    }
+    EXPECT_EQ(message, QString::fromUtf8(c.message));
+    EXPECT_EQ(dialog->Offset(sides[i]), c.taken);
+  }
+  // At the least height the up spinner is refused with the same message.
+  QString message;
+  tModalDriver driver;
+  AnswerMessage(driver, &message);
+  Arrow("SpTop", "Up")->click();
+  EXPECT_DRIVER_DONE(driver);
+  EXPECT_TRUE(message.startsWith(QStringLiteral("Bei diesen Rändern bleiben für den Druck nur 5,30 cm in der Höhe")))
+      << qPrintable(message);
+  EXPECT_EQ(dialog->Offset(tExtendedPrinter::sideTop), 2230);
+}
+
+// Margins from the settings file that already leave too little may be
+// made better step by step.
+TEST_F(SetupDialog, MarginsThatLeftTooLittleCanBeImproved) {
+  printer->SetLeastUsableArea(520, 540);
+  printer->SetTop(2500);
+  Open(true, true);
+  Type(Edit("EditTop"), QStringLiteral("24"));
+  Enter(Edit("EditTop"));
+  EXPECT_EQ(dialog->Offset(tExtendedPrinter::sideTop), 2400);
+  Arrow("SpTop", "Down")->click();
+  EXPECT_EQ(dialog->Offset(tExtendedPrinter::sideTop), 2390);
+}
+
 TEST_F(SetupDialog, OkHandsAllEntriesToThePrinter) {
   Type(Edit("EditTop"), QStringLiteral("1,5"));
   Enter(Edit("EditTop"));

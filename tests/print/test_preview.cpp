@@ -33,6 +33,9 @@
 #include "dlgprintersetup.h"
 #include "edevexception.h"
 #include "formini.h"
+#include "help.h"
+#include "keyboard.h"
+#include "previewgeometry.h"
 #include "inifile.h"
 #include "modaldriver.h"
 #include "msgdlg.h"
@@ -663,6 +666,67 @@ TEST_F(Preview, SetupThatTurnsThePaperResizesTheSheetAndWarns) {
 
 // ------------------------------------------------------------ window
 
+// From the keyboard: Tab reaches the print buttons, the fields and
+// "Schließen", Return and Space press the button with the focus, Ctrl+P
+// prints from anywhere, F1 shows the preview's page of the help.
+TEST_F(Preview, EveryCommandFromTheKeyboard) {
+  ASSERT_TRUE(fDir.CopyIn(QStringLiteral(TAVI_TEST_BIN_DIR "/TAVI.HLP")));
+  SetApplicationHelpFile(fDir.File(QStringLiteral("TAVI.HLP")));
+  Open(2);
+  auto* print = Ctl<QToolButton>("BtnPrint");
+  EXPECT_EQ(TabChain(print).join(u' '), QStringLiteral("BtnPrint BtnPrnSetup EditZoom EditPage BtnClose"));
+
+  const struct {
+    const char* focus;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+  } prints[] = {{"BtnPrint", Qt::Key_Return, Qt::NoModifier},
+                {"BtnPrint", Qt::Key_Space, Qt::NoModifier},
+                {"EditPage", Qt::Key_P, Qt::ControlModifier},
+                {"BtnClose", Qt::Key_P, Qt::ControlModifier}};
+  for (const auto& p : prints) {
+    SCOPED_TRACE(p.focus);
+    fJob->PrintedPage.reset();
+    Ctl<QWidget>(p.focus)->setFocus();
+    Key(p.key, p.modifiers);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fJob->PrintedPage.has_value(); }, 1000));
+  }
+
+  tModalDriver driver;
+  driver.Then([](QWidget* w) { tModalDriver::Dismiss(w); });
+  Ctl<QWidget>("BtnPrnSetup")->setFocus();
+  Key(Qt::Key_Return);
+  ASSERT_EQ(driver.Seen().size(), 1);
+  EXPECT_EQ(driver.Seen()[0].Title, QStringLiteral("Drucker einrichten"));
+
+  Activate();
+  Key(Qt::Key_F1);
+  EXPECT_TRUE(HelpWindowSource().endsWith(QStringLiteral("/61000.html"))) << qPrintable(HelpWindowSource());
+  CloseHelpWindow();
+  SetApplicationHelpFile(QString());
+}
+
+// Nothing stored yet: the preview opens large enough to read a page.
+TEST_F(Preview, FirstPreviewCoversMostOfTheScreen) {
+  TDlgPreview& dlg = Open(1);
+  const QRect area = dlg.screen()->availableGeometry();
+  EXPECT_GE(dlg.frameGeometry().width(), area.width() * 3 / 4);
+  EXPECT_GE(dlg.frameGeometry().height(), area.height() * 85 / 100);
+  EXPECT_TRUE(area.contains(dlg.frameGeometry()));
+
+  const QSize design(532, 316);
+  const QMargins frame(1, 20, 1, 1);
+  const struct {
+    QRect area;
+    QSize size;
+  } cases[] = {
+      {{0, 0, 1280, 1024}, {1022, 900}},  // four fifths wide, nine tenths high, frame included
+      {{0, 0, 640, 512}, {532, 439}},     // not narrower than designed
+      {{0, 0, 500, 300}, {498, 279}},     // a screen smaller than the design: what it has
+  };
+  for (const auto& c : cases) EXPECT_EQ(FirstPreviewSize(c.area, frame, design), c.size) << c.area.width();
+}
+
 TEST_F(Preview, WindowKeepsItsMinimumCloseButtonAndStoredGeometry) {
   TDlgPreview& dlg = Open(1);
   dlg.resize(900, 600);
@@ -686,10 +750,8 @@ TEST_F(Preview, WindowKeepsItsMinimumCloseButtonAndStoredGeometry) {
   EXPECT_NEAR(dlg.frameGeometry().center().x(), screen.center().x(), 2);
   EXPECT_NEAR(dlg.frameGeometry().center().y(), screen.center().y(), 2);
 
-  // Escape does not close it; its button does, and the geometry is kept.
+  // Escape closes it as its button does, and the geometry is kept.
   Key(Qt::Key_Escape);
-  EXPECT_TRUE(dlg.isVisible());
-  close->click();
   EXPECT_FALSE(dlg.isVisible());
   const TMORLAKIniFile ini(fApp->SettingsFileName());
   const QString section = TFormIni::SectionFor(dlg.screen()->geometry().size());

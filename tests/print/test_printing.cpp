@@ -754,6 +754,74 @@ TEST_F(PageHeaderTest, LongDirectoriesAreShortenedUnlessTheInfoLeavesNoRoom) {
             nullptr);
 }
 
+// Long company and user names end in "…" inside their cells on portrait
+// and landscape widths; every header text, descenders included, lies
+// inside its cell and its clip.
+TEST_F(PageHeaderTest, LongNamesAreShortenedInsideTheirCells) {
+  const QString company = QStringLiteral(
+      "Gesellschaft für angewandte Arbeitswissenschaft und betriebliche Zeitwirtschaft Großkopf & Söhne mbH & Co. KG, "
+      "Niederlassung Süd, Abteilung Arbeitsgestaltung");
+  const QString user = QStringLiteral(
+      "Bearbeitet von Maximilian-Alexander Großkopf-Wüstenhagen, Leitung Arbeitsvorbereitung, Qualitätssicherung, "
+      "Zeitwirtschaft und Logistik der Werke Nord, Süd und Mitte, Standort Großenhain");
+  for (const int width : {1800, 2670}) {  // A4 portrait and landscape with the default margins
+    SCOPED_TRACE(width);
+    tTestJob job(12);
+    SetTexts(job);
+    job.FileName.clear();
+    job.HeaderTitle = company;
+    job.ReportInfo = user;
+    const tPage& page = Header(job, width);
+    const tRect cells[] = {{260, 0, width - 260, 130}, {260, 130, width - 260, 250}, {width - 260, 0, width, 250}};
+    int shortened = 0;
+    for (const tDrawCmd& cmd : page.Commands()) {
+      const auto* t = std::get_if<tTextCmd>(&cmd);
+      if (!t || t->Text.isEmpty()) continue;
+      SCOPED_TRACE(t->Text.toStdString());
+      if (t->Text.endsWith(u'\u2026')) {
+        ++shortened;
+        const QString head = t->Text.chopped(1);
+        EXPECT_TRUE(company.startsWith(head) || user.startsWith(head));
+        EXPECT_FALSE(head.endsWith(u' '));
+      }
+      const double left = (t->Align & TA_RIGHT) ? t->Ref.x() - t->Width : t->Ref.x();
+      const double top = -t->Ref.y();
+      const double right = left + t->Width, bottom = top + t->Ascent + t->Descent;
+      EXPECT_TRUE(std::any_of(std::begin(cells), std::end(cells), [&](const tRect& c) {
+        return left >= c.Left + 10 && right <= c.Right - 10 + 1 && top >= c.Top && bottom <= c.Bottom;
+      }));
+      ASSERT_TRUE(t->Clipped);
+      EXPECT_GE(left, t->Clip.Left);
+      EXPECT_LE(right, t->Clip.Right + 1);
+      EXPECT_GE(top, -t->Clip.Top);
+      EXPECT_LE(bottom, -t->Clip.Bottom);
+    }
+    EXPECT_EQ(shortened, 2);
+  }
+  // A name that fits stays as it is.
+  tTestJob job(12);
+  SetTexts(job);
+  EXPECT_NE(Text(Header(job, 1800), QStringLiteral("Musterfirma GmbH")), nullptr);
+}
+
+TEST(ElideText, LongestBeginningThatFitsThenTheEllipsis) {
+  auto tenPerChar = [](const QString& s) { return static_cast<int>(s.size()) * 10; };
+  const struct {
+    const char* text;
+    int width;
+    const char* shown;
+  } cases[] = {
+      {"Muster GmbH", 110, "Muster GmbH"},
+      {"Muster GmbH", 100, "Muster Gm\u2026"},
+      {"Muster GmbH", 80, "Muster\u2026"},  // no blank before the ellipsis
+      {"Muster GmbH", 0, "\u2026"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ElideText(QString::fromUtf8(c.text), c.width, tenPerChar), QString::fromUtf8(c.shown)) << c.width;
+  // A character beyond the BMP is never cut in half.
+  EXPECT_EQ(ElideText(QStringLiteral("ab\U0001F600cd"), 40, tenPerChar), QStringLiteral("ab\u2026"));
+}
+
 TEST(ShortenDirectory, KeepsTheRootAndAsManyLastDirectoriesAsFit) {
   auto tenPerChar = [](const QString& s) { return static_cast<int>(s.size()) * 10; };
   const QString dir = QStringLiteral("/home/anna/projekte/tavi/daten/");

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QPoint>
 #include <QString>
+#include <cmath>
 #include <vector>
 
 #include "recorder.h"
@@ -16,6 +17,17 @@ struct tPageText {
   QColor Colour;
   uint16_t Align = 0;
   tRect Clip;  // page coordinates; all zero when not clipped
+  int Width = 0;    // as laid out, page units
+  int Ascent = 0;
+  int Height = 0;   // ascent and descent
+  int FontHeight = 0;
+  // The text's rectangle on the page.
+  int Left() const { return (Align & TA_CENTER) == TA_CENTER ? X - Width / 2 : (Align & TA_RIGHT) ? X - Width : X; }
+  int Right() const { return Left() + Width; }
+  int Top() const {
+    if ((Align & TA_BASELINE) == TA_BASELINE) return Y - Ascent;
+    return (Align & TA_BOTTOM) ? Y - Height : Y;
+  }
 };
 
 struct tPageLine {
@@ -30,7 +42,16 @@ inline std::vector<tPageText> PageTexts(const tPage& page) {
   std::vector<tPageText> texts;
   for (const tDrawCmd& cmd : page.Commands())
     if (const auto* t = std::get_if<tTextCmd>(&cmd)) {
-      tPageText text{t->Text, t->Ref.x(), -t->Ref.y(), t->Font.Color, t->Align, {}};
+      tPageText text{t->Text,
+                     t->Ref.x(),
+                     -t->Ref.y(),
+                     t->Font.Color,
+                     t->Align,
+                     {},
+                     static_cast<int>(std::lround(t->Width)),
+                     static_cast<int>(std::lround(t->Ascent)),
+                     static_cast<int>(std::lround(t->Ascent + t->Descent)),
+                     t->Font.Height};
       if (t->Clipped) text.Clip = tRect{t->Clip.Left, -t->Clip.Top, t->Clip.Right, -t->Clip.Bottom};
       texts.push_back(text);
     }

@@ -43,8 +43,15 @@ QString gNoCups;
 
 const QString kBin = QStringLiteral(TAVI_TEST_BIN_DIR);
 const QString kPreparation = QStringLiteral("Fehler bei der Druckaufbereitung.\n\r");
-// The highest data field number of each sheet.
-constexpr std::array<int, 3> kLastField = {56, 28, 22};
+// The data field numbers of each sheet: the figures and texts, and on
+// sheets 2 and 3 the units beside the paybacks (30; 23 and 24).
+std::vector<int> Fields(int sheet) {
+  const int last[] = {56, 28, 24};
+  std::vector<int> fields;
+  for (int order = 0; order <= last[sheet - 1]; ++order) fields.push_back(order);
+  if (sheet == 2) fields.push_back(30);
+  return fields;
+}
 
 std::unique_ptr<TCommandList> LoadSheet(const QString& file) {
   tObjFileStream stream(QFile::encodeName(file).toStdString(), 32);
@@ -114,7 +121,8 @@ TEST_F(Overview, EverySheetShowsEachOfItsFieldsOnceInsideTheUsableArea) {
       }
       if (auto* data = dynamic_cast<TDataCommand*>(&c)) {
         fields.insert(data->Order);
-        const bool justification = (n == 2 && data->Order < 20 && data->Order % 5 != 0) || (n == 3 && data->Order >= 18);
+        const bool justification =
+            (n == 2 && data->Order < 20 && data->Order % 5 != 0) || (n == 3 && data->Order >= 18 && data->Order <= 22);
         if (justification) {
           EXPECT_GE(c.Width, 1700) << data->Order;     // a line wrapped at 170 mm fits
           EXPECT_GE(data->FontHeight, -40) << data->Order;  // not larger than it was wrapped with
@@ -122,7 +130,7 @@ TEST_F(Overview, EverySheetShowsEachOfItsFieldsOnceInsideTheUsableArea) {
       }
     }
     std::multiset<int> expected;
-    for (int order = 0; order <= kLastField[static_cast<size_t>(n - 1)]; ++order) expected.insert(order);
+    for (const int order : Fields(n)) expected.insert(order);
     EXPECT_EQ(fields, expected);
   }
 }
@@ -145,7 +153,7 @@ TEST_F(Overview, WorkedExampleFillsEveryFieldOfTheThreePages) {
     const std::vector<tPageText> texts = Texts(*job, n);
     EXPECT_TRUE(Has(texts, QStringLiteral("Seite %1 / 3").arg(n)));
     for (const tPageText& t : texts) EXPECT_FALSE(t.Text.contains(QStringLiteral("OnData"))) << t.Text.toStdString();
-    for (int order = 0; order <= kLastField[static_cast<size_t>(n - 1)]; ++order) {
+    for (const int order : Fields(n)) {
       std::optional<std::string> text = n == 1   ? CoverSheet1Text(order, fDaten)
                                         : n == 2 ? CoverSheet2Text(order, fDaten, fCalc, sheet2->Lines)
                                                  : CoverSheet3Text(order, fDaten, fCalc, sheet3->LinesInvestition);
@@ -196,6 +204,87 @@ TEST_F(Overview, JustificationsAreWrappedAt170MillimetresOnceWhenThePagesAreBuil
   std::string joined;
   for (const std::string& line : page3->LinesInvestition) joined += line;
   EXPECT_EQ(joined, word);  // cut at the width, nothing lost
+}
+
+// A large department and the largest figures the entry fields allow: every
+// figure whole, inside its field, clear of its neighbours on the line.
+TEST_F(Overview, LargeFiguresFitTheirFieldsWithoutAsterisks) {
+  tTaviDaten large = WorkedExampleStandardPrices();  // 2000 studies of 8 hours at 60 euros
+  large.AnzZS = 2000;
+  large.DauerZS = 8;
+  large.Stundensatz = 60;
+  tTaviDaten limit = large;  // 99 989 000 hours and 2 099 769 000 euros a year
+  limit.AnzZS = 99999;
+  limit.DauerZS = 999.9L;
+  limit.Stundensatz = 21;
+  for (const tTaviDaten& d : {large, limit}) {
+    SCOPED_TRACE(d.AnzZS);
+    fDaten = d;
+    fCalc.Calculate(fDaten);
+    const auto job = Job();
+    for (int n = 1; n <= 3; ++n) {
+      SCOPED_TRACE(n);
+      const std::vector<tPageText> texts = Texts(*job, n);
+      for (const tPageText& t : texts) {
+        SCOPED_TRACE(t.Text.toStdString());
+        EXPECT_FALSE(t.Text.contains(u'*'));
+        // Texts padded with blanks fit the width they had before; the
+        // others are not cut by their field.
+        const bool padded = t.Text.startsWith(u' ');
+        if (t.Clip.Right > t.Clip.Left && !padded) {
+          EXPECT_GE(t.Left(), t.Clip.Left);
+          EXPECT_LE(t.Right(), t.Clip.Right);
+        }
+        for (const tPageText& o : texts) {
+          if (&o == &t || o.Y != t.Y || padded || o.Text.startsWith(u' ') || o.Text.isEmpty() || t.Text.isEmpty())
+            continue;
+          EXPECT_TRUE(o.Right() <= t.Left() || t.Right() <= o.Left()) << o.Text.toStdString();
+        }
+      }
+    }
+    EXPECT_TRUE(Has(Texts(*job, 1), QString::number(d.KostenGesamt())));
+  }
+  EXPECT_TRUE(Has(Texts(*Job(), 1), QStringLiteral("2099769000")));
+  EXPECT_TRUE(fMessages.isEmpty());
+}
+
+// The fields that were widened for large figures kept their right edges:
+// the worked example's figures stand where they always stood (A4, default
+// margins).
+TEST_F(Overview, FiguresThatFitStandWhereTheyStood) {
+  const struct {
+    int page;
+    const char* text;
+    int x, y;
+  } cases[] = {
+      {1, "45000", 1297, 943},  {1, " 3750", 1758, 943},  {1, "22500", 1297, 1636}, {1, " 3375", 1758, 1954},
+      {2, "22500", 1586, 1803}, {2, "62020", 1586, 1990}, {3, " 42750", 722, 1026}, {3, " 38850", 1586, 1214},
+  };
+  const auto job = Job();
+  for (const auto& c : cases) {
+    const std::vector<tPageText> texts = Texts(*job, c.page);
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const tPageText& t) {
+      return t.Text == QLatin1String(c.text) && t.X == c.x && t.Y == c.y && t.Align == (TA_RIGHT | TA_TOP);
+    })) << c.page << " " << c.text;
+  }
+}
+
+TEST_F(Overview, NoPaybackReadsKeineWithoutMonths) {
+  fDaten.PotentialVorb = fDaten.PotentialDurchf = fDaten.PotentialAuswert = fDaten.PotentialAnzZS = 0;
+  fCalc.Calculate(fDaten);
+  const auto job = Job();
+  for (int n = 2; n <= 3; ++n) {
+    const std::vector<tPageText> texts = Texts(*job, n);
+    EXPECT_FALSE(Has(texts, QStringLiteral("Monate"))) << n;
+    EXPECT_TRUE(Has(texts, n == 2 ? QStringLiteral("keine") : QStringLiteral(" keine"))) << n;
+  }
+  // With a payback, the unit is where the label was: same place, same font.
+  fDaten = WorkedExampleStandardPrices();
+  fCalc.Calculate(fDaten);
+  const std::vector<tPageText> texts = Texts(*Job(), 3);
+  int units = 0;
+  for (const tPageText& t : texts) units += t.Text == QStringLiteral("Monate");
+  EXPECT_EQ(units, 2);
 }
 
 // ------------------------------------------------------ the appraisal

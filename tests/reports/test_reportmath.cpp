@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -164,6 +165,33 @@ TEST(GraphTicks, CostTicksKeepALineApart) {
   }
 }
 
+// Ticks that reach the end of the axis: where the specified ones end up to
+// a tick short of it, there is one tick more (at least as far apart).
+TEST(GraphTicks, CoveringTicksReachTheAxisMaximum) {
+  const struct {
+    bool time;
+    int32_t length, count;
+    graph::tTicks plain, covering;
+    double plainEnd, coveringEnd;
+  } cases[] = {
+      {true, 2464, 247, {10, 102}, {11, 107}, 241.6, 253.3},
+      {true, 2500, 36, {2, 138}, {2, 138}, 36.2, 36.2},  // already there
+      {false, 1220, 927000, {45, 61}, {47, 61}, 900, 940},
+      {false, 1220, 40500, {2, 61}, {2, 61}, 40, 40},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.length << " long, " << c.count);
+    const auto plain = c.time ? graph::TimeTicks(c.length, c.count) : graph::CostTicks(c.length, c.count, 39);
+    const auto covering =
+        c.time ? graph::TimeTicksCovering(c.length, c.count) : graph::CostTicksCovering(c.length, c.count, 39);
+    ASSERT_TRUE(plain && covering);
+    EXPECT_EQ(*plain, c.plain);
+    EXPECT_EQ(*covering, c.covering);
+    EXPECT_NEAR(double(graph::ValueAtEnd(c.length, *plain)), c.plainEnd, 0.05);
+    EXPECT_NEAR(double(graph::ValueAtEnd(c.length, *covering)), c.coveringEnd, 0.05);
+  }
+}
+
 TEST(GraphTicks, TickOffsetsAreWholeStepsFromTheAxisStart) {
   const std::vector<int32_t> offsets = graph::TickOffsets(2500, 138);
   ASSERT_EQ(offsets.size(), 18u);
@@ -241,32 +269,32 @@ TEST(GraphCurve, TimesOnTheAxis) {
   EXPECT_FALSE(graph::TimeX(100, 5, {0, 100}));
 }
 
-TEST(GraphCurve, NamesKeepClearOfTheCostAxis) {
-  // Axis at 156; a name 300 wide must end at 156 + 20 + 300 or further right.
-  EXPECT_EQ(graph::NameRightEnd(600, 300, 156), 600);
-  EXPECT_EQ(graph::NameRightEnd(476, 300, 156), 476);
-  EXPECT_EQ(graph::NameRightEnd(475, 300, 156), 476);
-  EXPECT_EQ(graph::NameRightEnd(156, 300, 156), 476);  // a payback of 0
-  EXPECT_EQ(graph::NameRightEnd(kInt32Max, 300, 156), kInt32Max);
-}
-
-TEST(GraphCurve, PaybackValuesTooCloseTogetherGoOnTheSecondLine) {
-  const std::vector<graph::tSpan> first = {{100, 160}, {400, 460}};
-  const struct {
-    graph::tSpan value;
-    int line;
-  } cases[] = {
-      {{180, 240}, 0},  // 20 after the first
-      {{179, 239}, 1},  // 19 after it: too close
-      {{130, 190}, 1},  // overlapping
-      {{320, 380}, 0},  // 20 before the second
-      {{321, 381}, 1},
-      {{0, 80}, 0},
-      {{0, 81}, 1},
+TEST(GraphLabels, NearestPlaceInsideTheAreaAndClearOfTheOthers) {
+  const graph::tBox area{100, 100, 1000, 500};
+  const std::vector<graph::tBox> taken = {{300, 200, 400, 240}, {500, 100, 501, 500}};  // a label, a mark line
+  const auto at = [](int32_t left, int32_t top, int64_t distance2) {
+    return graph::tPlace{{left, top, left + 60, top + 40}, distance2};
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(graph::ValueLine(first, c.value), c.line) << c.value.Left << "-" << c.value.Right;
-  EXPECT_EQ(graph::ValueLine({}, {100, 160}), 0);
+  const struct {
+    const char* what;
+    std::vector<graph::tPlace> places;
+    std::optional<graph::tBox> expected;
+  } cases[] = {
+      {"the wanted place is free", {at(200, 300, 0), at(210, 300, 100)}, graph::tBox{200, 300, 260, 340}},
+      {"nearest first, whatever the order", {at(210, 300, 100), at(205, 300, 25)}, graph::tBox{205, 300, 265, 340}},
+      {"equal distance: the one given first", {at(210, 300, 100), at(190, 300, 100)}, graph::tBox{210, 300, 270, 340}},
+      {"touching an edge is free", {at(240, 200, 0)}, graph::tBox{240, 200, 300, 240}},
+      {"one unit over the label is not", {at(241, 200, 0), at(400, 200, 9)}, graph::tBox{400, 200, 460, 240}},
+      {"across the mark line is not", {at(450, 300, 0), at(501, 300, 4)}, graph::tBox{501, 300, 561, 340}},
+      {"leaving the area is not", {at(99, 300, 0), at(950, 300, 1), at(940, 300, 2)}, graph::tBox{940, 300, 1000, 340}},
+      {"no free place", {at(310, 210, 0), at(90, 90, 1)}, std::nullopt},
+      {"no place at all", {}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const auto place = graph::NearestFreePlace(c.places, area, taken);
+    EXPECT_EQ(place ? std::optional<graph::tBox>(place->Box) : std::nullopt, c.expected) << c.what;
+  }
+  EXPECT_EQ((graph::tBox{10, 0, 20, 5}).Widened(10), (graph::tBox{0, 0, 30, 5}));
 }
 
 TEST(GraphAxes, ProposalsAreBroughtIntoTheFieldRanges) {
@@ -278,14 +306,27 @@ TEST(GraphAxes, ProposalsAreBroughtIntoTheFieldRanges) {
   empty.Calculate(tTaviDaten());  // no yearly figures: no payback at all
   EXPECT_EQ(ProposedGraphAxes(empty), (tGraphAxes{3, 2000}));
 
+  // The latest payback the entry fields allow (119999 euros paid back at
+  // one euro a year) keeps its proposal whole.
+  tTaviDaten latest;
+  latest.AnzZS = latest.Stundensatz = 1;
+  latest.DauerZS = 1;
+  latest.PotentialAuswert = 100;
+  latest.InvestZSSystem = 99999;
+  latest.SchulungskostenZS = latest.ZusatzkostenZS = 10000;
+  tPaybackCalc c;
+  c.Calculate(latest);
+  const tGraphProposal proposal = ProposeGraphAxes(c);
+  EXPECT_EQ(proposal.NFieldX, 119999 * 12 + 3);
+  EXPECT_EQ(ProposedGraphAxes(c), (tGraphAxes{proposal.NFieldX, proposal.NFieldY}));
+
   const struct {
     int32_t x, y;
     tGraphAxes axes;
   } cases[] = {
-      {1200, 40500, {999, 40500}},
-      {999, 1000000, {999, 1000000}},
-      {10, 1000001, {10, 1000000}},
-      {10, kInt32Max, {10, 1000000}},  // a saturated record
+      {1200, 40500, {1200, 40500}},
+      {9999999, kInt32Max, {9999999, kInt32Max}},  // also a saturated record
+      {kInt32Max, 1000001, {9999999, 1000001}},
       {0, 0, {1, 1}},
   };
   for (const auto& c : cases) {
@@ -298,14 +339,14 @@ TEST(GraphAxes, ProposalsAreBroughtIntoTheFieldRanges) {
 
 TEST(GraphAxes, ProblemsOfAxisMaxima) {
   EXPECT_TRUE(TimeAxisProblem(1).isEmpty());
-  EXPECT_TRUE(TimeAxisProblem(999).isEmpty());
-  for (int64_t months : {0LL, -1LL, 1000LL})
-    EXPECT_EQ(TimeAxisProblem(months), QStringLiteral("Die Laufzeit muss zwischen 1 und 999 Monaten liegen."));
+  EXPECT_TRUE(TimeAxisProblem(9999999).isEmpty());
+  for (int64_t months : {0LL, -1LL, 10000000LL})
+    EXPECT_EQ(TimeAxisProblem(months), QStringLiteral("Die Laufzeit muss zwischen 1 und 9999999 Monaten liegen."));
   EXPECT_TRUE(CostAxisProblem(1000).isEmpty());
-  EXPECT_TRUE(CostAxisProblem(1000000).isEmpty());
-  for (int64_t cost : {999LL, 1LL, 1000001LL})
+  EXPECT_TRUE(CostAxisProblem(kInt32Max).isEmpty());
+  for (int64_t cost : {999LL, 1LL, 2147483648LL})
     EXPECT_EQ(CostAxisProblem(cost),
-              QStringLiteral("Die maximalen Ausgaben müssen zwischen 1000 und 1000000 EUR liegen."));
+              QStringLiteral("Die maximalen Ausgaben müssen zwischen 1000 und 2147483647 EUR liegen."));
 }
 
 // ------------------------------------------------------------ cost series

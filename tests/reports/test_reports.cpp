@@ -22,6 +22,7 @@
 #include "cupsmain.h"
 #include "edevexception.h"
 #include "errortext.h"
+#include "graphaxes.h"
 #include "graphlayout.h"
 #include "graphprinting.h"
 #include "mainfont.h"
@@ -29,6 +30,7 @@
 #include "msgdlg.h"
 #include "numfmt.h"
 #include "pageframe.h"
+#include "pageneeds.h"
 #include "payback.h"
 #include "pdfcheck.h"
 #include "printer.h"
@@ -217,16 +219,78 @@ TEST_F(Reports, SavingOfZeroIsInColourAndMinusOneInBlack) {
   EXPECT_EQ(month0[9].Colour, kBlack);
 }
 
-TEST_F(Reports, ValueTooWideForSixCharactersShowsAsterisksInItsCell) {
+TEST_F(Reports, ValueTooWideForSixCharactersIsWrittenInFullInItsCell) {
   FortyRows();
   tTaviPrinting job(23 * 12, fDaten, fCalc);  // the manual sum passes a million at month 267
   const std::vector<tPageText> texts = PageTexts(Recorded(job, 7));  // months 240 to 276
   const std::vector<tPageText> month270 = TextsInBand(texts, 395 + 45 * 30, 395 + 45 * 31);
   ASSERT_EQ(month270.size(), 10u);
   EXPECT_EQ(month270[0].Text, QStringLiteral("270"));
-  EXPECT_EQ(month270[2].Text, QStringLiteral("******"));  // 1012500
-  EXPECT_EQ(month270[4].Text, Six(270 * 1875 + 5480));    // 511730 still fits
+  EXPECT_EQ(month270[2].Text, QStringLiteral("1012500"));
+  EXPECT_EQ(month270[4].Text, Six(270 * 1875 + 5480));    // 511730 fits six places
   EXPECT_EQ(month270[7].Text, Six(270 * 1875 - 5480));
+}
+
+// Every figure and month number whole and inside its cell: a large
+// department over many years, and the last months of 9999 years. Only what
+// does not fit its cell in the report font is written smaller.
+TEST_F(Reports, LargeFiguresAndLongTablesStayInsideTheirCells) {
+  tTaviDaten large = fDaten;  // 2000 studies of 8 hours at 60 euros
+  large.AnzZS = 2000;
+  large.DauerZS = 8;
+  large.Stundensatz = 60;
+  const struct {
+    const char* what;
+    tTaviDaten daten;
+    int32_t months, page;
+    const char* bigFigure;
+  } cases[] = {
+      {"large department, month 13", large, 5 * 12, 1, "1040000"},
+      {"large department, 100 years", large, 100 * 12, 26, "96000000"},
+      {"9999 years", fDaten, 9999 * 12, 2500, "119988"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    tPaybackCalc calc;
+    calc.Calculate(c.daten);
+    tTaviPrinting job(c.months, c.daten, calc);
+    const std::vector<tPageText> texts = TextsInBand(PageTexts(Recorded(job, c.page)), table::kBodyTop,
+                                                     Printer().UsableHeight());
+    ASSERT_FALSE(texts.empty());
+    bool found = false;
+    for (const tPageText& t : texts) {
+      SCOPED_TRACE(t.Text.toStdString());
+      EXPECT_FALSE(t.Text.contains(u'*'));
+      // Inside the cell with its indent on the left as on the right.
+      EXPECT_GE(t.Left(), t.Clip.Left);
+      EXPECT_LE(t.Right(), t.Clip.Right);
+      found = found || t.Text == QLatin1String(c.bigFigure);
+    }
+    EXPECT_TRUE(found);
+  }
+  // Figures that fit keep the report font; the wider ones get the largest
+  // that fits.
+  tTaviPrinting job(9999 * 12, fDaten, fCalc);
+  const auto widthAt = [&job](const QString& text, int height) {
+    job.Recorder.StartTestPage();
+    job.Recorder.Font() = tFont{};
+    job.Recorder.Font().Height = height;
+    const int w = job.Recorder.TextWidth(text);
+    job.Recorder.EndTestPage();
+    return w;
+  };
+  int smaller = 0;
+  for (const tPageText& t : TextsInBand(PageTexts(Recorded(job, 2500)), table::kBodyTop, Printer().UsableHeight())) {
+    const int room = t.Clip.Right - t.Clip.Left - table::kIndent;
+    const bool fits = widthAt(t.Text, -35) <= room;
+    EXPECT_EQ(fits, t.FontHeight == -35) << t.Text.toStdString();
+    if (!fits) {
+      ++smaller;
+      EXPECT_LE(widthAt(t.Text, t.FontHeight), room) << t.Text.toStdString();
+      EXPECT_GT(widthAt(t.Text, t.FontHeight - 1), room) << t.Text.toStdString();
+    }
+  }
+  EXPECT_GT(smaller, 0);
 }
 
 TEST_F(Reports, HeadHasItsGroupsColumnsAndLines) {
@@ -542,7 +606,7 @@ TEST_F(Reports, EveryRecordingOfTheGraphMakesThePaybackCurrentAndReadsTheCostAxi
   EXPECT_TRUE(FindText(PageTexts(page), QStringLiteral("3.92")));
 }
 
-TEST_F(Reports, PaybackOfZeroPutsItsMarkOnTheCostAxis) {
+TEST_F(Reports, NoPaybackPutsItsMarkOnTheCostAxisAndReadsKeine) {
   tTaviDaten empty;  // no yearly figures: nothing pays back
   tPaybackCalc calc;
   calc.Calculate(empty);
@@ -568,9 +632,14 @@ TEST_F(Reports, PaybackOfZeroPutsItsMarkOnTheCostAxis) {
     EXPECT_EQ(lines[0].From, QPoint(job.PlotLeft, job.PlotBottom));
     EXPECT_EQ(lines[0].To, QPoint(job.PlotLeft, job.PlotBottom - m.height));
   }
-  int zeros = 0;
-  for (const tPageText& t : PageTexts(page)) zeros += t.Text == QStringLiteral("0.00");
-  EXPECT_EQ(zeros, 3);
+  // No payback reads "keine", never 0.00; the three words stand apart.
+  std::vector<graph::tBox> nones;
+  for (const tPageText& t : PageTexts(page)) {
+    EXPECT_NE(t.Text, QStringLiteral("0.00"));
+    if (t.Text == QStringLiteral("keine")) nones.push_back({t.Left(), t.Top(), t.Right(), t.Top() + t.Height});
+  }
+  ASSERT_EQ(nones.size(), 3u);
+  EXPECT_FALSE(nones[0].Overlaps(nones[1]) || nones[0].Overlaps(nones[2]) || nones[1].Overlaps(nones[2]));
 }
 
 TEST_F(Reports, CurveLeavingThePlotStopsAtItsLastTickInside) {
@@ -622,25 +691,152 @@ TEST_F(Reports, MarkBeyondTheTimeAxisIsDrawnRightOfItWithinTheFrame) {
   for (const tPageLine& l : PageLines(page)) EXPECT_LE(std::max(l.From.x(), l.To.x()), Printer().UsableWidth());
 }
 
-TEST_F(Reports, OnALongTimeAxisNamesAndValuesStayReadable) {
+// Curve names and payback values keep their places where these are free;
+// otherwise they move to the nearest free place: a name along its curve
+// inside the plot, a value below the axis. The labels' rectangles are
+// recorded; they match what was drawn and none overlaps another.
+TEST_F(Reports, LabelsNeverCollide) {
+  tTaviDaten large = fDaten;  // 2000 studies of 8 hours at 60 euros
+  large.AnzZS = 2000;
+  large.DauerZS = 8;
+  large.Stundensatz = 60;
+  tTaviDaten late = fDaten;  // 865 studies of 4.7 hours at 86 euros, little saved: 92 months, 2.7 million euros
+  late.AnzZS = 865;
+  late.DauerZS = 4.7L;
+  late.Stundensatz = 86;
+  late.PotentialVorb = late.PotentialDurchf = late.PotentialAnzZS = 0;
+  late.PotentialAuswert = 1;
+  tTaviDaten lateZS = fDaten;  // 270 euros saved a year: the ZS mark ends 6 % below the proposed axis
+  lateZS.PotentialVorb = lateZS.PotentialDurchf = 0;
+  lateZS.PotentialAuswert = 2;
+  tTaviDaten tenth = fDaten;  // comparison 1 a tenth of a month before comparison 2
+  tenth.ManuelleEingabe = 1;
+  tenth.InvestZSSystem = 5798;
+  const struct {
+    const char* what;
+    tTaviDaten daten;
+    int32_t months, costAxis;  // 0: the proposal
+    std::vector<const char*> values;
+  } cases[] = {
+      {"worked example, 36 months", fDaten, 36, 100000, {"2.92", "3.61", "7.21"}},
+      {"large department", large, 0, 0, {"0.14", "0.18", "2.03"}},
+      {"large department, 24 months", large, 24, 2000000, {"0.14", "0.18", "2.03"}},
+      {"late crossings", late, 0, 0, {}},
+      {"late payback of the time-study system", lateZS, 0, 0, {"243.56"}},
+      {"paybacks 0.1 months apart", tenth, 0, 0, {"3.51", "3.61"}},
+      {"paybacks 0.1 months apart, 60 months", tenth, 60, 250000, {"3.51", "3.61"}},
+      // The manual curve runs along the time axis: its name stands above it.
+      {"nothing at all", tTaviDaten(), 3, 10000, {"keine"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    tPaybackCalc calc;
+    calc.Calculate(c.daten);
+    const tGraphAxes proposal = ProposedGraphAxes(calc);
+    tGraphInputs in;
+    in.costAxis = c.costAxis ? c.costAxis : proposal.MaxCost;
+    tGraphPrinting job(c.months ? c.months : proposal.Months, c.daten, calc, in.CostAxis(), in.MakeCurrent());
+    const tPage& page = Recorded(job, 1);
+    const std::vector<tPageText> texts = PageTexts(page);
+    const int32_t W = Printer().UsableWidth();
+    const int32_t H = Printer().UsableHeight();
+    const graph::tBox plot{job.PlotLeft + graph::kTickLength, job.PlotTop, job.PlotRight, job.PlotBottom};
+    const graph::tBox below{0, job.PlotBottom, W, H};
+    const graph::tBox frame{0, 260, W, H};
+    int names = 0;
+    for (const auto& label : job.Labels) {
+      SCOPED_TRACE(label.Text.toStdString());
+      const graph::tBox& b = label.Box;
+      using tKind = tGraphPrinting::tLabelKind;
+      if (label.Kind == tKind::CurveName) ++names;
+      EXPECT_TRUE(b.Within(label.Kind == tKind::CurveName      ? plot
+                           : label.Kind == tKind::PaybackValue ? below
+                                                               : frame));
+      // Drawn where it is recorded; curve names on a white ground laid
+      // before the curves.
+      const bool drawn = std::any_of(texts.begin(), texts.end(), [&](const tPageText& t) {
+        return t.Text == label.Text && std::abs(t.Left() - b.Left) <= 1 && std::abs(t.Top() - b.Top) <= 1 &&
+               std::abs(t.Right() - b.Right) <= 1;
+      });
+      EXPECT_TRUE(drawn);
+      if (label.Kind == tKind::CurveName) {
+        const auto ground = std::find_if(page.Commands().begin(), page.Commands().end(), [&](const tDrawCmd& cmd) {
+          const auto* r = std::get_if<tRectCmd>(&cmd);
+          return r && r->Brush.Style == tBrushStyle::Solid && r->Brush.Color == Qt::white &&
+                 r->Pen.Style == tPenStyle::Clear && r->Corners == tRect{b.Left, -b.Top, b.Right, -b.Bottom};
+        });
+        const auto firstCurve = std::find_if(page.Commands().begin(), page.Commands().end(), [](const tDrawCmd& cmd) {
+          const auto* l = std::get_if<tLineCmd>(&cmd);
+          return l && l->Pen.Color == kOlive;
+        });
+        EXPECT_LT(ground, firstCurve);
+      }
+      for (const auto& other : job.Labels)
+        EXPECT_TRUE(&other == &label || !b.Overlaps(other.Box)) << other.Text.toStdString();
+    }
+    EXPECT_EQ(names, 3);
+    if (c.daten.AnzZS == 0) {
+      const tPageText* manual = FindText(texts, QStringLiteral("Manuell"));
+      ASSERT_NE(manual, nullptr);
+      EXPECT_EQ(manual->Align, TA_LEFT | TA_BOTTOM);
+    }
+    for (const char* value : c.values) EXPECT_TRUE(FindText(texts, QString::fromLatin1(value))) << value;
+
+    // Every payback mark ends where its curves cross, inside the plot.
+    const extended scale = graph::CostScale({job.ThousandsPerTick, job.TickPixelsY});
+    const tCostSeries series(calc);
+    const struct {
+      extended payback;
+      tSeries k;
+      QColor colour;
+    } marks[] = {{calc.PaybackZS(), tSeries::Manual, kGreen},
+                 {calc.PaybackPL(), tSeries::PlannedTime, kBlue},
+                 {calc.PaybackPLZS(), tSeries::PlannedTime, kPurple}};
+    for (const auto& m : marks) {
+      const std::vector<tPageLine> lines = LinesIn(page, m.colour);
+      ASSERT_EQ(lines.size(), 1u);
+      EXPECT_LE(lines[0].From.x(), job.PlotRight);
+      EXPECT_EQ(lines[0].To.y(), job.PlotBottom - graph::CostHeight(scale, series.ValueAt(m.k, m.payback)));
+      EXPECT_GE(lines[0].To.y(), job.PlotTop);
+    }
+  }
+}
+
+// The least page the printer setup lets through: every report prints on
+// it, and the graph needs every unit of it.
+TEST_F(Reports, LeastPageForReportsIsJustEnough) {
+  const tPageNeeds needs = LeastPageForReports();
+  // Margins from the paper edge that leave width × height of the page.
+  const auto leave = [this](int32_t width, int32_t height) {
+    tExtendedPrinter& p = Printer();
+    p.SetMargins(200, 200, p.OffsetLeft() + p.PrintableWidth() + p.OffsetRight() - 200 - width,
+                 p.OffsetTop() + p.PrintableHeight() + p.OffsetBottom() - 200 - height);
+    ASSERT_EQ(p.UsableWidth(), width);
+    ASSERT_EQ(p.UsableHeight(), height);
+  };
+  leave(needs.Width, needs.Height);
+  tTaviPrinting table(12, fDaten, fCalc);
+  EXPECT_GE(table.RowsPerPage(), 1);
+  EXPECT_EQ(ErrorOf([&] { Recorded(table, 1); }), "(no error)");
+
   tGraphInputs in;
-  in.costAxis = 100000;
-  tGraphPrinting job(36, fDaten, fCalc, in.CostAxis(), in.MakeCurrent());
-  const std::vector<tPageText> texts = PageTexts(Recorded(job, 1));
-  const int th = LineHeight(job);
-  // 2.92 and 3.61 months lie 66 units apart: the second value goes a line down.
-  const tPageText* zs = FindText(texts, QStringLiteral("2.92"));
-  const tPageText* pl = FindText(texts, QStringLiteral("3.61"));
-  const tPageText* plzs = FindText(texts, QStringLiteral("7.21"));
-  ASSERT_TRUE(zs && pl && plzs);
-  EXPECT_EQ(zs->Y, job.PlotBottom + th + 20);
-  EXPECT_EQ(pl->Y, job.PlotBottom + 2 * th + 20);
-  EXPECT_EQ(plzs->Y, job.PlotBottom + th + 20);
-  EXPECT_LE(pl->Y + th, Printer().UsableHeight());  // still inside the frame
-  // Half way to 1.8 months is too close to the axis for the name.
-  const tPageText* name = FindText(texts, QStringLiteral("Zeitstudiensystem"));
-  ASSERT_NE(name, nullptr);
-  EXPECT_EQ(name->X, job.PlotLeft + 20 + Width(job, QStringLiteral("Zeitstudiensystem")));
+  tGraphPrinting graph(10, fDaten, fCalc, in.CostAxis(), in.MakeCurrent());  // landscape now
+  // The plot: seven digits and 2 mm left of it, 5 mm right, 10 mm between.
+  const int32_t plotWidth = Width(graph, QStringLiteral("0000000")) + 170;
+  ASSERT_LE(plotWidth, needs.Width);
+  const struct {
+    int32_t width, height;
+    bool fits;
+  } pages[] = {{needs.Width, needs.Height, true},
+               {needs.Width, needs.Height - 1, false},
+               {1000, needs.Height - 1, false},
+               {plotWidth, 1000, true},
+               {plotWidth - 1, 1000, false}};
+  for (const auto& p : pages) {
+    SCOPED_TRACE(testing::Message() << p.width << " x " << p.height);
+    leave(p.width, p.height);
+    EXPECT_EQ(ErrorOf([&] { Recorded(graph, 1); }) == "(no error)", p.fits);
+  }
 }
 
 TEST_F(Reports, GraphThatCannotBeDividedTellsWhyWhenItIsRecorded) {

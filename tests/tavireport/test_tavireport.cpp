@@ -128,7 +128,7 @@ TEST_F(TaviReport, TableReplacesAnOldFileAndCountsItsPages) {
   const tPdfFacts pdf = InspectPdf(File(QStringLiteral("t.pdf")));
   EXPECT_EQ(pdf.pages, 26);  // 1201 months, 48 rows a page
   EXPECT_TRUE(pdf.pageTexts.value(25).contains(QStringLiteral("Seite 26 / 26")));
-  EXPECT_EQ(LayoutRow(pdf.text, QStringLiteral("1200")).value(2), QStringLiteral("******"));  // 4.5 million
+  EXPECT_EQ(LayoutRow(pdf.text, QStringLiteral("1200")).value(2), QStringLiteral("4500000"));
   // Every page shows the maker's logo, and the file holds it once.
   QString images;
   ASSERT_EQ(tCupsFixture::Run({QStringLiteral("pdfimages"), QStringLiteral("-list"), File(QStringLiteral("t.pdf"))},
@@ -343,6 +343,58 @@ TEST_F(TaviReport, OverviewAsPdfHasItsThreeSheets) {
   EXPECT_EQ(missing.err, QStringLiteral("tavi-report: Fehler bei der Druckaufbereitung. Fehler (-1) beim Laden des "
                                         "Formular \"BLATT2.CFM\".\n"));
   EXPECT_FALSE(fDir.Exists(QStringLiteral("ohne.pdf")));
+}
+
+// Every printout of a large department and of the largest figures the
+// entry fields allow, read back with pdftotext: no asterisks, the figures
+// of the record whole; without a payback "keine", never 0.0.
+TEST_F(TaviReport, LargeFiguresAndNoPaybackOnEveryPrintout) {
+  for (int n = 1; n <= 3; ++n)
+    ASSERT_TRUE(fDir.CopyIn(QFileInfo(QStringLiteral(TAVI_REPORT_PROGRAM)).dir().filePath(QStringLiteral("BLATT%1.CFM").arg(n))));
+  tTaviDaten large = WorkedExample();  // 2000 studies of 8 hours at 60 euros
+  large.AnzZS = 2000;
+  large.DauerZS = 8;
+  large.Stundensatz = 60;
+  tTaviDaten limit = WorkedExample();  // 99 989 000 hours at 21 euros
+  limit.AnzZS = 99999;
+  limit.DauerZS = 999.9L;
+  limit.Stundensatz = 21;
+  tTaviDaten none = WorkedExample();  // nothing saved
+  none.PotentialVorb = none.PotentialDurchf = none.PotentialAuswert = none.PotentialAnzZS = 0;
+  const struct {
+    const char* what;
+    tTaviDaten daten;
+    std::vector<const char*> overview, table, graph;
+    bool keine;
+  } cases[] = {
+      {"large department", large, {"960000", "288000", "912000", "576174", "80000"}, {"1040000", "1920000"},
+       {"0.14", "0.18", "2.03"}, false},
+      // The table holds its figures in single precision: 174980750 is 174980752.
+      {"largest figures", limit, {"99989000", "2099769000", "1049884500", "5039438470", "8332416"},
+       {"174980752", "4199537920"}, {}, false},
+      {"no payback", none, {"keine"}, {"45000"}, {"keine"}, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteData(c.daten);
+    const QStringList args[] = {{QStringLiteral("overview"), QStringLiteral("--pdf=o.pdf")},
+                                {QStringLiteral("table"), QStringLiteral("--years=2"), QStringLiteral("--pdf=t.pdf")},
+                                {QStringLiteral("graph"), QStringLiteral("--pdf=g.pdf")}};
+    const std::vector<const char*>* expected[] = {&c.overview, &c.table, &c.graph};
+    for (int i = 0; i < 3; ++i) {
+      SCOPED_TRACE(args[i].join(u' ').toStdString());
+      const tRun run = Run(args[i]);
+      ASSERT_EQ(run.status, 0) << qPrintable(run.err);
+      const QString text = InspectPdf(File(args[i].last().mid(6))).text;
+      EXPECT_FALSE(text.contains(u'*'));
+      const QStringList words = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+      for (const char* figure : *expected[i]) EXPECT_TRUE(words.contains(QString::fromLatin1(figure))) << figure;
+      if (c.keine) {
+        EXPECT_EQ(words.count(QStringLiteral("keine")), i == 1 ? 0 : 3);  // the table has no paybacks
+        EXPECT_TRUE(i != 2 || !words.contains(QStringLiteral("0.00")));
+      }
+    }
+  }
 }
 
 // ------------------------------------------------------------ the appraisal

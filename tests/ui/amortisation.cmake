@@ -4,7 +4,7 @@
 # in a temporary program directory with the built language file and help.
 include(GoogleTest)
 add_executable(test_amortisation ${CMAKE_CURRENT_LIST_DIR}/test_amortisation.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/test_amortisation_economics.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_amortisation_economics.cpp ${CMAKE_CURRENT_LIST_DIR}/test_amortisation_keys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_amortisation_sensitivity.cpp)
 target_link_libraries(test_amortisation PRIVATE tavi_ui tavi_testcommon GTest::gtest Qt6::Test)
 target_compile_definitions(test_amortisation PRIVATE TAVI_TEST_BIN_DIR="${TAVI_BIN_DIR}")

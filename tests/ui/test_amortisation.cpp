@@ -123,7 +123,8 @@ TEST_F(Amortisation, DefaultRecordOpensWithStandardPrices) {
   for (const char* name : kSelection) EXPECT_TRUE(Ctl<QWidget>(dlg, name)->isEnabled()) << name;
 
   // No yearly figures yet: nothing pays back, comparison 1 loses the total.
-  ExpectTexts(dlg, {{"LblPaybackZS", "0.0"}, {"LblPaybackPL", "0.0"}, {"LblPaybackPLZS", "0.0"},
+  ExpectTexts(dlg, {{"LblPaybackZS", "keine Amortisation"}, {"LblPaybackPL", "keine Amortisation"},
+                    {"LblPaybackPLZS", "keine Amortisation"},
                     {"LblBalanceZS1", "-5480"}, {"LblBalanceZS2", "-5480"}, {"LblBalanceZS3", "-5480"}});
 }
 
@@ -391,7 +392,7 @@ TEST_F(Amortisation, F10OpensTheMenuBar) {
   QTest::keyClick(Field(dlg, "Zusatzkosten_ZS_Feld"), Qt::Key_F10);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !opened.isEmpty(); }));
   EXPECT_EQ(opened, bar->actions().first()->menu()->title());
-  EXPECT_EQ(opened, QStringLiteral("Bearbeiten"));
+  EXPECT_EQ(opened, QStringLiteral("&Bearbeiten"));
 }
 
 TEST_F(Amortisation, TrainingDaysSetTheTrainingCost) {
@@ -480,6 +481,63 @@ TEST_F(Amortisation, FiguresOutsideTheRangesOfTheRecord) {
     EXPECT_EQ(Ctl<QLineEdit>(dlg, "EditTrainingDaysZS")->text(), QStringLiteral("10"));
   }
   EXPECT_EQ(fDaten.SchulungstageZS, 10);
+}
+
+// Large departments and the largest inputs show every figure whole and
+// readable; asterisks only for figures beyond 32 bits; "keine
+// Amortisation" (without "Monate") where nothing pays back, "0.0 Monate"
+// where the system costs nothing.
+TEST_F(Amortisation, ResultsOfLargeInputsAndWithoutPayback) {
+  const struct {
+    const char* what;
+    int32_t studies;
+    long double hours;
+    uint8_t rate, potentials;
+    int32_t investZS;
+    std::vector<std::pair<const char*, const char*>> texts;
+    bool stars;
+  } cases[] = {
+      {"large department", 2000, 8, 60, 1, 4690,
+       {{"LblSavingZS", "480000"}, {"LblPaybackZS", "0.1"}, {"LblPaybackPL", "0.2"},
+        {"LblPaybackPLZS", "2.0"}, {"LblPaybackZSEinheit", "Monate"}},
+       false},
+      {"largest figures", 99999, 999.9L, 21, 1, 4690,
+       {{"LblSavingZS", "1049884500"}, {"LblBalancePL3", "5039438470"}, {"LblBalancePLZS3", "1889790450"},
+        {"LblAnzahlZeitstudien", "326.08"}},
+       false},
+      {"beyond 32 bits", 99999, 999.9L, 255, 1, 4690,
+       {{"LblCostsZS", "5480"}, {"LblSavingZS", "**********"}, {"LblPaybackZSEinheit", "Monate"}}, true},
+      {"nothing saved", 120, 7.5L, 50, 0, 4690,
+       {{"LblPaybackZS", "keine Amortisation"}, {"LblPaybackPL", "keine Amortisation"},
+        {"LblPaybackPLZS", "keine Amortisation"}, {"LblPaybackZSEinheit", ""}, {"LblPaybackPLZSEinheit", ""}},
+       false},
+      {"time-study system free", 120, 7.5L, 50, 1, 0,
+       {{"LblPaybackZS", "0.0"}, {"LblPaybackZSEinheit", "Monate"}},
+       false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    tTaviDaten d;
+    SetWorkedExample(d);
+    d.AnzZS = c.studies;
+    d.DauerZS = c.hours;
+    d.Stundensatz = c.rate;
+    if (!c.potentials) d.PotentialVorb = d.PotentialDurchf = d.PotentialAuswert = d.PotentialAnzZS = 0;
+    d.ManuelleEingabe = c.investZS ? 0 : 1;
+    if (!c.investZS) d.InvestZSSystem = d.SchulungskostenZS = d.ZusatzkostenZS = 0;
+    tDlgAmortisation dlg(d);
+    dlg.show();
+    Ctl<QTabWidget>(dlg, "PageControl")->setCurrentIndex(1);
+    QApplication::processEvents();
+    for (const auto& [name, text] : c.texts) EXPECT_EQ(Text(dlg, name), QString::fromUtf8(text)) << name;
+    bool stars = false;
+    for (QLabel* label : Ctl<QWidget>(dlg, "TSheetResults")->findChildren<QLabel*>()) {
+      stars = stars || label->text().contains(u'*');
+      EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text().trimmed()), label->contentsRect().width())
+          << label->objectName().toStdString();
+    }
+    EXPECT_EQ(stars, c.stars);
+  }
 }
 
 // ------------------------------------------------------------- lifecycle
@@ -578,13 +636,13 @@ TEST_F(Amortisation, MenusToolBarAndPages) {
     return list;
   };
   auto* edit = Ctl<QMenu>(dlg, "MenuEdit");
-  EXPECT_EQ(edit->title(), QStringLiteral("Bearbeiten"));
-  EXPECT_EQ(edit->actions().value(0)->text(), QStringLiteral("Seite"));
+  EXPECT_EQ(edit->title(), QStringLiteral("&Bearbeiten"));
+  EXPECT_EQ(edit->actions().value(0)->text(), QStringLiteral("&Seite"));
   EXPECT_EQ(names(edit->actions().mid(1)),
             QStringList({"-", "ActionPrintTable", "ActionPrintGraphic", "ActionPrintOverview", "ActionPrintSensitivity"}));
   EXPECT_EQ(names(Ctl<QMenu>(dlg, "MenuPage")->actions()),
             QStringList({"ActionSystem", "ActionResults", "ActionEconomics", "ActionSensitivity"}));
-  EXPECT_EQ(Ctl<QMenu>(dlg, "MenuHelp")->title(), QStringLiteral("Hilfe"));
+  EXPECT_EQ(Ctl<QMenu>(dlg, "MenuHelp")->title(), QStringLiteral("&Hilfe"));
   EXPECT_EQ(names(Ctl<QMenu>(dlg, "MenuHelp")->actions()), QStringList({"ActionHelp"}));
   EXPECT_EQ(names(Ctl<QToolBar>(dlg, "ToolBar")->actions()),
             QStringList({"ActionPrintTable", "ActionPrintGraphic", "ActionPrintOverview", "ActionPrintSensitivity", "-",

@@ -21,6 +21,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <tuple>
 
 #include "dlgmain.h"
 #include "dlguserdata.h"
@@ -167,7 +168,7 @@ TEST_F(MainWindowTest, NewRecordShowsZerosAndDefaults) {
   EXPECT_TRUE(driver.Seen().isEmpty());  // no data file: no message
 }
 
-TEST_F(MainWindowTest, MonthlyCostHalvesGoToEvenAndWideFiguresToAsterisks) {
+TEST_F(MainWindowTest, MonthlyCostHalvesGoToEvenAndLargeFiguresInFull) {
   Open();
   // 7127 studies of 1 hour at 6 euro: 42762 a year, 3563.5 a month.
   Enter("AnzZS_Feld", QStringLiteral("7127"));
@@ -176,22 +177,33 @@ TEST_F(MainWindowTest, MonthlyCostHalvesGoToEvenAndWideFiguresToAsterisks) {
   EXPECT_EQ(Label("Label11"), QStringLiteral("42762"));
   EXPECT_EQ(Label("Label56"), QStringLiteral("3564"));
 
-  // 99999 studies of 10 hours at 101 euro: 100998990 euro needs 9 places.
+  // Every figure the entry fields allow is shown whole and readable; only
+  // a figure beyond the 32-bit range is asterisks, monthly ones included.
+  const struct {
+    const char *duration, *rate;
+    std::vector<std::pair<const char*, const char*>> cells;
+  } cases[] = {
+      {"10", "101", {{"Label7", "999990"}, {"Label11", "100998990"}, {"Label52", "83332.5"}, {"Label56", "8416582"}}},
+      {"999.9", "21", {{"Label7", "99989000"}, {"Label11", "2099769000"}, {"Label52", "8332416"},
+                       {"Label56", "174980750"}, {"Label79", "2078771310"}, {"Label81", "173230942"}}},
+      {"999.9", "255", {{"Label7", "99989000"}, {"Label11", "********"}, {"Label56", "********"},
+                        {"Label23", "********"}, {"Label34", "********"}, {"Label79", "********"},
+                        {"Label81", "********"}}},
+  };
   Enter("AnzZS_Feld", QStringLiteral("99999"));
-  Enter("DauerZS_Feld", QStringLiteral("10"));
-  Enter("Stundensatz_Feld", QStringLiteral("101"));
-  EXPECT_EQ(Label("Label7"), QStringLiteral("999990"));
-  EXPECT_EQ(Label("Label11"), QStringLiteral("********"));
-  EXPECT_EQ(Label("Label52"), QStringLiteral("83332.5"));
-  EXPECT_EQ(Label("Label56"), QStringLiteral("8416582"));  // 8416582.5 to even
-
-  // Beyond the 32-bit range every cost cell is asterisks, the monthly ones
-  // included: no plausible figure from an overflow.
-  Enter("DauerZS_Feld", QStringLiteral("999.9"));
-  Enter("Stundensatz_Feld", QStringLiteral("255"));
-  EXPECT_EQ(Label("Label7"), QStringLiteral("******"));
-  for (const char* cost : {"Label11", "Label56", "Label23", "Label34", "Label79", "Label81"})
-    EXPECT_EQ(Label(cost), QStringLiteral("********")) << cost;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.duration) + " h, " + c.rate + " EUR");
+    Enter("DauerZS_Feld", QString::fromLatin1(c.duration));
+    Enter("Stundensatz_Feld", QString::fromLatin1(c.rate));
+    for (const auto& [name, text] : c.cells) EXPECT_EQ(Label(name), QString::fromLatin1(text)) << name;
+    for (const auto& row : kResultLabels)
+      for (const char* name : row) {
+        QLabel* label = Ctl<QLabel>(fWindow.get(), QLatin1String(name));
+        ShowFieldPage(label);
+        QApplication::processEvents();
+        EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(label->text())) << name;
+      }
+  }
 }
 
 TEST_F(MainWindowTest, RejectedEntriesNeverReachTheRecord) {
@@ -288,8 +300,10 @@ TEST_F(MainWindowTest, WrongEntryNamesTheValueTheFiguresUse) {
   EnterExample(QStringLiteral("7.5"));
   Enter("AnteilVorb_Feld", QStringLiteral("101"));
   EXPECT_EQ(Field("AnteilVorb_Feld")->text(), QStringLiteral("101"));
+  // 40 % execution leaves at most 60 % for the preparation.
   EXPECT_EQ(Field("AnteilVorb_Feld")->toolTip(),
-            QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis 100. Die Berechnung verwendet 30."));
+            QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis 60. Die Berechnung verwendet 30. ") +
+                tDlgMain::SharesTooLargeMessage());
   EXPECT_EQ(Label("Label8"), QStringLiteral("270"));  // 30 % of 900 h
   // Leaving another field recomputes: the entry is still in view, still 30 used.
   Enter("Stundensatz_Feld", QStringLiteral("60"));
@@ -314,21 +328,45 @@ TEST_F(MainWindowTest, TabOrderFollowsEachPage) {
   EXPECT_EQ(chain("PotentialAnzZS_Feld"), "PotentialAnzZS_Feld BtnExit qt_tabwidget_tabbar");
 }
 
-TEST_F(MainWindowTest, SharesAboveOneHundredPercentAreFlaggedOnBothFields) {
+// Preparation and execution take together at most 100 %: an entry beyond
+// what the other share leaves is refused like any entry out of range, its
+// tooltip naming the maximum left. A pair beyond (from a data file) shows
+// both fields in the error colours, each with what the other leaves.
+TEST_F(MainWindowTest, ShareBeyondWhatTheOtherLeavesIsRefused) {
+  const struct {
+    int vorb, durchf;  // entered in this order, the first from 0 / 0
+    bool durchfFirst;
+    int used;  // what the second field's value in use is
+    int max;   // what it takes
+  } cases[] = {{60, 70, false, 0, 40}, {60, 70, true, 0, 30}, {60, 40, false, 40, 40}, {1, 100, true, 0, 0}};
   Open();
-  Enter("AnteilVorb_Feld", QStringLiteral("70"));
-  Enter("AnteilDurchf_Feld", QStringLiteral("40"));
-  const QString message = tDlgMain::SharesTooLargeMessage();
-  EXPECT_EQ(message, QStringLiteral("Vorbereitung und Durchführung zusammen dürfen 100 % nicht überschreiten."));
-  for (const char* name : {"AnteilVorb_Feld", "AnteilDurchf_Feld"}) {
-    EXPECT_EQ(Field(name)->toolTip(), message) << name;
-    EXPECT_EQ(Field(name)->palette().color(QPalette::Base), QColor(Qt::red)) << name;
+  tTaviDaten& d = fWindow->Daten();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.vorb * 1000 + c.durchf);
+    Enter("AnteilVorb_Feld", QStringLiteral("0"));
+    Enter("AnteilDurchf_Feld", QStringLiteral("0"));
+    const char* second = c.durchfFirst ? "AnteilVorb_Feld" : "AnteilDurchf_Feld";
+    const int typed = c.durchfFirst ? c.vorb : c.durchf;
+    Enter(c.durchfFirst ? "AnteilDurchf_Feld" : "AnteilVorb_Feld", QString::number(c.durchfFirst ? c.durchf : c.vorb));
+    Enter(second, QString::number(typed));
+    EXPECT_EQ(c.durchfFirst ? d.AnteilVorb : d.AnteilDurchf, c.used);
+    EXPECT_EQ(Field(second)->text(), QString::number(typed));
+    EXPECT_EQ(Field(second)->InError(), c.used != typed);
+    if (c.used != typed) {
+      EXPECT_EQ(Field(second)->toolTip(), QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis %1. Die "
+                                                         "Berechnung verwendet %2. Vorbereitung und Durchführung "
+                                                         "zusammen dürfen 100 % nicht überschreiten.")
+                                              .arg(c.max)
+                                              .arg(c.used));
+    }
   }
-  EXPECT_EQ(Field("AnteilAuswert_Feld")->text(), QStringLiteral("0"));
-  Enter("AnteilDurchf_Feld", QStringLiteral("30"));
-  EXPECT_TRUE(Field("AnteilVorb_Feld")->toolTip().isEmpty());
-  EXPECT_TRUE(Field("AnteilDurchf_Feld")->toolTip().isEmpty());
-  EXPECT_EQ(Field("AnteilAuswert_Feld")->text(), QStringLiteral("0"));  // exactly 100 %
+  d.AnteilVorb = 60;
+  d.AnteilDurchf = 70;
+  fWindow->Anzeigen();
+  for (const auto& [name, max, used] : {std::tuple{"AnteilVorb_Feld", 30, 60}, std::tuple{"AnteilDurchf_Feld", 40, 70}})
+    EXPECT_TRUE(Field(name)->InError() && Field(name)->toolTip().startsWith(
+        QStringLiteral("Ungültiger Wert. Zulässig sind Werte von 0 bis %1. Die Berechnung verwendet %2.").arg(max).arg(used)))
+        << name;
 }
 
 TEST_F(MainWindowTest, LeavingByPageCommandRecomputesAndLabelsFollowOnlyThen) {
@@ -355,8 +393,8 @@ TEST_F(MainWindowTest, PopupMenuSwitchesPageAndFocus) {
   auto* popup = Ctl<QMenu>(fWindow.get(), QStringLiteral("PopupMenu"));
   QStringList texts;
   for (QAction* a : popup->actions()) texts << a->text();
-  EXPECT_EQ(texts, (QStringList{QStringLiteral("Grunddaten"), QStringLiteral("Einsparung Zeitstudien"),
-                                QStringLiteral("Einsparung Planzeiten"), QStringLiteral("Begründung")}));
+  EXPECT_EQ(texts, (QStringList{QStringLiteral("&Grunddaten"), QStringLiteral("Einsparung &Zeitstudien"),
+                                QStringLiteral("Einsparung &Planzeiten"), QStringLiteral("&Begründung")}));
 
   const QPoint at = pages->tabBar()->rect().center();
   QContextMenuEvent event(QContextMenuEvent::Mouse, at, pages->tabBar()->mapToGlobal(at));
@@ -396,23 +434,24 @@ TEST_F(MainWindowTest, StartsOnBaseDataWithJustificationOnExecution) {
 
 TEST_F(MainWindowTest, CommandsMenusAndBars) {
   Open();
-  const std::map<QString, std::pair<QString, QString>> captions = {
-      {"ActionPrinter", {"Druckereinrichtung", "Druckereinrichtung"}},
-      {"ActionExit", {"Beenden", "Beenden"}},
-      {"ActionCalc", {"Amortisationsrechnung", "Amortisationsrechnung"}},
-      {"ActionUserData", {"Firmendaten", "Firmendaten"}},
-      {"ActionHelp", {"Hilfe", "Hilfe"}},
-      {"ActionInfo", {"Info", "Info"}},
-      {"ActionData", {"Grunddaten", "Grunddaten"}},
-      {"ActionZS", {"Einsparung Zeitstudien", "Einsparungspotentiale QUANTORIX +  KARU"}},
-      {"ActionPlanzeiten", {"Einsparung Planzeiten", "Einsparungspotentiale QUANTORIX +  KARU + TOMVIL"}},
-      {"ActionBegruendung", {"Begründung", "Begründung"}},
+  // Caption with its access letter, hint, and the shortcut the menus show.
+  const std::map<QString, std::tuple<QString, QString, QString>> captions = {
+      {"ActionPrinter", {"&Druckereinrichtung", "Druckereinrichtung", "Ctrl+Shift+P"}},
+      {"ActionExit", {"&Beenden", "Beenden", "Ctrl+Q"}},
+      {"ActionCalc", {"&Amortisationsrechnung", "Amortisationsrechnung", "F9"}},
+      {"ActionUserData", {"&Firmendaten", "Firmendaten", "Ctrl+F"}},
+      {"ActionHelp", {"&Hilfe", "Hilfe", ""}},
+      {"ActionInfo", {"&Info", "Info", ""}},
+      {"ActionData", {"&Grunddaten", "Grunddaten", "Ctrl+1"}},
+      {"ActionZS", {"Einsparung &Zeitstudien", "Einsparungspotentiale QUANTORIX +  KARU", "Ctrl+2"}},
+      {"ActionPlanzeiten", {"Einsparung &Planzeiten", "Einsparungspotentiale QUANTORIX +  KARU + TOMVIL", "Ctrl+3"}},
+      {"ActionBegruendung", {"&Begründung", "Begründung", "Ctrl+4"}},
   };
   for (const auto& [name, texts] : captions) {
     auto* action = Ctl<QAction>(fWindow.get(), name);
-    EXPECT_EQ(action->text(), texts.first) << name.toStdString();
-    EXPECT_EQ(action->toolTip(), texts.second) << name.toStdString();
-    EXPECT_TRUE(action->shortcut().isEmpty()) << name.toStdString();
+    EXPECT_EQ(action->text(), std::get<0>(texts)) << name.toStdString();
+    EXPECT_EQ(action->toolTip(), std::get<1>(texts)) << name.toStdString();
+    EXPECT_EQ(action->shortcut().toString(), std::get<2>(texts)) << name.toStdString();
   }
   for (const char* withImage : {"ActionPrinter", "ActionCalc", "ActionUserData", "ActionHelp", "ActionInfo"})
     EXPECT_FALSE(Ctl<QAction>(fWindow.get(), QLatin1String(withImage))->icon().isNull()) << withImage;
@@ -436,7 +475,7 @@ TEST_F(MainWindowTest, CommandsMenusAndBars) {
   auto* bar = Ctl<TMenuBar>(fWindow.get(), QStringLiteral("MenuBar"));
   QStringList top;
   for (QToolButton* b : bar->Buttons()) top << b->text();
-  EXPECT_EQ(top, (QStringList{QStringLiteral("Datei"), QStringLiteral("Bearbeiten"), QStringLiteral("Hilfe")}));
+  EXPECT_EQ(top, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"), QStringLiteral("&Hilfe")}));
   const auto names = [](const QMenu* menu) {
     QStringList list;
     for (QAction* a : menu->actions())
@@ -444,7 +483,7 @@ TEST_F(MainWindowTest, CommandsMenusAndBars) {
     return list;
   };
   EXPECT_EQ(names(bar->Buttons()[0]->menu()), (QStringList{"ActionPrinter", "-", "ActionExit"}));
-  EXPECT_EQ(names(bar->Buttons()[1]->menu()), (QStringList{"Seite", "-", "ActionUserData", "ActionCalc"}));
+  EXPECT_EQ(names(bar->Buttons()[1]->menu()), (QStringList{"&Seite", "-", "ActionUserData", "ActionCalc"}));
   EXPECT_EQ(names(bar->Buttons()[2]->menu()), (QStringList{"ActionHelp", "-", "ActionInfo"}));
   EXPECT_EQ(names(Ctl<QMenu>(fWindow.get(), QStringLiteral("MenuSeite"))),
             (QStringList{"ActionData", "ActionZS", "ActionPlanzeiten", "ActionBegruendung"}));

@@ -25,9 +25,9 @@ TEST(GraphFields, LimitsAreTakenAndWhatLiesBeyondIsRejected) {
   tDlgGraph dlg(d, calc, {});
   const struct {
     const char* name;
-    int min;
-    int max;
-  } fields[] = {{"NFieldX", 1, 999}, {"NFieldY", 1, 1000000}};
+    int64_t min;
+    int64_t max;
+  } fields[] = {{"NFieldX", 1, 9999999}, {"NFieldY", 1, 2147483647}};
   for (const auto& f : fields) {
     SCOPED_TRACE(f.name);
     tNumField* field = Ctl<tNumField>(&dlg, QLatin1String(f.name));
@@ -40,7 +40,7 @@ TEST(GraphFields, LimitsAreTakenAndWhatLiesBeyondIsRejected) {
       QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
       QApplication::sendEvent(field, &out);
     };
-    for (const int limit : {f.min, f.max}) {
+    for (const int64_t limit : {f.min, f.max}) {
       type(QString::number(limit));
       EXPECT_EQ(field->IntValue(), limit);
       EXPECT_FALSE(field->InError());

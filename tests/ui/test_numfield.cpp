@@ -3,6 +3,7 @@
 // behaviour.
 #include <QApplication>
 #include <QBoxLayout>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QToolTip>
 #include <QtTest/QTest>
@@ -234,6 +235,48 @@ TEST_F(NumFieldTest, FocusSelectsAllAndLeavingAlwaysReports) {
   first->setFocus();
   second->setFocus();  // unchanged: still reported
   EXPECT_EQ(exited.count(), 2);
+}
+
+}  // namespace
+
+namespace {
+
+// A refused key beeps and names, beside the field, what the field takes -
+// every time, also right after another or after a key that was taken,
+// which takes the note away.
+TEST_F(NumFieldTest, EveryRefusedKeyShowsWhatTheFieldTakes) {
+  const struct {
+    const char* mask;
+    int max;  // 0: no range of its own
+    const char* keys;
+    const char* kept;
+    const char* allowed;
+  } cases[] = {
+      {"#####", 99999, "1234567", "12345", "Zulässig sind ganze Zahlen von 0 bis 99999."},
+      {"#####", 99999, "-1-", "1", "Zulässig sind ganze Zahlen von 0 bis 99999."},
+      {"#####", 10000, "-5", "5", "Zulässig sind ganze Zahlen von 0 bis 10000."},
+      {"###.#", 0, "12.34", "12.3", "Zulässig sind Zahlen von 0.0 bis 999.9 mit höchstens einer Nachkommastelle."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.keys);
+    QWidget window;
+    auto* field = new tNumField(&window);
+    (new QVBoxLayout(&window))->addWidget(field);
+    Setup(*field, c.mask, QByteArray(c.mask).contains('.'));
+    if (c.max > 0) field->SetRange(0, c.max);
+    ASSERT_TRUE(ShowActive(&window));
+    field->selectAll();
+    QSignalSpy beeps(field, &QLineEdit::inputRejected);
+    for (const QChar key : QString::fromLatin1(c.keys)) {
+      const qsizetype before = beeps.count();
+      QTest::keyClicks(field, QString(key));
+      QLabel* note = field->findChild<QLabel*>(QStringLiteral("FieldHint"));
+      const bool shown = note && note->isVisible();
+      EXPECT_EQ(shown, beeps.count() > before) << QString(key).toStdString();
+      EXPECT_TRUE(!shown || note->text() == QString::fromUtf8(c.allowed));
+    }
+    EXPECT_EQ(field->text(), QLatin1String(c.kept));
+  }
 }
 
 }  // namespace

@@ -89,18 +89,18 @@ TEST(GraphDialog, FormFieldsAndButtons) {
     EXPECT_EQ(x->IntValue(), 10);
     EXPECT_EQ(y->IntValue(), 40500);
     EXPECT_EQ(x->text(), QStringLiteral("10"));
-    EXPECT_EQ(x->Mask(), QStringLiteral("###"));
-    EXPECT_EQ(y->Mask(), QStringLiteral("#######"));
+    EXPECT_EQ(x->Mask(), QStringLiteral("#######"));
+    EXPECT_EQ(y->Mask(), QStringLiteral("##########"));
     EXPECT_FALSE(x->InError());
     EXPECT_FALSE(y->InError());
 
-    // The ranges: 1 to 999 months, 1 to 1000000 euros.
+    // The ranges: 1 to 9999999 months, 1 to 2147483647 euros.
     const struct {
       tNumField* field;
       const char* typed;
       bool error;
-    } typing[] = {{x, "0", true},   {x, "999", false},       {x, "1", false},
-                  {y, "0", true},   {y, "1000000", false},   {y, "1000001", true}, {y, "1", false}};
+    } typing[] = {{x, "0", true},   {x, "9999999", false},    {x, "1", false},
+                  {y, "0", true},   {y, "2147483647", false}, {y, "2147483648", true}, {y, "1", false}};
     for (const auto& t : typing) {
       Type(t.field, QString::fromLatin1(t.typed));
       EXPECT_EQ(t.field->InError(), t.error) << t.field->objectName().toStdString() << " " << t.typed;
@@ -122,6 +122,14 @@ TEST(GraphDialog, ProposalsComeFromTheLatestPaybackAndStayInRange) {
   late.AnteilVorb = 30;
   late.AnteilDurchf = 40;
   late.Stundensatz = 10;
+  tTaviDaten large;  // 865 studies of 4.7 hours at 86 euros, little saved: 2.7 million euros in 92 months
+  large.AnzZS = 865;
+  large.DauerZS = 4.7L;
+  large.AnteilVorb = 30;
+  large.AnteilDurchf = 40;
+  large.Stundensatz = 86;
+  large.PotentialVorb = large.PotentialDurchf = large.PotentialAnzZS = 0;
+  large.PotentialAuswert = 1;
   const struct {
     const char* what;
     tTaviDaten daten;
@@ -130,7 +138,9 @@ TEST(GraphDialog, ProposalsComeFromTheLatestPaybackAndStayInRange) {
       {"worked example", worked, 10, 40500},
       // 3 months of 3750: 11250, rounded up to 11500, plus 2000.
       {"all paybacks 0", noSaving, 3, 13500},
-      {"payback beyond 996 months", late, 999, -1},
+      // 1318.2 months of 8.33 euros: 10985, up to 11000, plus 2000.
+      {"payback beyond 996 months", late, 1318, 13000},
+      {"large department", large, 92, 2679500},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -147,9 +157,11 @@ TEST(GraphDialog, ProposalsComeFromTheLatestPaybackAndStayInRange) {
       EXPECT_EQ(calc.PaybackPL(), 0);
       EXPECT_EQ(calc.PaybackPLZS(), 0);
     }
-    if (c.months == 999) {
-      EXPECT_GT(calc.PaybackZS(), 996);
-    }
+    // The fields hold the proposal whole.
+    const tGraphProposal proposal = ProposeGraphAxes(calc);
+    EXPECT_EQ(dlg.FieldX()->IntValue(), proposal.NFieldX);
+    EXPECT_EQ(dlg.FieldY()->IntValue(), proposal.NFieldY);
+    EXPECT_FALSE(dlg.FieldY()->InError());
   }
 }
 
@@ -162,10 +174,10 @@ TEST(GraphDialog, ValuesTheGraphCannotUseAreRefusedAndTheDialogStays) {
     const char* typed;
     const char* message;
   } cases[] = {
-      {"NFieldX", "0", "Die Laufzeit muss zwischen 1 und 999 Monaten liegen."},
-      {"NFieldX", "", "Die Laufzeit muss zwischen 1 und 999 Monaten liegen."},
-      {"NFieldY", "999", "Die maximalen Ausgaben müssen zwischen 1000 und 1000000 EUR liegen."},
-      {"NFieldY", "1000001", "Die maximalen Ausgaben müssen zwischen 1000 und 1000000 EUR liegen."},
+      {"NFieldX", "0", "Die Laufzeit muss zwischen 1 und 9999999 Monaten liegen."},
+      {"NFieldX", "", "Die Laufzeit muss zwischen 1 und 9999999 Monaten liegen."},
+      {"NFieldY", "999", "Die maximalen Ausgaben müssen zwischen 1000 und 2147483647 EUR liegen."},
+      {"NFieldY", "2147483648", "Die maximalen Ausgaben müssen zwischen 1000 und 2147483647 EUR liegen."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.field) + " " + c.typed);
