@@ -221,7 +221,9 @@ QWidget* tDlgAmortisation::BuildResultsPage() {
         rows[i].value->setParent(box);
         grid->addWidget(Caption(rows[i].caption, box), i, column);
         grid->addWidget(rows[i].value, i, column + 1);
-        grid->addWidget(UnitLabel(rows[i].unit, box), i, column + 2);
+        QLabel* unit = UnitLabel(rows[i].unit, box);
+        unit->setObjectName(rows[i].value->objectName() + QStringLiteral("Einheit"));
+        grid->addWidget(unit, i, column + 2);
       }
     };
     place(left, 0);
@@ -277,7 +279,7 @@ QWidget* tDlgAmortisation::BuildResultsPage() {
   fCostCurves = std::make_unique<tCostCurvePicture>();
   fCostCurveView = new tPictureView(fCostCurves.get(), kCostCurveUnitsPerPixel, page);
   fCostCurveView->setObjectName(QStringLiteral("CostCurves"));
-  fCostCurveView->setMinimumHeight(120);
+  fCostCurveView->setMinimumHeight(80);  // on a small screen the figures come first
 
   auto* layout = new QVBoxLayout(page);
   layout->setContentsMargins(8, 8, 8, 8);

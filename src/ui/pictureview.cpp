@@ -1,6 +1,7 @@
 #include "pictureview.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -17,8 +18,26 @@ void tPictureView::Refresh() {
   update();
 }
 
-int32_t tPictureView::SheetWidth() const { return static_cast<int32_t>(std::lround(width() * fUnitsPerPixel)); }
-int32_t tPictureView::SheetHeight() const { return static_cast<int32_t>(std::lround(height() * fUnitsPerPixel)); }
+void tPictureView::SetNeededHeight(int32_t height, double minimumPart) {
+  fNeededHeight = std::max<int32_t>(0, height);
+  setMinimumHeight(static_cast<int>(std::ceil(fNeededHeight / fUnitsPerPixel * minimumPart)));
+  setSizePolicy(QSizePolicy::Preferred, fNeededHeight > 0 ? QSizePolicy::Maximum : QSizePolicy::Preferred);
+  updateGeometry();
+  Refresh();
+}
+
+QSize tPictureView::sizeHint() const {
+  if (fNeededHeight <= 0) return QWidget::sizeHint();
+  return {minimumWidth(), static_cast<int>(std::ceil(fNeededHeight / fUnitsPerPixel))};
+}
+
+double tPictureView::UnitsPerPixel() const {
+  if (fNeededHeight <= 0 || height() <= 0) return fUnitsPerPixel;
+  return std::max(fUnitsPerPixel, static_cast<double>(fNeededHeight) / height());
+}
+
+int32_t tPictureView::SheetWidth() const { return static_cast<int32_t>(std::lround(width() * UnitsPerPixel())); }
+int32_t tPictureView::SheetHeight() const { return static_cast<int32_t>(std::lround(height() * UnitsPerPixel())); }
 
 void tPictureView::resizeEvent(QResizeEvent* event) {
   fDirty = true;

@@ -1,13 +1,16 @@
 // Shows a picture of the report code (picture.h) in a window: records it
 // for the widget's size whenever the size or the content has changed, and
 // plays it back on every paint, sharp at any scale factor. A picture that
-// cannot be recorded shows the reason (German) in its place.
+// cannot be recorded shows the reason (German) in its place. A picture of a
+// fixed height (SetNeededHeight) is shown whole: where the view is lower than
+// it prefers, the picture is drawn smaller.
 //
 // Ownership: the picture belongs to the caller and must outlive the view.
 #pragma once
 
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 
 class tPicture;
 
@@ -18,12 +21,19 @@ class tPictureView : public QWidget {
 
   // The picture's content changed: recorded again at the next paint.
   void Refresh();
+  // The picture needs a sheet of `height` page units (0 for none): the view
+  // prefers the height this takes at unitsPerPixel, may shrink to
+  // `minimumPart` of it and then draws the picture smaller.
+  void SetNeededHeight(int32_t height, double minimumPart);
+  QSize sizeHint() const override;
   // Why the last recording failed; empty when it worked.
   const QString& Problem() const { return fProblem; }
   // The sheet of the widget's size, in page units.
   int32_t SheetWidth() const;
   int32_t SheetHeight() const;
-  double UnitsPerPixel() const { return fUnitsPerPixel; }
+  // Page units a pixel stands for now: more where the view is lower than
+  // the needed height.
+  double UnitsPerPixel() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -32,6 +42,7 @@ class tPictureView : public QWidget {
  private:
   tPicture* fPicture;
   double fUnitsPerPixel;
+  int32_t fNeededHeight = 0;
   bool fDirty = true;
   QString fProblem;
 };

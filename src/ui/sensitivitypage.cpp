@@ -6,7 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-#include <cmath>
+#include <algorithm>
 
 #include "amortparts.h"
 #include "economicstext.h"
@@ -50,6 +50,9 @@ tSensitivityPage::tSensitivityPage(QWidget* parent) : QWidget(parent) {
                           tSensitivityInputs::kMaxPercent, this);
   fComparison = new QComboBox(this);
   fComparison->setObjectName(QStringLiteral("Vergleich_Auswahl"));
+  // As wide as the row leaves it; on a small screen the names end in "…".
+  fComparison->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  fComparison->setMinimumContentsLength(16);
   for (int c = 0; c < kComparisons; ++c)
     fComparison->addItem(QStringLiteral("%1  %2").arg(c + 1).arg(Q(ComparisonCaption(static_cast<tComparison>(c)))));
   auto* inputs = new QHBoxLayout;
@@ -74,7 +77,8 @@ tSensitivityPage::tSensitivityPage(QWidget* parent) : QWidget(parent) {
   fTornado.SetData(tornado::ChartData(fShown, tComparison::ZSManual, false, true));
   fTornadoView = new tPictureView(&fTornado, kUnitsPerPixel, this);
   fTornadoView->setObjectName(QStringLiteral("TornadoChart"));
-  fTornadoView->setFixedHeight(static_cast<int>(std::ceil(fTornado.Height() / kUnitsPerPixel)));
+  // On a small screen the chart is drawn smaller rather than cut.
+  fTornadoView->SetNeededHeight(fTornado.Height(), 0.45);
 
   // The break-even values, a column per comparison.
   QGroupBox* breakEven = Group(QStringLiteral("GBoxBreakEven"), QStringLiteral(" Grenzwerte "), this);
