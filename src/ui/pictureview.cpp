@@ -32,8 +32,8 @@ QSize tPictureView::sizeHint() const {
 }
 
 double tPictureView::UnitsPerPixel() const {
-  if (fNeededHeight <= 0 || height() <= 0) return fUnitsPerPixel;
-  return std::max(fUnitsPerPixel, static_cast<double>(fNeededHeight) / height());
+  if (fNeededHeight <= 0 || height() <= 0) return fUnitsPerPixel * fShrink;
+  return std::max(fUnitsPerPixel, static_cast<double>(fNeededHeight) / height()) * fShrink;
 }
 
 int32_t tPictureView::SheetWidth() const { return static_cast<int32_t>(std::lround(width() * UnitsPerPixel())); }
@@ -49,11 +49,18 @@ void tPictureView::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), Qt::white);
   if (fDirty && fPicture && width() > 0 && height() > 0) {
     fDirty = false;
-    try {
-      fPicture->Record(SheetWidth(), SheetHeight());
-      fProblem.clear();
-    } catch (const std::exception& e) {
-      fProblem = ExceptionMessage(e);
+    // A sheet too small for the picture is tried larger (the picture then
+    // drawn smaller) a few times before its reason is shown.
+    fShrink = 1;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+      try {
+        fPicture->Record(SheetWidth(), SheetHeight());
+        fProblem.clear();
+        break;
+      } catch (const std::exception& e) {
+        fProblem = ExceptionMessage(e);
+        fShrink *= kShrinkStep;
+      }
     }
   }
   if (fProblem.isEmpty() && fPicture) {

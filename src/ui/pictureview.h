@@ -3,7 +3,8 @@
 // plays it back on every paint, sharp at any scale factor. A picture that
 // cannot be recorded shows the reason (German) in its place. A picture of a
 // fixed height (SetNeededHeight) is shown whole: where the view is lower than
-// it prefers, the picture is drawn smaller.
+// it prefers, the picture is drawn smaller. A picture that does not fit
+// the view's sheet is drawn smaller too, up to half its size.
 //
 // Ownership: the picture belongs to the caller and must outlive the view.
 #pragma once
@@ -42,7 +43,10 @@ class tPictureView : public QWidget {
  private:
   tPicture* fPicture;
   double fUnitsPerPixel;
+  static constexpr int kAttempts = 4;
+  static constexpr double kShrinkStep = 1.26;  // 1.26³ ≈ 2: the last attempt at half the size
   int32_t fNeededHeight = 0;
+  double fShrink = 1;
   bool fDirty = true;
   QString fProblem;
 };

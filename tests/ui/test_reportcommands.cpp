@@ -425,6 +425,12 @@ TEST_F(ReportCommands, SensitivityCommandPreviewsItsPage) {
   EXPECT_FALSE(const_cast<tPictureView*>(dlg.CostCurveView())->grab().isNull());
   EXPECT_TRUE(dlg.CostCurveView()->Problem().isEmpty()) << dlg.CostCurveView()->Problem().toStdString();
   EXPECT_GE(dlg.CostCurveView()->height(), 200);
+  // As low and narrow as at scale factor 2: the graph is still drawn.
+  auto* view = const_cast<tPictureView*>(dlg.CostCurveView());
+  view->setMinimumHeight(0);
+  view->resize(580, 150);
+  EXPECT_FALSE(view->grab().isNull());
+  EXPECT_TRUE(view->Problem().isEmpty()) << view->Problem().toStdString();
 }
 
 TEST_F(ReportCommands, OverviewCommandPreviewsTheThreeSheetsOfTheProgramsDirectory) {
