@@ -31,6 +31,11 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("TAVI"));
 
   auto* window = new tDlgMain;
+  if (window->OpenDeclined()) {  // another program has the data file; the user chose not to open it
+    SetTerminating(true);
+    delete window;
+    return 0;
+  }
   // Termination signals and the end of the desktop session close the
   // window the normal way, so that the data file is still written.
   const QPointer<tDlgMain> main(window);

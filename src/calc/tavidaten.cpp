@@ -1,7 +1,8 @@
 #include "tavidaten.h"
 
+#include <cerrno>
+
 #include "codepage.h"
-#include "safefile.h"
 
 const char* const tTaviDaten::kDefaultTexts[5] = {
     "Aufgrund der vorgenommenen Berechnungen ergeben sich Einsparungen sowohl durch das Zeitstudiensystem alleine, als auch durch den zusätzlichen Einsatz des Planzeitsystems. Da die Amortisationszeiten in allen Fällen unterhalb der vorgegebenen Grenze liegen, empfehle ich das Gesamtsystem bestehend aus dem Zeitstudiengerät (QUANTORIX oder BELTORIX) und den Programmen KARU und TOMVIL (Vollversionen) zu beschaffen.",
@@ -128,19 +129,26 @@ void tTaviDaten::StoreDataFile(tObjStream& stream) const {
   if (!extension.empty()) stream.Write(extension.data(), static_cast<int32_t>(extension.size()));
 }
 
-bool tTaviDaten::SaveToFile(const std::string& fileName) const {
+bool tTaviDaten::SaveToFile(const std::string& fileName, const safefile::tReplaceOptions& options,
+                            safefile::tReplaceResult* result) const {
   // The record is put together in memory first and then replaces the old
   // file in one step (see safefile.h): a failed or interrupted save never
   // leaves a truncated data file behind, and a data file this user may not
   // write stays exactly as it is.
   tObjMemoryStream stream;
+  bool stored = true;
   try {
     StoreDataFile(stream);
   } catch (const std::exception&) {
+    stored = false;
+  }
+  if (!stored || stream.GetStatus() != stOk) {
+    if (result) *result = {safefile::tReplaceError::Write, ENOMEM, fileName, {}};
     return false;
   }
-  if (stream.GetStatus() != stOk) return false;
-  return static_cast<bool>(safefile::ReplaceFileContents(fileName, stream.Bytes()));
+  const safefile::tReplaceResult replaced = safefile::ReplaceFileContents(fileName, stream.Bytes(), options);
+  if (result) *result = replaced;
+  return static_cast<bool>(replaced);
 }
 
 // ------------------------------------------------------------ computations

@@ -22,6 +22,7 @@
 #include "dataextension.h"
 #include "economicsinputs.h"
 #include "extmath.h"
+#include "safefile.h"
 #include "sensitivityinputs.h"
 #include "streamable.h"
 #include "textlist.h"
@@ -52,8 +53,11 @@ class tTaviDaten : public tStreamable {
   // Writes the data file by replacing it (safefile.h): through symbolic
   // links to the file they end at, only when this user may write the
   // existing file, keeping its permission bits. On any failure the old file
-  // stays untouched, no temporary file is left and the answer is false.
-  bool SaveToFile(const std::string& fileName) const;
+  // stays untouched, no temporary file is left and the answer is false
+  // (with the reason in `result` when given). `options` as for
+  // safefile::ReplaceFileContents.
+  bool SaveToFile(const std::string& fileName, const safefile::tReplaceOptions& options = {},
+                  safefile::tReplaceResult* result = nullptr) const;
 
   // The data file on a stream: the record, then the extension block. Load
   // answers false when the record cannot be read or what follows it is

@@ -86,7 +86,9 @@ QString Reason(const safefile::tReplaceResult& r) {
       return QStringLiteral(" (keine Hilfsdatei im Ordner möglich)");
     case tReplaceError::Write:
       return noSpace ? QStringLiteral(" (kein Platz auf dem Datenträger)") : QStringLiteral(" (Schreibfehler)");
-    case tReplaceError::Replace: return QStringLiteral(" (die Datei kann nicht ersetzt werden)");
+    case tReplaceError::Replace:
+    case tReplaceError::Kept: return QStringLiteral(" (die Datei kann nicht ersetzt werden)");
+    case tReplaceError::Protected: return QStringLiteral(" (eine Datei des Programms)");
   }
   return QString();
 }
@@ -202,6 +204,17 @@ struct TMORLAKIniFile::tDocument {
     return found;
   }
 
+  // Index of the key's line in the first section of that name only, or -1:
+  // writes edit the first section and leave later ones of the same name
+  // (another program's, or the user's) as they are.
+  ptrdiff_t FindKeyInFirst(const QString& section, const QString& key) const {
+    const ptrdiff_t header = FindHeader(section);
+    if (header < 0) return -1;
+    for (size_t i = static_cast<size_t>(header) + 1; i < lines.size() && lines[i].kind != Header; ++i)
+      if (lines[i].kind == Key && Same(lines[i].name, key)) return static_cast<ptrdiff_t>(i);
+    return -1;
+  }
+
   ptrdiff_t FindHeader(const QString& section) const {
     for (size_t i = 0; i < lines.size(); ++i)
       if (lines[i].kind == Header && Same(lines[i].name, section)) return static_cast<ptrdiff_t>(i);
@@ -217,7 +230,7 @@ struct TMORLAKIniFile::tDocument {
   void Write(const QString& section, const QString& key, const std::string& keyBytes, const QString& value,
              const std::string& valueBytes) {
     modified = true;
-    const ptrdiff_t existing = FindKey(section, key);
+    const ptrdiff_t existing = FindKeyInFirst(section, key);
     if (existing >= 0) {
       tLine& line = lines[static_cast<size_t>(existing)];
       if (Value(line) == value) return;
@@ -258,10 +271,12 @@ struct TMORLAKIniFile::tDocument {
   void Erase(const QString& section) {
     modified = true;
     std::vector<tLine> kept;
-    bool inside = false, slotPlaced = false;
+    bool inside = false, slotPlaced = false, seen = false;
     for (tLine& line : lines) {
       if (line.kind == Header) {
-        inside = Same(line.name, section);
+        // Only the first section of the name: later ones stay as they are.
+        inside = !seen && Same(line.name, section);
+        seen |= inside;
         slotPlaced = false;
         if (inside) line.erased = true;
       } else if (inside && line.kind == Key) {

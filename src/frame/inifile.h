@@ -14,12 +14,14 @@
 //    afterwards stand where its first key stood, so a section that is
 //    erased and written again keeps its place. A section left without keys
 //    loses its header too; comments and blank lines inside it stay.
+//  - Writing and erasing change the first section of a name only; a later
+//    section of the same name stays as it is.
 //  - New lines end like the file's first line (CR LF for a new file).
 //
 // Reading takes values as they stand: surrounding blanks and one pair of
 // enclosing quotes are removed, nothing else (backslashes stay). Lines
 // starting with ";" or "#" are comments. Of two entries with the same key
-// the first counts; sections of the same name count as one.
+// the first counts; for reading, sections of the same name count as one.
 //
 // Encoding: the reference platform's files are Windows-1252. A file whose
 // bytes are all valid UTF-8 (pure ASCII included, and a new file) is read

@@ -1,6 +1,7 @@
 #include "printer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
@@ -12,6 +13,7 @@
 #include <cmath>
 
 #include "edevexception.h"
+#include "pdfoutput.h"
 #include "pdfname.h"
 
 namespace {
@@ -369,14 +371,19 @@ bool tExtendedPrinter::BeginDoc() {
       if (file.isEmpty()) return false;
       fLastPdfFolder = QFileInfo(file).absolutePath();
     }
+    const std::string encoded = fFixedEncodedName.empty() || file != fFixedFileName
+                                    ? QFile::encodeName(file).toStdString()
+                                    : fFixedEncodedName;
+    fPdfOutput = std::make_unique<tPdfOutput>(encoded, file, fProtectedFiles);
     fPrinter->setOutputFormat(QPrinter::PdfFormat);
-    fPrinter->setOutputFileName(file);
+    fPrinter->setOutputFileName(fPdfOutput->WriterFileName());
   }
   fPrinter->setDocName(fTitle);
   fPrinter->setCopyCount(1);
   ClearQtMargins();
   auto painter = std::make_unique<QPainter>();
   if (!painter->begin(fPrinter.get())) {
+    fPdfOutput.reset();
     if (fPdf)
       throw EDevException(QStringLiteral("Die PDF-Datei \"%1\" kann nicht angelegt werden.").arg(QDir::toNativeSeparators(file)),
                           location);
@@ -393,7 +400,7 @@ void tExtendedPrinter::NewPage() {
   if (!Printing())
     throw EDevException(QStringLiteral("Es wird kein Dokument gedruckt."), QStringLiteral("tExtendedPrinter.NewPage"));
   if (!fPrinter->newPage())
-    throw EDevException(QStringLiteral("Es kann keine neue Seite begonnen werden."),
+    throw EDevException(fPdfOutput ? fPdfOutput->NewPageFailure() : QStringLiteral("Es kann keine neue Seite begonnen werden."),
                         QStringLiteral("tExtendedPrinter.NewPage"));
   fPainter->resetTransform();
   fCurrentMapMode = 1;
@@ -406,6 +413,10 @@ void tExtendedPrinter::EndDoc() {
   const bool ok = fPainter->end();
   fPainter.reset();
   fCurrentMapMode = 1;
+  if (std::unique_ptr<tPdfOutput> output = std::move(fPdfOutput)) {
+    output->Finish(ok);
+    return;
+  }
   if (!ok)
     throw EDevException(fPdf ? QStringLiteral("Die PDF-Datei \"%1\" kann nicht geschrieben werden.")
                                    .arg(QDir::toNativeSeparators(fLastOutputFile))
@@ -427,5 +438,6 @@ void tExtendedPrinter::AbortDoc() {
   fPainter->end();
   if (refuseJob) engine->setProperty(kCupsOptions, options.toStringList());
   fPainter.reset();
+  fPdfOutput.reset();  // the chosen file stays as it was
   fCurrentMapMode = 1;
 }

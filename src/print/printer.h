@@ -31,11 +31,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QPainter;
 class QPrinter;
 class QPageSize;
 class QWidget;
+class tPdfOutput;
 
 class tExtendedPrinter {
  public:
@@ -78,8 +81,21 @@ class tExtendedPrinter {
 
   // The PDF file the next documents on "PDF-Datei" are written to. Empty
   // (the default): BeginDoc asks the user for the file name.
-  void SetOutputFileName(const QString& fileName) { fFixedFileName = fileName; }
+  void SetOutputFileName(const QString& fileName) {
+    fFixedFileName = fileName;
+    fFixedEncodedName.clear();
+  }
+  // The same with the name as the file system spells it (any bytes);
+  // shownName is what messages show.
+  void SetOutputFile(const std::string& encodedName, const QString& shownName) {
+    fFixedFileName = shownName;
+    fFixedEncodedName = encodedName;
+  }
   const QString& OutputFileName() const { return fFixedFileName; }
+  // Files a PDF document must never replace (pdfoutput.h), in the file
+  // system's encoding.
+  void SetProtectedFiles(std::vector<std::string> files) { fProtectedFiles = std::move(files); }
+  const std::vector<std::string>& ProtectedFiles() const { return fProtectedFiles; }
   // The name the next document on "PDF-Datei" is offered under (report
   // and company, see pdfname.h); empty takes the title. It is offered in
   // the folder the user chose last in this run, at first the documents
@@ -167,7 +183,9 @@ class tExtendedPrinter {
   // Starts a document and puts the canvas into PrintMapMode. False when the
   // user cancelled the choice of the PDF file: nothing is printed then and
   // Canvas() stays nullptr. Raises EDevException when the printer or file
-  // cannot be opened or a document is already being printed.
+  // cannot be opened or a document is already being printed. A PDF file is
+  // written as pdfoutput.h describes: it replaces the chosen file at EndDoc
+  // only when whole; NewPage and EndDoc raise with the reason otherwise.
   [[nodiscard]] bool BeginDoc();
   // Starts the next sheet and puts the canvas into PrintMapMode again.
   void NewPage();
@@ -226,6 +244,9 @@ class tExtendedPrinter {
   bool fPdf = false;
   QString fCupsName;
   QString fFixedFileName;
+  std::string fFixedEncodedName;
+  std::vector<std::string> fProtectedFiles;
+  std::unique_ptr<tPdfOutput> fPdfOutput;  // while a PDF document is printed
   QString fDocumentName;
   QString fLastPdfFolder;
   QString fLastOutputFile;

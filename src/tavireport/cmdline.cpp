@@ -1,6 +1,7 @@
 #include "cmdline.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <set>
 
 #include "economicsinputs.h"
@@ -21,13 +22,24 @@ tReportCommand Usage(const QString& message) {
   return command;
 }
 
+// A number as a script writes it: digits with an optional sign, nothing
+// around them (" 5" is a typing error, not five).
+bool PlainNumber(const QString& value) {
+  static const QRegularExpression plain(QStringLiteral("^[+-]?[0-9]+$"));
+  return plain.match(value).hasMatch();
+}
+
+QString NotANumber(const QString& option, const QString& value) {
+  return QStringLiteral("%1: \"%2\" ist keine gültige ganze Zahl.").arg(option, value);
+}
+
 // The whole number of --months or --max-cost into `axis`; what is wrong
 // with it otherwise, prefixed by the option.
 QString ReadAxis(const QString& option, const QString& value, QString (*problemOf)(int64_t),
                  std::optional<int32_t>& axis) {
   bool ok = false;
-  const qlonglong number = value.trimmed().toLongLong(&ok);
-  if (!ok) return QStringLiteral("%1: \"%2\" ist keine gültige ganze Zahl.").arg(option, value);
+  const qlonglong number = value.toLongLong(&ok);
+  if (!ok || !PlainNumber(value)) return NotANumber(option, value);
   if (const QString problem = problemOf(number); !problem.isEmpty()) return option + QStringLiteral(": ") + problem;
   axis = static_cast<int32_t>(number);
   return QString();
@@ -38,8 +50,8 @@ QString ReadAxis(const QString& option, const QString& value, QString (*problemO
 QString ReadWhole(const QString& option, const QString& value, int32_t minimum, int32_t maximum,
                   const QString& outOfRange, std::optional<int32_t>& into) {
   bool ok = false;
-  const qlonglong number = value.trimmed().toLongLong(&ok);
-  if (!ok) return QStringLiteral("%1: \"%2\" ist keine gültige ganze Zahl.").arg(option, value);
+  const qlonglong number = value.toLongLong(&ok);
+  if (!ok || !PlainNumber(value)) return NotANumber(option, value);
   if (number < minimum || number > maximum) return option + QStringLiteral(": ") + outOfRange;
   into = static_cast<int32_t>(number);
   return QString();
@@ -48,7 +60,7 @@ QString ReadWhole(const QString& option, const QString& value, int32_t minimum, 
 // A percentage with at most one decimal (point or comma), 0 to 30, into
 // tenths of a percent.
 QString ReadRate(const QString& value, std::optional<int32_t>& tenths) {
-  static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,3})(?:[.,](\\d))?\\s*$"));
+  static const QRegularExpression form(QStringLiteral("^(\\d{1,3})(?:[.,](\\d))?$"));
   const QRegularExpressionMatch match = form.match(value);
   if (!match.hasMatch())
     return QStringLiteral("--rate: \"%1\" ist kein Zinssatz in Prozent mit höchstens einer Nachkommastelle.").arg(value);
@@ -59,73 +71,105 @@ QString ReadRate(const QString& value, std::optional<int32_t>& tenths) {
   return QString();
 }
 
-const QStringList kOptions = {QStringLiteral("--years"),      QStringLiteral("--months"),     QStringLiteral("--max-cost"),
-                              QStringLiteral("--pdf"),        QStringLiteral("--csv"),        QStringLiteral("--printer"),
-                              QStringLiteral("--data"),       QStringLiteral("--running-zs"), QStringLiteral("--running-pl"),
-                              QStringLiteral("--life"),       QStringLiteral("--rate"),       QStringLiteral("--target"),
-                              QStringLiteral("--percent")};
+const std::vector<std::string> kOptions = {"--years", "--months",     "--max-cost",   "--pdf",  "--csv", "--printer",
+                                           "--data",  "--running-zs", "--running-pl", "--life", "--rate",
+                                           "--target", "--percent"};
 const QStringList kEconomicsOptions = {QStringLiteral("--running-zs"), QStringLiteral("--running-pl"),
                                        QStringLiteral("--life"), QStringLiteral("--rate")};
 const QStringList kSensitivityOptions = {QStringLiteral("--target"), QStringLiteral("--percent")};
 
+bool IsOption(const std::string& name) {
+  return std::find(kOptions.begin(), kOptions.end(), name) != kOptions.end();
+}
+
+bool IsHelp(const std::string& argument) { return argument == "--help" || argument == "-h"; }
+
+QString Text(const std::string& bytes) { return QString::fromUtf8(bytes.data(), qsizetype(bytes.size())); }
+
 }  // namespace
 
+QString ShownFileName(const std::string& bytes) {
+  const QString text = Text(bytes);
+  if (text.toUtf8() == QByteArray::fromStdString(bytes)) return text;
+  QString shown;
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0x20 && b < 0x7F)
+      shown += QChar(b);
+    else
+      shown += QStringLiteral("\\x") + QString::number(b, 16).rightJustified(2, u'0').toUpper();
+  }
+  return shown;
+}
+
 tReportCommand ParseCommandLine(const QStringList& arguments) {
-  for (const QString& argument : arguments)
-    if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
+  std::vector<std::string> bytes;
+  for (const QString& argument : arguments) bytes.push_back(argument.toUtf8().toStdString());
+  return ParseCommandLine(bytes);
+}
+
+tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
+  // --help wherever an option may stand; as the value of an option it is
+  // that value ("--printer -h" names a queue).
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    if (IsHelp(arguments[i])) {
       tReportCommand help;
       help.Kind = tKind::Help;
       return help;
     }
-  if (arguments.isEmpty())
-    return Usage(
-        QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics oder sensitivity."));
+    if (IsOption(arguments[i])) ++i;
+  }
+  if (arguments.empty())
+    return Usage(QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics oder sensitivity."));
 
   tReportCommand command;
-  const QString& what = arguments.first();
-  if (what == QStringLiteral("table"))
+  const std::string& what = arguments.front();
+  if (what == "table")
     command.Kind = tKind::Table;
-  else if (what == QStringLiteral("graph"))
+  else if (what == "graph")
     command.Kind = tKind::Graph;
-  else if (what == QStringLiteral("overview"))
+  else if (what == "overview")
     command.Kind = tKind::Overview;
-  else if (what == QStringLiteral("economics"))
+  else if (what == "economics")
     command.Kind = tKind::Economics;
-  else if (what == QStringLiteral("sensitivity"))
+  else if (what == "sensitivity")
     command.Kind = tKind::Sensitivity;
-  else if (what.startsWith(QStringLiteral("-")))
+  else if (what.starts_with("-"))
     return Usage(QStringLiteral(
         "Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview, economics oder sensitivity."));
   else
     return Usage(
         QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table, graph, overview, economics und sensitivity.")
-            .arg(what));
+            .arg(Text(what)));
   const bool table = command.Kind == tKind::Table;
   const bool overview = command.Kind == tKind::Overview;
   // economics and sensitivity take the same outputs (a page or a CSV).
   const bool economics = command.Kind == tKind::Economics || command.Kind == tKind::Sensitivity;
-  const QString name = command.Kind == tKind::Sensitivity ? QStringLiteral("sensitivity") : QStringLiteral("economics");
+  const QString kindName =
+      command.Kind == tKind::Sensitivity ? QStringLiteral("sensitivity") : QStringLiteral("economics");
 
-  std::set<QString> seen;
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    QString option = arguments[i];
-    QString value;
+  std::set<std::string> seen;
+  for (size_t i = 1; i < arguments.size(); ++i) {
+    std::string name = arguments[i];
+    std::string raw;
     bool hasValue = false;
-    if (const qsizetype eq = option.indexOf(u'='); option.startsWith(QStringLiteral("--")) && eq > 0) {
-      value = option.mid(eq + 1);
-      option = option.left(eq);
+    if (const size_t eq = name.find('='); name.starts_with("--") && eq != std::string::npos && eq > 0) {
+      raw = name.substr(eq + 1);
+      name.resize(eq);
       hasValue = true;
     }
-    if (!kOptions.contains(option)) {
-      if (option.startsWith(u'-')) return Usage(QStringLiteral("Unbekannte Option %1.").arg(option));
-      return Usage(QStringLiteral("Unerwartetes Argument \"%1\".").arg(option));
+    const QString option = Text(name);
+    if (!IsOption(name)) {
+      if (name.starts_with("-")) return Usage(QStringLiteral("Unbekannte Option %1.").arg(option));
+      return Usage(QStringLiteral("Unerwartetes Argument \"%1\".").arg(Text(name)));
     }
     if (!hasValue) {
-      if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QStringLiteral("--")))
+      if (i + 1 >= arguments.size() || arguments[i + 1].starts_with("--"))
         return Usage(QStringLiteral("Bei %1 fehlt der Wert.").arg(option));
-      value = arguments[++i];
+      raw = arguments[++i];
     }
-    if (!seen.insert(option).second) return Usage(QStringLiteral("Die Option %1 ist doppelt angegeben.").arg(option));
+    const QString value = Text(raw);
+    if (!seen.insert(name).second) return Usage(QStringLiteral("Die Option %1 ist doppelt angegeben.").arg(option));
 
     if (kSensitivityOptions.contains(option)) {
       if (command.Kind != tKind::Sensitivity && !overview)
@@ -158,45 +202,50 @@ tReportCommand ParseCommandLine(const QStringList& arguments) {
       if (option == QStringLiteral("--printer"))
         return Usage(QStringLiteral("Die Option --printer gilt nicht für %1: die Seite gibt es als --pdf, "
                                     "die Zahlen als --csv.")
-                         .arg(name));
-      return Usage(QStringLiteral("Die Option %1 gilt nicht für %2.").arg(option, name));
-    } else if (option == QStringLiteral("--years")) {
+                         .arg(kindName));
+      return Usage(QStringLiteral("Die Option %1 gilt nicht für %2.").arg(option, kindName));
+    } else if (name == "--years") {
       if (!table) return Usage(QStringLiteral("Die Option --years gilt nur für table."));
+      if (!PlainNumber(value)) return Usage(NotANumber(option, value));
       const tYearCount years = ParseYearCount(value);
       if (!years.Ok()) return Usage(QStringLiteral("--years: ") + years.Message);
       command.Years = years.Years;
-    } else if (overview && (option == QStringLiteral("--months") || option == QStringLiteral("--max-cost"))) {
+    } else if (overview && (name == "--months" || name == "--max-cost")) {
       return Usage(QStringLiteral("Die Option %1 gilt nur für graph.").arg(option));
-    } else if (option == QStringLiteral("--months")) {
+    } else if (name == "--months") {
       if (table) return Usage(QStringLiteral("Die Option --months gilt nur für graph; die Tabelle nimmt --years."));
       const QString problem = ReadAxis(option, value, TimeAxisProblem, command.Months);
       if (!problem.isEmpty()) return Usage(problem);
-    } else if (option == QStringLiteral("--max-cost")) {
+    } else if (name == "--max-cost") {
       if (table) return Usage(QStringLiteral("Die Option --max-cost gilt nur für graph."));
       const QString problem = ReadAxis(option, value, CostAxisProblem, command.MaxCost);
       if (!problem.isEmpty()) return Usage(problem);
-    } else if (option == QStringLiteral("--data")) {
-      if (value.isEmpty()) return Usage(QStringLiteral("Bei --data fehlt der Dateiname."));
-      command.DataFile = value;
+    } else if (name == "--data") {
+      if (raw.empty()) return Usage(QStringLiteral("Bei --data fehlt der Dateiname."));
+      command.DataPath = raw;
+      command.DataFile = ShownFileName(raw);
     } else {  // the outputs
       if (command.Output != tOutput::None)
         return Usage(table       ? QStringLiteral("Bitte geben Sie nur eines von --pdf, --csv und --printer an.")
                      : economics ? QStringLiteral("Bitte geben Sie nur eines von --pdf und --csv an.")
                                  : QStringLiteral("Bitte geben Sie nur eines von --pdf und --printer an."));
-      if (option == QStringLiteral("--csv") && !table && !economics)
+      if (name == "--csv" && !table && !economics)
         return Usage(overview ? QStringLiteral("Die Option --csv gilt nur für table, economics und sensitivity; die "
                                                "Gesamtübersicht gibt es als --pdf.")
                               : QStringLiteral("Die Option --csv gilt nur für table, economics und sensitivity; die "
                                                "Grafik gibt es als --pdf."));
-      if (value.isEmpty())
-        return Usage(option == QStringLiteral("--printer") ? QStringLiteral("Bei --printer fehlt der Druckername.")
-                                                            : QStringLiteral("Bei %1 fehlt der Dateiname.").arg(option));
-      if (option == QStringLiteral("--printer") && value == tExtendedPrinter::PdfDestinationName())
+      if (raw.empty())
+        return Usage(name == "--printer" ? QStringLiteral("Bei --printer fehlt der Druckername.")
+                                         : QStringLiteral("Bei %1 fehlt der Dateiname.").arg(option));
+      if (name == "--printer" && value == tExtendedPrinter::PdfDestinationName())
         return Usage(QStringLiteral("--printer: \"%1\" ist kein CUPS-Drucker; eine PDF-Datei schreibt --pdf.").arg(value));
-      command.Output = option == QStringLiteral("--pdf")   ? tOutput::Pdf
-                       : option == QStringLiteral("--csv") ? tOutput::Csv
-                                                           : tOutput::Printer;
-      command.Target = value;
+      command.Output = name == "--pdf" ? tOutput::Pdf : name == "--csv" ? tOutput::Csv : tOutput::Printer;
+      if (command.Output == tOutput::Printer) {
+        command.Target = value;
+      } else {
+        command.TargetPath = raw;
+        command.Target = ShownFileName(raw);
+      }
     }
   }
   if (command.Output == tOutput::None)
@@ -264,6 +313,7 @@ QString HelpText() {
       "  --data DATEI      liest die Daten aus DATEI statt aus TAVI.DAT\n"
       "  --help            zeigt diese Hilfe\n"
       "\n"
-      "Rückgabewert: 0 gedruckt, 1 Fehler (Daten nicht lesbar, Drucker unbekannt, Datei nicht\n"
-      "schreibbar, Seite zu klein ...), 2 falscher Aufruf. Bei einem Fehler wird keine Datei geschrieben.\n");
+      "Rückgabewert: 0 gedruckt, 1 Fehler (Daten nicht lesbar oder außerhalb der Eingabebereiche,\n"
+      "Drucker unbekannt, Datei nicht schreibbar oder eine Datei des Programms, Seite zu klein ...),\n"
+      "2 falscher Aufruf. Bei einem Fehler wird keine Datei geschrieben; eine vorhandene bleibt, wie sie ist.\n");
 }

@@ -15,6 +15,10 @@
 // overview takes them too.
 //
 // Options take their value as the next argument or after "=" (--years=3).
+// --help (-h) anywhere but as an option's value shows the help. Numbers are
+// plain decimal digits with an optional sign, nothing around them. File
+// names are kept as the bytes the system passed (any encoding), so that
+// every existing file can be named.
 // ParseCommandLine only reads the arguments; it touches no file. A command
 // line it cannot use comes back as tCommand::Usage with a German message
 // (exit status 2).
@@ -24,6 +28,8 @@
 #include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 struct tReportCommand {
   enum class tKind { Usage, Help, Table, Graph, Overview, Economics, Sensitivity };
@@ -36,8 +42,10 @@ struct tReportCommand {
   std::optional<int32_t> Months;   // graph: time axis; empty: the proposal
   std::optional<int32_t> MaxCost;  // graph: cost axis in euros; empty: the proposal
   tOutput Output = tOutput::None;
-  QString Target;             // the PDF or CSV file, or the CUPS queue
-  QString DataFile;           // empty: TAVI.DAT in the program's directory
+  QString Target;             // the PDF or CSV file (as shown), or the CUPS queue
+  QString DataFile;           // as shown; empty: TAVI.DAT in the program's directory
+  std::string TargetPath;     // the PDF or CSV file as the file system spells it
+  std::string DataPath;       // the same for --data
 
   // The inputs of the economic appraisal given on the command line; empty:
   // the data file's.
@@ -53,8 +61,13 @@ struct tReportCommand {
   std::optional<int32_t> Percent;       // 5 to 50
 };
 
-// arguments: without the program name.
+// arguments: without the program name, as the system passed them.
+tReportCommand ParseCommandLine(const std::vector<std::string>& arguments);
+// The same for arguments given as text (file names in UTF-8).
 tReportCommand ParseCommandLine(const QStringList& arguments);
+
+// A file name's bytes for messages: UTF-8 as it is, any other byte as \xHH.
+QString ShownFileName(const std::string& bytes);
 
 // The text of --help.
 QString HelpText();

@@ -7,12 +7,16 @@
 // Qt's offscreen platform.
 #include <QApplication>
 #include <QLocale>
+#include <csignal>
 #include <clocale>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "cmdline.h"
 #include "numfmt.h"
 #include "reportrun.h"
+#include "tempfiles.h"
 
 namespace {
 
@@ -26,6 +30,10 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Ctrl+C, kill or a closed terminal leave no half-written temporary file;
+  // a file-size limit is a failure to report, not the end of the program.
+  safefile::InstallSignalCleanup();
+  std::signal(SIGXFSZ, SIG_IGN);
   qInstallMessageHandler(QuietQtMessages);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
@@ -35,8 +43,9 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   SetDecimalSeparator(QLocale().decimalPoint().toStdString());
 
-  QStringList arguments = QCoreApplication::arguments();
-  arguments.removeFirst();
+  // The arguments as the system passed them (the toolkit has taken its
+  // own out): file names keep their bytes, whatever their encoding.
+  const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
   const tReportCommand command = ParseCommandLine(arguments);
   switch (command.Kind) {
     case tReportCommand::tKind::Help:

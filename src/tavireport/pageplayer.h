@@ -5,18 +5,16 @@
 // user prints from the preview. Pages are recorded as they are played, so
 // the recorder holds at most its ten pages whatever the length.
 //
+// On "PDF-Datei" the document goes to the printer's output file, which it
+// replaces only when complete (pdfoutput.h).
+//
 // Errors raise (EDevException with a German message, or the recorder's);
 // a begun document is then dropped.
 #pragma once
 
-#include <QString>
+#include <functional>
 
 class tPrinting;
 
-// On the job's current printer (a CUPS queue).
-void PlayPages(tPrinting& job);
-
-// On "PDF-Datei" into `fileName`: written to a temporary file beside it,
-// which replaces `fileName` only when the document is complete. The job's
-// printer must be the PDF destination.
-void PlayPagesToFile(tPrinting& job, const QString& fileName);
+// afterPage: called with the number of pages played so far.
+void PlayPages(tPrinting& job, const std::function<void(int done)>& afterPage = {});

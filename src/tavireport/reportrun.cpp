@@ -1,25 +1,28 @@
 #include "reportrun.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <functional>
 #include <memory>
-#include <sstream>
 
 #include "deckblattprinting.h"
 #include "economics.h"
 #include "economicscsv.h"
 #include "edevexception.h"
+#include "fieldranges.h"
+#include "filetexts.h"
 #include "graphaxes.h"
 #include "graphprinting.h"
 #include "pageplayer.h"
 #include "payback.h"
 #include "pricetable.h"
 #include "printer.h"
+#include "programfiles.h"
 #include "reporthost.h"
+#include "reportoutput.h"
 #include "sensitivity.h"
 #include "sensitivitycsv.h"
 #include "tablecsv.h"
@@ -31,28 +34,16 @@ namespace {
 using tKind = tReportCommand::tKind;
 using tOutput = tReportCommand::tOutput;
 
-void Say(std::ostream& err, const QString& message) {
-  err << "tavi-report: " << message.toStdString() << '\n';
-}
-
 QString Native(const QString& file) { return QDir::toNativeSeparators(file); }
 
-// Writes what `produce` puts out, with the locale's decimal point.
-int WriteCsv(const tReportCommand& command, const std::function<void(std::ostream&, char)>& produce,
-             std::ostream& err) {
+// Writes what `produce` puts out (`lines` lines), with the locale's
+// decimal point.
+int WriteCsv(const tReportCommand& command, int64_t lines,
+             const std::function<void(std::ostream&, char)>& produce, tReportOutput& output) {
   const QString decimal = QLocale::system().decimalPoint();
   const char point = decimal == QStringLiteral(",") ? ',' : '.';
-  std::ostringstream text;
-  produce(text, point);
-  QSaveFile file(command.Target);
-  const std::string bytes = text.str();
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) ||
-      !file.commit()) {
-    Say(err, QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
-                 .arg(Native(command.Target), file.errorString()));
-    return 1;
-  }
-  return 0;
+  return output.WriteCsv({command.TargetPath, command.Target}, lines,
+                         [&](std::ostream& out) { produce(out, point); });
 }
 
 }  // namespace
@@ -76,23 +67,37 @@ QString PrepareRecord(tTaviDaten& daten) {
 }
 
 int RunReport(const tReportCommand& command, const QString& programDir, std::ostream& err) {
-  const QString dataFile =
-      command.DataFile.isEmpty() ? QDir(programDir).filePath(QStringLiteral("TAVI.DAT")) : command.DataFile;
-  if (!QFileInfo(dataFile).isFile()) {
-    Say(err, QStringLiteral("Die Datendatei \"%1\" gibt es nicht.").arg(Native(dataFile)));
+  const QString defaultData = QDir(programDir).filePath(QStringLiteral("TAVI.DAT"));
+  const std::string dataPath =
+      command.DataPath.empty() ? QFile::encodeName(defaultData).toStdString() : command.DataPath;
+  const QString dataShown = command.DataPath.empty() ? Native(defaultData) : command.DataFile;
+  std::vector<std::string> protectedFiles = ProgramFiles(programDir);
+  protectedFiles.push_back(dataPath);
+  tReportOutput output(err, ::isatty(STDERR_FILENO) == 1, protectedFiles);
+
+  if (const std::string kind = filetexts::FileKindClause(dataPath); !kind.empty()) {
+    output.Say(QStringLiteral("Die Datendatei \"%1\" %2.").arg(dataShown, QString::fromStdString(kind)));
     return 1;
   }
   tTaviDaten daten;
-  if (!daten.LoadFromFile(QFile::encodeName(dataFile).toStdString())) {
-    Say(err, QStringLiteral("Die Datendatei \"%1\" kann nicht gelesen werden.").arg(Native(dataFile)));
+  if (!daten.LoadFromFile(dataPath)) {
+    output.Say(QStringLiteral("Die Datendatei \"%1\" kann nicht gelesen werden.").arg(dataShown));
+    return 1;
+  }
+  if (const std::vector<tRangeProblem> problems = OutOfRange(daten); !problems.empty()) {
+    QStringList texts;
+    for (const tRangeProblem& p : problems) texts << QString::fromStdString(p.text);
+    output.Say(QStringLiteral("Die Datendatei \"%1\" enthält Werte, die kein Eingabefeld annimmt: %2. Es wird nichts "
+                              "ausgegeben.")
+                   .arg(dataShown, texts.join(QStringLiteral("; "))));
     return 1;
   }
   if (const QString problem = PrepareRecord(daten); !problem.isEmpty()) {
-    Say(err, QStringLiteral("In der Datendatei \"%1\": %2").arg(Native(dataFile), problem));
+    output.Say(QStringLiteral("In der Datendatei \"%1\": %2").arg(dataShown, problem));
     return 1;
   }
   if (const std::string problem = daten.Extension().Problem(); !problem.empty())
-    Say(err, QStringLiteral("Warnung: ") + QString::fromStdString(problem));
+    output.Say(QStringLiteral("Warnung: ") + QString::fromStdString(problem));
   ApplyEconomicsOptions(command, daten.Economics);
   ApplySensitivityOptions(command, daten.Sensitivity);
   tPaybackCalc calc;
@@ -102,29 +107,34 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
 
   if (command.Output == tOutput::Csv) {
     if (command.Kind == tKind::Economics)
-      return WriteCsv(command, [&economics](std::ostream& out, char point) { WriteEconomicsCsv(out, economics, point); },
-                      err);
+      return WriteCsv(
+          command, 4, [&economics](std::ostream& out, char point) { WriteEconomicsCsv(out, economics, point); },
+          output);
     if (command.Kind == tKind::Sensitivity) {
       tSensitivityCalc sensitivity;
       sensitivity.Calculate(daten, daten.Economics, daten.Sensitivity);
+      // The header, a row per comparison and input, a blank line, the header
+      // and the three rows of the cases.
+      constexpr int64_t kLines = 1 + kComparisons * kSensitivityInputs + 2 + kCases;
       return WriteCsv(
-          command, [&sensitivity](std::ostream& out, char point) { WriteSensitivityCsv(out, sensitivity, point); }, err);
+          command, kLines,
+          [&sensitivity](std::ostream& out, char point) { WriteSensitivityCsv(out, sensitivity, point); }, output);
     }
     // The table's columns of the appraisal come with its inputs.
     const bool withEconomics = !daten.Economics.IsDefault() || command.HasEconomicsOption();
     return WriteCsv(
-        command,
+        command, int64_t(command.Years) * 12 + 2,
         [&](std::ostream& out, char point) {
           WriteTableCsv(out, tCostSeries(calc), command.Years * 12, point, withEconomics ? &economics : nullptr);
         },
-        err);
+        output);
   }
 
   try {
     tReportHost host(programDir);
     const bool pdf = command.Output == tOutput::Pdf;
-    host.SelectPrinter(pdf ? tExtendedPrinter::PdfDestinationName() : command.Target, [&err](const QString& side) {
-      Say(err, QStringLiteral("Warnung: Der %1 Rand aus TAVI.INI passt nicht auf das Papier und bleibt frei.").arg(side));
+    host.SelectPrinter(pdf ? tExtendedPrinter::PdfDestinationName() : command.Target, [&output](const QString& side) {
+      output.Say(QStringLiteral("Warnung: Der %1 Rand aus TAVI.INI passt nicht auf das Papier und bleibt frei.").arg(side));
     });
     std::unique_ptr<tPrinting> job;
     if (command.Kind == tKind::Overview || command.Kind == tKind::Economics || command.Kind == tKind::Sensitivity) {
@@ -147,18 +157,16 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
       if (const QString problem = CostAxisProblem(maxCost); !problem.isEmpty()) {
         // Only a proposal can come here (the command line was checked): the
         // record's figures give no cost axis of a thousand euros or more.
-        Say(err, problem + QStringLiteral(" Bitte geben Sie --max-cost an."));
+        output.Say(problem + QStringLiteral(" Bitte geben Sie --max-cost an."));
         return 1;
       }
       job = std::make_unique<tGraphPrinting>(
           months, daten, calc, [maxCost] { return maxCost; }, [&calc, &daten] { calc.Calculate(daten); });
     }
-    if (pdf)
-      PlayPagesToFile(*job, command.Target);
-    else
-      PlayPages(*job);
+    if (pdf) return output.WritePdf({command.TargetPath, command.Target}, *job);
+    PlayPages(*job);
   } catch (const std::exception& e) {
-    Say(err, ExceptionMessage(e));
+    output.Say(ExceptionMessage(e));
     return 1;
   }
   return 0;

@@ -7,12 +7,12 @@
 // them in the data file is reported as a warning (the defaults are used).
 //
 // Messages (German) go to `err`; the answer is the exit status: 0 done,
-// 1 failure (data file missing or unreadable, unknown option code in it,
-// unknown printer, a report the page cannot hold, a cover sheet whose layout
-// file is missing or damaged, output not writable).
-// Files are written whole or not at all: the output goes to a temporary
-// file beside the target, which replaces the target only when complete.
-// TAVI.DAT and TAVI.INI are only read.
+// 1 failure (data file missing, not a file or unreadable, values in it that
+// no entry field takes, unknown option code in it, unknown printer, a
+// report the page cannot hold, a cover sheet whose layout file is missing
+// or damaged, output not writable or one of the program's own files).
+// Files are written whole or not at all (reportoutput.h). The data file and
+// TAVI.INI are only read.
 #pragma once
 
 #include <QString>

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "datafile.h"
 #include "dlgabout.h"
 #include "dlguserdata.h"
 #include "edevexception.h"
@@ -513,12 +514,7 @@ void tDlgMain::FormCreate(const QString& programDir) {
   }
   fDaten = std::make_unique<tTaviDaten>();
   fDataFileName = fApp->ProgramDir() + QStringLiteral("TAVI.DAT");
-  if (QFileInfo::exists(fDataFileName)) {
-    if (!fDaten->LoadFromFile(QFile::encodeName(fDataFileName).toStdString()))
-      ShowError(QStringLiteral("Fehler beim Einlesen der Daten."));
-    else if (const std::string problem = fDaten->Extension().Problem(); !problem.empty())
-      ShowWarning(QString::fromStdString(problem));  // once, at start
-  }
+  OpenDataFile();
   fPotentialVorb->SetIntValue(fDaten->PotentialVorb);
   fPotentialDurchf->SetIntValue(fDaten->PotentialDurchf);
   fPotentialAuswert->SetIntValue(fDaten->PotentialAuswert);
@@ -556,9 +552,9 @@ void tDlgMain::FormDestroy() {
   if (fDaten) {
     FelderLesen();
     TexteLesen();
-    if (!fDaten->SaveToFile(QFile::encodeName(fDataFileName).toStdString()))
-      ShowError(QStringLiteral("Fehler beim Speichern der Daten."));
+    SaveAtExit();
   }
+  fDataFile.reset();
   fDaten.reset();
   fApp.reset();
 }
@@ -679,21 +675,6 @@ void tDlgMain::TexteLesen() {
   fDaten->BegruendungDurchfuehrung.SetLines(fMemDurchfuehrung->Lines());
   fDaten->BegruendungAuswertung.SetLines(fMemAuswertung->Lines());
   fDaten->BegruendungAnzahlZS.SetLines(fMemZeitstudienAnzahl->Lines());
-}
-
-bool tDlgMain::SaveData() {
-  if (!fDaten) return false;
-  FelderLesen();
-  TexteLesen();
-  // The session may end right after this: an open company data dialog's
-  // entries go into the file as OK would put them, but the record itself
-  // takes them only if the dialog is closed with OK (it may still be
-  // cancelled).
-  if (const tDlgUserData* userData = gDlgUserData.data()) {
-    tTaviDaten withEntries = *fDaten;
-    if (userData->StoreInto(withEntries)) return withEntries.SaveToFile(QFile::encodeName(fDataFileName).toStdString());
-  }
-  return fDaten->SaveToFile(QFile::encodeName(fDataFileName).toStdString());
 }
 
 // ================================================================= commands

@@ -8,10 +8,13 @@
 // data, printer setup, help, info, page switching, exit) sit in the menu
 // bar, the tool bar, the pages' pop-up menu and the exit button.
 //
-// Start: the data file "TAVI.DAT" beside the program is read if it exists.
-// Leaving any entry field copies all entries into the record and rewrites
-// every figure. Exit: the entries and texts go into the record and the data
-// file is always written.
+// Start: the data file "TAVI.DAT" beside the program is read if it exists
+// (tDataFile: locked against a second program, which the user may open
+// read-only or not at all; an unreadable file is kept under a new name
+// before it is first written over; values no field takes are named in one
+// warning). Leaving any entry field copies all entries into the record and
+// rewrites every figure. Exit: the entries and texts go into the record and
+// the data file is always written (unless opened read-only).
 //
 // Entries that the fields reject never reach the record: a field in error
 // (outside its range, or a value too wide for it) keeps the user's text in
@@ -33,6 +36,7 @@ class QTabWidget;
 class QToolBar;
 class TMenuBar;
 class tDlgAbout;
+class tDataFile;
 class tDlgUserData;
 class tNumField;
 class tSimpleApp;
@@ -56,6 +60,11 @@ class tDlgMain : public QWidget {
   tTaviDaten& Daten() const { return *fDaten; }
   tSimpleApp* App() const { return fApp.get(); }
   QString DataFileName() const { return fDataFileName; }
+  // Another program had the data file open and the user chose not to open
+  // it: the program ends without showing this window or writing the file.
+  bool OpenDeclined() const { return fOpenDeclined; }
+  // The data file was opened read-only (another program writes it).
+  bool DataReadOnly() const;
   int HelpContext() const { return fHelpContext; }
 
   // The calculation pages.
@@ -67,7 +76,8 @@ class tDlgMain : public QWidget {
   void TexteLesen();
   // Writes the data file now (entries and texts first, and what is typed in
   // an open company data dialog, which the record takes only with OK).
-  // False on failure; nothing is shown.
+  // False when nothing was written (a failure, or read-only); nothing is
+  // shown now (where an unreadable file was kept is told at exit).
   bool SaveData();
 
   // Closes open menus and modal dialogs, then this window, the way the user
@@ -122,12 +132,19 @@ class tDlgMain : public QWidget {
   void FormCreate(const QString& programDir);
   void FormShow();
   void FormDestroy();
+  // The data file's part of start and exit (dlgmaindata.cpp).
+  void OpenDataFile();
+  bool WriteDataFile(const tTaviDaten& daten, QString* keepProblem = nullptr);
+  void SaveAtExit();
 
   int fHelpContext = 0;
   bool fDestroying = false;
   std::unique_ptr<tSimpleApp> fApp;
   std::unique_ptr<tTaviDaten> fDaten;
   QString fDataFileName;
+  std::unique_ptr<tDataFile> fDataFile;
+  bool fOpenDeclined = false;
+  QString fKeptNotice;  // where an unreadable data file was kept, until told
   tPaybackRunner fPaybackRunner;
 
   // Commands, menus and bars.

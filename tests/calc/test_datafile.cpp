@@ -16,39 +16,13 @@
 #include <thread>
 
 #include "codepage.h"
+#include "filetest.h"
 #include "posixtest.h"
 #include "tavidaten.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class TempDir {
- public:
-  TempDir() {
-    std::string tmpl = (fs::temp_directory_path() / "tavi-XXXXXX").string();
-    path_ = mkdtemp(tmpl.data());
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(path_, ec);
-  }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  const fs::path& Path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
-std::string ReadAll(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const std::string& name, const std::string& bytes) {
-  std::ofstream(name, std::ios::binary) << bytes;
-}
 
 std::string Bytes(std::initializer_list<int> b) {
   std::string s;
@@ -257,15 +231,6 @@ TEST(DataFile, RandomRecordsComeBackEqual) {
 // ---------------------------------------------------------------- saving
 
 using posixtest::RunInChild;
-
-// The names in a folder, sorted: a save must leave no temporary file
-// behind, whatever happened.
-std::vector<std::string> Entries(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 tTaviDaten Record(int32_t anzZS) {
   tTaviDaten d;

@@ -7,7 +7,13 @@
 #   persist     type a value, close with "Beenden", check TAVI.DAT and
 #               TAVI.INI; start again and check the value came back
 #   truncated   a truncated TAVI.DAT gives "Fehler beim Einlesen der Daten."
-#               once; after the answer the program runs and ends normally
+#               once; after the answer the program runs and ends normally,
+#               keeping the unreadable file as TAVI.DAT.defekt-<date> and
+#               saying so once
+#   lock        two programs on one data file: the second asks; "Nein" ends
+#               it, "Ja" opens read-only and writes nothing; the first one's
+#               input is what stays. A killed program's lock and temporary
+#               files do not stand in the way of the next start
 #   sigterm     SIGTERM to the running program still writes TAVI.DAT
 #   oddfiles    a FIFO as TAVI.DAT neither hangs the start nor is replaced
 #               (both failures are reported); the lines of TAVI.INI outside
@@ -129,6 +135,7 @@ case_truncated() {
   prepare
   head -c 10 /dev/zero >"$PROG/TAVI.DAT"
   printf 'abc' >>"$PROG/TAVI.DAT"
+  cp "$PROG/TAVI.DAT" "$WORK/unreadable"
   start
   local err
   err=$(wait_window '^Fehler$') || die "no error message for the truncated file"
@@ -143,9 +150,78 @@ case_truncated() {
   focus "$win"
   type_field 33
   click_exit "$win"
+  local info
+  info=$(wait_window '^Information$') || die "no word where the unreadable file was kept"
+  focus "$info"
+  xdotool key Return
   wait_exit || die "program did not end"
   [ "$RC" = 0 ] || fail "exit code $RC"
   [ "$(anzzs_bytes "$PROG/TAVI.DAT")" = 21000000 ] || fail "AnzZS not written after the failed load"
+  cmp -s "$WORK/unreadable" "$PROG/TAVI.DAT.defekt-$(date +%F)" || fail "the unreadable file was not kept as it was"
+}
+
+# Starts one more program; its process id goes to OTHER.
+start_other() {
+  "$PROG/tavi" >"$WORK/other.log" 2>&1 &
+  OTHER=$!
+}
+wait_other() {
+  local i
+  for ((i = 0; i < TIMEOUT * 10; i++)); do
+    if ! kill -0 "$OTHER" 2>/dev/null; then
+      wait "$OTHER"
+      return $?
+    fi
+    sleep 0.1
+  done
+  kill -KILL "$OTHER"
+  return 99
+}
+
+case_lock() {
+  prepare
+  printf 'x' >"$PROG/TAVI.DAT.aZ09bY18.tmp"  # what a killed save leaves
+  start
+  local win ask ro
+  win=$(wait_window "$TITLE") || die "main window did not appear"
+  [ -e "$PROG/TAVI.DAT.aZ09bY18.tmp" ] && fail "the killed save's temporary file is still there"
+  focus "$win"
+  type_field 120
+
+  # "Nein": the second program ends at once, without a window.
+  start_other
+  ask=$(wait_window '^Bestätigung$') || die "the second program did not ask"
+  focus "$ask"
+  xdotool key Escape
+  wait_other || fail "the second program ended with $? after Nein"
+  # "Ja": read-only; its input is not written.
+  start_other
+  ask=$(wait_window '^Bestätigung$') || die "the third program did not ask"
+  focus "$ask"
+  xdotool key Return
+  ro=$(wait_window 'schreibgesch') || die "no read-only window"
+  focus "$ro"
+  type_field 999
+  click_exit "$ro"
+  wait_other || fail "the read-only program ended with $?"
+  [ -e "$PROG/TAVI.DAT" ] && fail "the read-only program wrote TAVI.DAT"
+
+  focus "$win"
+  click_exit "$win"
+  wait_exit || die "the first program did not end"
+  [ "$(anzzs_bytes "$PROG/TAVI.DAT")" = 78000000 ] || fail "the first program's input was not kept"
+
+  # A program killed outright: its lock is stale, the next start asks nothing.
+  start
+  wait_window "$TITLE" >/dev/null || die "main window did not appear"
+  kill -KILL "$PID"
+  wait_exit
+  [ -e "$PROG/TAVI.DAT.lock" ] || fail "no lock file left by the killed program"
+  start
+  win=$(wait_window "$TITLE") || die "main window did not appear after the killed one"
+  xdotool search --onlyvisible --name '^Bestätigung$' >/dev/null 2>&1 && fail "asked about a dead program's lock"
+  click_exit "$win"
+  wait_exit || die "program did not end"
 }
 
 case_sigterm() {

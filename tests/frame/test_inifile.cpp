@@ -168,7 +168,7 @@ TEST(IniFile, OnlyTheRewrittenSectionsChange) {
   EXPECT_EQ(Entries(dir), QStringList{"TAVI.INI"});
 }
 
-TEST(IniFile, ErasedSectionsGoAndDuplicatesMerge) {
+TEST(IniFile, ErasedSectionsGoAndOnlyTheFirstOfDuplicatesChanges) {
   tTempDir dir;
   dir.Write("TAVI.INI", "[A]\nX=1\n[Druckereinstellungen]\nLinkerRand=1\n[B]\nY=2\n[DRUCKEREINSTELLUNGEN]\nAlt=7\n");
   {
@@ -176,17 +176,30 @@ TEST(IniFile, ErasedSectionsGoAndDuplicatesMerge) {
     EXPECT_EQ(file.ReadInteger("druckereinstellungen", "alt", 0), 7);  // found in the second one
     file.EraseSection("Druckereinstellungen");
     EXPECT_EQ(file.ReadInteger("Druckereinstellungen", "LinkerRand", 0), 0);
+    EXPECT_EQ(file.ReadInteger("Druckereinstellungen", "Alt", 0), 7);  // the second one stays
     EXPECT_TRUE(file.Modified());
     file.UpdateFile();
   }
-  EXPECT_EQ(dir.Read("TAVI.INI"), "[A]\nX=1\n[B]\nY=2\n");
+  EXPECT_EQ(dir.Read("TAVI.INI"), "[A]\nX=1\n[B]\nY=2\n[DRUCKEREINSTELLUNGEN]\nAlt=7\n");
   {
     TMORLAKIniFile file(dir.File("TAVI.INI"));
     file.WriteString("B", "Y", "3");
     file.WriteString("A", "Neu", "ja");
     file.UpdateFile();
   }
-  EXPECT_EQ(dir.Read("TAVI.INI"), "[A]\nX=1\nNeu=ja\n[B]\nY=3\n");
+  EXPECT_EQ(dir.Read("TAVI.INI"), "[A]\nX=1\nNeu=ja\n[B]\nY=3\n[DRUCKEREINSTELLUNGEN]\nAlt=7\n");
+  // The printer settings as the program saves them: erased and written to
+  // the first section; a second one of someone else's keeps its lines.
+  dir.Write("TAVI.INI", "[Druckereinstellungen]\nLinkerRand=1\n[X]\n[Druckereinstellungen]\nLinkerRand=5\nFremd=1\n");
+  {
+    TMORLAKIniFile file(dir.File("TAVI.INI"));
+    file.EraseSection("Druckereinstellungen");
+    file.WriteInteger("Druckereinstellungen", "LinkerRand", 150);
+    file.WriteInteger("Druckereinstellungen", "ObererRand", 200);
+    file.UpdateFile();
+  }
+  EXPECT_EQ(dir.Read("TAVI.INI"), "[Druckereinstellungen]\nLinkerRand=150\nObererRand=200\n[X]\n"
+                                  "[Druckereinstellungen]\nLinkerRand=5\nFremd=1\n");
 }
 
 TEST(IniFile, NewTextTakesTheFilesEncodingAndLineEnds) {

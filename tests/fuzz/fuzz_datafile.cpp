@@ -1,14 +1,20 @@
 // Any bytes as the data file TAVI.DAT: loading must neither crash nor read
-// beyond the file, every computed figure must be computable (those of the
-// economic appraisal too), and what the record then stores must read back
-// completely and store the same bytes - with what follows the record: the
-// block of the appraisal's inputs, or the bytes kept in its place.
+// beyond the file, every computed figure and the range check must be
+// computable (those of the economic appraisal too), and what the record
+// then stores must read back completely and store the same bytes - with
+// what follows the record: the block of the appraisal's inputs, or the
+// bytes kept in its place. After a failed load the save goes the program's
+// way: the unreadable file is kept under a new name, byte for byte, before
+// the record replaces it, and the replaced file reads back as the record.
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "economics.h"
+#include "fieldranges.h"
 #include "fuzzutil.h"
+#include "keepfile.h"
 #include "payback.h"
 #include "tavidaten.h"
 
@@ -17,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzutil::WriteFile(name, data, size);
 
   tTaviDaten record;
-  record.LoadFromFile(name);
+  const bool loaded = record.LoadFromFile(name);
+  fuzzutil::Keep(OutOfRange(record).size());
 
   long double sum = record.AnteilAuswert();
   for (int32_t v : {record.StundenGesamt(), record.StundenVorb(), record.StundenDurchf(), record.StundenAuswert(),
@@ -65,5 +72,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   tObjMemoryStream again;
   copy.Store(again);
   if (again.Bytes() != stored.Bytes()) std::abort();
+
+  if (!loaded) {
+    std::string keptAs;
+    const safefile::tReplaceOptions keep{{}, [&keptAs](const std::string& target) {
+                                           const safefile::tKeepResult k = safefile::KeepUnderNewName(target, "fuzz");
+                                           keptAs = k.keptAs;
+                                           return k.ok;
+                                         }};
+    if (!record.SaveToFile(name, keep) || keptAs.empty()) std::abort();
+    const std::string original(reinterpret_cast<const char*>(data), size);
+    if (fuzzutil::ReadFile(keptAs) != original) std::abort();
+    tTaviDaten saved(tStreamable::Empty);
+    tObjMemoryStream savedBytes;
+    if (!saved.LoadFromFile(name)) std::abort();
+    saved.Store(savedBytes);
+    if (savedBytes.Bytes() != stored.Bytes()) std::abort();
+    std::remove(keptAs.c_str());
+  }
   return 0;
 }

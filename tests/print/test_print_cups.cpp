@@ -1,8 +1,10 @@
 // Real documents: through the cups-pdf queues of the test scheduler and
 // into the PDF file destination, checked with pdfinfo and pdftotext.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QPainter>
@@ -11,6 +13,7 @@
 #include "cupsfixture.h"
 #include "edevexception.h"
 #include "pdfcheck.h"
+#include "pdfcomplete.h"
 #include "printer.h"
 #include "printtestenv.h"
 
@@ -205,4 +208,67 @@ void CancelledFileChoicePrintsNothing() {
 TEST(PdfFile, PagesLandInTheChosenFile) { PrintToPdfFile(); }
 TEST(NoCups, PagesLandInTheChosenFile) { PrintToPdfFile(); }
 TEST(PdfFile, CancelledFileChoicePrintsNothing) { CancelledFileChoicePrintsNothing(); }
+
+TEST(PdfFile, AnOldFileStaysUntilTheNewOneIsWholeAndProtectedFilesAreRefused) {
+  tExtendedPrinter printer;
+  printer.SetPrinterName(QStringLiteral("PDF-Datei"));
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("alt.pdf"));
+  QFile old(file);
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("alt") == 3);
+  old.close();
+  printer.SetOutputFileName(file);
+  ASSERT_TRUE(printer.BeginDoc());
+  printer.Canvas()->drawText(QPointF(100, 100), QStringLiteral("verworfen"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);  // the old file and the one being written
+  printer.AbortDoc();
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.pdf")});
+  QFile kept(file);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), QByteArray("alt"));
+
+  printer.SetProtectedFiles({QFile::encodeName(file).toStdString()});
+  try {
+    (void)printer.BeginDoc();
+    ADD_FAILURE() << "no exception";
+  } catch (const EDevException& e) {
+    EXPECT_TRUE(e.Message().contains(QStringLiteral("des Programms; sie wird nicht überschrieben"))) << qPrintable(e.Message());
+  }
+  EXPECT_FALSE(printer.Printing());
+}
+
+TEST(PdfFile, OnlyAWholeFileCountsAsComplete) {
+  tExtendedPrinter printer;
+  printer.SetPrinterName(QStringLiteral("PDF-Datei"));
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("ganz.pdf"));
+  printer.SetOutputFileName(file);
+  PrintPages(printer, 3);
+  QFile pdf(file);
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  const QByteArray whole = pdf.readAll();
+  const qsizetype middle = whole.size() / 2;
+  const struct {
+    const char* what;
+    QByteArray bytes;
+    bool complete;
+  } cases[] = {
+      {"whole", whole, true},
+      {"last byte missing", whole.left(whole.size() - 1), false},
+      {"cut in half", whole.left(middle), false},
+      {"a block lost in the middle", whole.left(middle) + whole.mid(middle + 4096), false},
+      {"a byte too many in the middle", whole.left(middle) + "x" + whole.mid(middle), false},
+      {"the end only", whole.mid(whole.size() - 2000), false},
+      {"empty", QByteArray(), false},
+  };
+  for (const auto& c : cases) {
+    const QString name = dir.filePath(QString::fromLatin1(c.what));
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(c.bytes) == c.bytes.size());
+    f.close();
+    const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY);
+    EXPECT_EQ(PdfIsComplete(fd), c.complete) << c.what;
+    ::close(fd);
+  }
+}
 TEST(NoCups, CancelledFileChoicePrintsNothing) { CancelledFileChoicePrintsNothing(); }

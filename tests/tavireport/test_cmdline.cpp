@@ -30,8 +30,9 @@ TEST(CommandLine, CommandsThatCanRun) {
       {{"table", "--years", "3", "--csv", "a.csv", "--data", "x.dat"}, tKind::Table, 3, {}, {}, tOutput::Csv, "a.csv",
        "x.dat"},
       {{"table", "--printer=TAVI_PDF", "--years=0"}, tKind::Table, 0, {}, {}, tOutput::Printer, "TAVI_PDF", ""},
-      {{"table", "--data", "mein file.dat", "--years", " 100 ", "--pdf", "/tmp/x y.pdf"}, tKind::Table, 100, {}, {},
+      {{"table", "--data", "mein file.dat", "--years", "+100", "--pdf", "/tmp/x y.pdf"}, tKind::Table, 100, {}, {},
        tOutput::Pdf, "/tmp/x y.pdf", "mein file.dat"},
+      {{"table", "--printer", "-h"}, tKind::Table, 1, {}, {}, tOutput::Printer, "-h", ""},  // a queue's name
       {{"graph", "--pdf", "g.pdf"}, tKind::Graph, 1, {}, {}, tOutput::Pdf, "g.pdf", ""},
       {{"graph", "--months", "10", "--max-cost", "40500", "--printer", "Q"}, tKind::Graph, 1, 10, 40500,
        tOutput::Printer, "Q", ""},
@@ -53,6 +54,16 @@ TEST(CommandLine, CommandsThatCanRun) {
     EXPECT_EQ(command.Target, QString::fromUtf8(c.target));
     EXPECT_EQ(command.DataFile, QString::fromUtf8(c.data));
   }
+}
+
+TEST(CommandLine, FileNamesKeepTheirBytes) {
+  const tReportCommand command = ParseCommandLine(std::vector<std::string>{"table", "--csv", "bad\xff.csv", "--data",
+                                                                          "M\xfcller.dat"});
+  ASSERT_EQ(command.Kind, tKind::Table);
+  EXPECT_EQ(command.TargetPath, "bad\xff.csv");
+  EXPECT_EQ(command.DataPath, "M\xfcller.dat");
+  EXPECT_EQ(command.Target, QStringLiteral("bad\\xFF.csv"));
+  EXPECT_EQ(ShownFileName("Gr\xc3\xb6\xc3\x9f" "e.csv"), QStringLiteral("Größe.csv"));
 }
 
 TEST(CommandLine, InputsOfTheAppraisal) {
@@ -139,6 +150,9 @@ TEST(CommandLine, CommandsThatCannotRunSayWhy) {
       {{"graph", "--years", "3", "--pdf", "a"}, "Die Option --years gilt nur für table."},
       {{"table", "--years", "-1", "--pdf", "a"}, "--years: Die Anzahl der Jahre darf nicht negativ sein."},
       {{"table", "--years", "zwei", "--pdf", "a"}, "--years: \"zwei\" ist keine gültige ganze Zahl."},
+      {{"table", "--years", " 5", "--pdf", "a"}, "--years: \" 5\" ist keine gültige ganze Zahl."},
+      {{"graph", "--months", "5 ", "--pdf", "a"}, "--months: \"5 \" ist keine gültige ganze Zahl."},
+      {{"graph", "--max-cost=\t2000", "--pdf", "a"}, "--max-cost: \"\t2000\" ist keine gültige ganze Zahl."},
       {{"table", "--years", "178956971", "--pdf", "a"},
        "--years: Die Anzahl der Jahre ist zu groß: höchstens 178956970 Jahre sind möglich."},
       {{"graph", "--months", "0", "--pdf", "a"}, "--months: Die Laufzeit muss zwischen 1 und 9999999 Monaten liegen."},

@@ -282,9 +282,11 @@ TEST_F(TaviReport, FailuresSayWhyAndWriteNothing) {
       {{QStringLiteral("table"), QStringLiteral("--printer"), QStringLiteral("GIBTESNICHT")}, 1,
        QStringLiteral("Der Drucker \"GIBTESNICHT\" ist nicht eingerichtet.\n"), {}},
       {{QStringLiteral("table"), QStringLiteral("--pdf"), QStringLiteral("nirgends/out")}, 1,
-       QStringLiteral("Die PDF-Datei \"nirgends/out\" kann nicht angelegt werden.\n"), {}},
+       QStringLiteral("Die PDF-Datei \"nirgends/out\" kann nicht angelegt werden: Den Ordner gibt es nicht.\n"), {}},
       {{QStringLiteral("table"), QStringLiteral("--pdf"), QStringLiteral("sub")}, 1,
-       QStringLiteral("Die PDF-Datei \"sub\" kann nicht angelegt werden.\n"), {}},
+       QStringLiteral("Die PDF-Datei \"sub\" kann nicht angelegt werden: Das Ziel ist ein Ordner; es wird nicht "
+                      "ersetzt.\n"),
+       {}},
       {{QStringLiteral("table"), QStringLiteral("--csv"), QStringLiteral("sub")}, 1,
        QStringLiteral("Die Datei \"sub\" kann nicht geschrieben werden"), {}},
       {{QStringLiteral("table"), QStringLiteral("--years"), QStringLiteral("70000"), QStringLiteral("--pdf"),

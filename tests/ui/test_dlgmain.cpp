@@ -4,6 +4,8 @@
 // and the ways the program can be ended.
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDate>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -614,7 +616,61 @@ TEST_F(MainWindowTest, TruncatedDataFileIsReportedOnceAndTheRestKeepsDefaults) {
   EXPECT_EQ(fWindow->Daten().InvestPLSystem, 6150);
   Enter("AnzZS_Feld", QStringLiteral("10"));
   EXPECT_EQ(fWindow->Daten().AnzZS, 10);
+  // At exit the unreadable file is kept under a new name before the new
+  // one takes its place, and the user is told where, once.
+  driver.Then([](QWidget* box) { tModalDriver::Dismiss(box); });
+  Close();
+  const QString kept = fDir.File(QStringLiteral("TAVI.DAT.defekt-") + QDate::currentDate().toString(Qt::ISODate));
+  ASSERT_EQ(driver.Seen().size(), 2);
+  EXPECT_EQ(driver.Seen()[1].Text, QStringLiteral("Die Datendatei \"%1\" war beim Start nicht lesbar. Sie ist "
+                                                  "unverändert als \"%2\" aufbewahrt; die Daten dieser Sitzung "
+                                                  "stehen jetzt in \"%1\".")
+                                       .arg(fDir.File(QStringLiteral("TAVI.DAT")), kept));
+  EXPECT_EQ(fDir.Read(QFileInfo(kept).fileName()), full.left(full.size() - 30));
+  tTaviDaten stored;
+  EXPECT_TRUE(stored.LoadFromFile(QFile::encodeName(fDir.File(QStringLiteral("TAVI.DAT"))).toStdString()));
+  EXPECT_EQ(stored.AnzZS, 10);
   EXPECT_TRUE(driver.Unexpected().isEmpty());
+}
+
+TEST_F(MainWindowTest, ValuesNoFieldTakesAreNamedOnceAtStart) {
+  tTaviDaten d;
+  d.AnteilVorb = 60;
+  d.AnteilDurchf = 70;
+  ASSERT_TRUE(d.SaveToFile(QFile::encodeName(fDir.File(QStringLiteral("TAVI.DAT"))).toStdString()));
+  tModalDriver driver;
+  driver.ThenClick(QStringLiteral("OK"));
+  Open();
+  Close();
+  ASSERT_EQ(driver.Seen().size(), 1);
+  EXPECT_EQ(driver.Seen()[0].Title, QStringLiteral("Warnung"));
+  EXPECT_TRUE(driver.Seen()[0].Text.contains(
+      QStringLiteral("- Anteil Vorbereitung und Anteil Durchführung: zusammen 130 % (erlaubt höchstens 100 %)")));
+}
+
+TEST_F(MainWindowTest, ASecondWindowOnTheDataFileOpensReadOnlyOrNotAtAll) {
+  Open();
+  Enter("AnzZS_Feld", QStringLiteral("42"));
+  for (const bool readOnly : {false, true}) {
+    tModalDriver driver;
+    driver.ThenClick(readOnly ? QStringLiteral("Ja") : QStringLiteral("Nein"));
+    {
+      tDlgMain second(fDir.Path());
+      ASSERT_EQ(driver.Seen().size(), 1);
+      EXPECT_TRUE(driver.Seen()[0].Text.contains(QStringLiteral("ist bereits geöffnet")));
+      EXPECT_TRUE(driver.Seen()[0].Text.contains(QStringLiteral("(Prozess %1)").arg(QCoreApplication::applicationPid())));
+      EXPECT_EQ(second.OpenDeclined(), !readOnly);
+      EXPECT_TRUE(second.DataReadOnly());
+      EXPECT_EQ(second.windowTitle().endsWith(QStringLiteral(" (schreibgeschützt)")), readOnly);
+      EXPECT_FALSE(second.SaveData());
+    }
+    EXPECT_FALSE(fDir.Exists(QStringLiteral("TAVI.DAT")));  // the second window's exit wrote nothing
+    EXPECT_TRUE(driver.Unexpected().isEmpty());
+  }
+  Close();
+  tTaviDaten stored;
+  ASSERT_TRUE(stored.LoadFromFile(QFile::encodeName(fDir.File(QStringLiteral("TAVI.DAT"))).toStdString()));
+  EXPECT_EQ(stored.AnzZS, 42);
 }
 
 TEST_F(MainWindowTest, DamagedAppraisalBlockIsToldOnceAndKeptUntilChanged) {
