@@ -8,6 +8,12 @@
 // with the application object in a temporary program directory and the
 // printer "PDF-Datei" (A4, margins 20/20/10/20 mm), the worked example's
 // figures (the graph also those of a large department).
+//
+// The live pictures of the payback dialog are timed as one change of a field
+// redraws them: the cost curves of the results page and the tornado chart of
+// the page "Sensitivität" recorded for the view's sheet and played into an
+// image of the view's pixels, at scale factor 1 and 2 (twice the pixels for
+// the same sheet). Their target is 16 ms, one frame.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -15,13 +21,20 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include <QImage>
+#include <QPainter>
+
+#include "costcurvepicture.h"
 #include "dlgpreview.h"
 #include "graphprinting.h"
 #include "morlakapp.h"
 #include "payback.h"
 #include "printbenchmain.h"
 #include "printer.h"
+#include "sensitivity.h"
 #include "taviprinting.h"
+#include "tornadochart.h"
+#include "tornadopicture.h"
 #include "workedexample.h"
 
 namespace {
@@ -97,6 +110,60 @@ void BM_TablePageRecorded(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TablePageRecorded)->Unit(benchmark::kMillisecond);
+
+tTaviDaten Department(bool large) {
+  tTaviDaten daten = Daten();
+  if (large) {
+    daten.AnzZS = 2000;
+    daten.DauerZS = 8;
+    daten.Stundensatz = 60;
+  }
+  return daten;
+}
+
+// Plays what `record` recorded for a sheet of the view's size into an image
+// of the view at the scale factor state.range(1).
+template <typename tRecord>
+void RecordAndPlay(benchmark::State& state, tPicture& picture, QSize view, double unitsPerPixel, tRecord record) {
+  const auto scale = static_cast<int>(state.range(1));
+  QImage image(view * scale, QImage::Format_ARGB32_Premultiplied);
+  const auto width = static_cast<int32_t>(view.width() * unitsPerPixel);
+  const auto height = static_cast<int32_t>(view.height() * unitsPerPixel);
+  for (auto _ : state) {
+    record();
+    picture.Record(width, height);
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), Qt::white);
+    picture.Play(painter, QRectF(image.rect()));
+  }
+}
+
+// The results page's cost curves (693 x 300 pixels at 3 units a pixel), the
+// payback computed anew as on every change; the worked example and the
+// large department.
+void BM_CostCurvePictureRepaint(benchmark::State& state) {
+  const tTaviDaten daten = Department(state.range(0) != 0);
+  tPaybackCalc calc;
+  tCostCurvePicture picture;
+  RecordAndPlay(state, picture, QSize(693, 300), 3.0, [&] {
+    calc.Calculate(daten);
+    picture.SetCalc(calc);
+  });
+}
+BENCHMARK(BM_CostCurvePictureRepaint)->ArgsProduct({{0, 1}, {1, 2}})->Unit(benchmark::kMillisecond);
+
+// The page "Sensitivität": the whole sensitivity computed and the chart of
+// the first comparison redrawn (693 x 237 pixels at 2.4 units a pixel).
+void BM_SensitivityPageRepaint(benchmark::State& state) {
+  const tTaviDaten daten = Department(state.range(0) != 0);
+  tSensitivityCalc sensitivity;
+  tTornadoPicture picture;
+  RecordAndPlay(state, picture, QSize(693, 237), 2.4, [&] {
+    sensitivity.Calculate(daten, {}, {});
+    picture.SetData(tornado::ChartData(sensitivity, tComparison::ZSManual, false, true));
+  });
+}
+BENCHMARK(BM_SensitivityPageRepaint)->ArgsProduct({{0, 1}, {1, 2}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -4,29 +4,33 @@ namespace {
 
 // The values of the block, when every tag this program knows holds a value
 // of four bytes within its range.
-bool TakeInputs(const tTaggedBlock& block, tEconomicsInputs& inputs) {
+bool TakeInputs(const tTaggedBlock& block, tEconomicsInputs& economics, tSensitivityInputs& sensitivity) {
   tEconomicsInputs read;
+  tSensitivityInputs readSensitivity;
   const struct {
     uint16_t tag;
     int32_t* field;
   } fields[] = {{tDataExtension::kTagRunningCostsZS, &read.RunningCostsZS},
                 {tDataExtension::kTagRunningCostsPL, &read.RunningCostsPL},
                 {tDataExtension::kTagUsefulLife, &read.UsefulLife},
-                {tDataExtension::kTagRateTenths, &read.RateTenths}};
+                {tDataExtension::kTagRateTenths, &read.RateTenths},
+                {tDataExtension::kTagTargetMonths, &readSensitivity.TargetMonths},
+                {tDataExtension::kTagPercent, &readSensitivity.Percent}};
   for (const auto& f : fields) {
     if (!block.Value(f.tag)) continue;  // missing: the default
     const std::optional<int32_t> value = block.Int32(f.tag);
     if (!value) return false;
     *f.field = *value;
   }
-  if (!read.InRange()) return false;
-  inputs = read;
+  if (!read.InRange() || !readSensitivity.InRange()) return false;
+  economics = read;
+  sensitivity = readSensitivity;
   return true;
 }
 
 }  // namespace
 
-void tDataExtension::Read(std::string_view tail, tEconomicsInputs& inputs) {
+void tDataExtension::Read(std::string_view tail, tEconomicsInputs& economics, tSensitivityInputs& sensitivity) {
   fBlock.Clear();
   fKept.clear();
   if (tail.empty()) {
@@ -34,7 +38,8 @@ void tDataExtension::Read(std::string_view tail, tEconomicsInputs& inputs) {
     return;
   }
   const tTaggedBlock::tReadResult result = fBlock.Read(tail);
-  if (result.Status == tTaggedBlock::tReadStatus::Ok && result.Size == tail.size() && TakeInputs(fBlock, inputs)) {
+  if (result.Status == tTaggedBlock::tReadStatus::Ok && result.Size == tail.size() &&
+      TakeInputs(fBlock, economics, sensitivity)) {
     fState = tState::Read;
     return;
   }
@@ -43,31 +48,38 @@ void tDataExtension::Read(std::string_view tail, tEconomicsInputs& inputs) {
   fState = result.Status == tTaggedBlock::tReadStatus::UnknownVersion ? tState::UnknownVersion : tState::Damaged;
 }
 
-std::string tDataExtension::Bytes(const tEconomicsInputs& inputs) const {
-  if (!fKept.empty() && inputs.IsDefault()) return fKept;
+std::string tDataExtension::Bytes(const tEconomicsInputs& economics, const tSensitivityInputs& sensitivity) const {
+  const bool defaults = economics.IsDefault() && sensitivity.IsDefault();
+  if (!fKept.empty() && defaults) return fKept;
   tTaggedBlock block = fBlock;
-  for (const uint16_t tag : {kTagRunningCostsZS, kTagRunningCostsPL, kTagUsefulLife, kTagRateTenths})
+  for (const uint16_t tag :
+       {kTagRunningCostsZS, kTagRunningCostsPL, kTagUsefulLife, kTagRateTenths, kTagTargetMonths, kTagPercent})
     block.Remove(tag);
   // Only tags of other versions left, or none: no block for the defaults.
-  if (inputs.IsDefault() && block.Empty()) return std::string();
-  block.SetInt32(kTagRunningCostsZS, inputs.RunningCostsZS);
-  block.SetInt32(kTagRunningCostsPL, inputs.RunningCostsPL);
-  block.SetInt32(kTagUsefulLife, inputs.UsefulLife);
-  block.SetInt32(kTagRateTenths, inputs.RateTenths);
+  if (defaults && block.Empty()) return std::string();
+  block.SetInt32(kTagRunningCostsZS, economics.RunningCostsZS);
+  block.SetInt32(kTagRunningCostsPL, economics.RunningCostsPL);
+  block.SetInt32(kTagUsefulLife, economics.UsefulLife);
+  block.SetInt32(kTagRateTenths, economics.RateTenths);
+  if (sensitivity.TargetMonths != tSensitivityInputs::kDefaultTarget)
+    block.SetInt32(kTagTargetMonths, sensitivity.TargetMonths);
+  if (sensitivity.Percent != tSensitivityInputs::kDefaultPercent) block.SetInt32(kTagPercent, sensitivity.Percent);
   return block.Bytes();
 }
 
 std::string tDataExtension::Problem() const {
+  const std::string what =
+      "Die Angaben zur Wirtschaftlichkeit (laufende Kosten, Nutzungsdauer, Kalkulationszinssatz, "
+      "Soll-Amortisationszeit, Veränderung der Sensitivität) in der Datendatei ";
   const std::string kept =
-      " Es gelten die Vorgaben (keine laufenden Kosten, Nutzungsdauer 5 Jahre, Kalkulationszinssatz 0,0 %). "
+      " Es gelten die Vorgaben (keine laufenden Kosten, Nutzungsdauer 5 Jahre, Kalkulationszinssatz 0,0 %, "
+      "Soll-Amortisationszeit 24 Monate, Veränderung 20 %). "
       "Die gespeicherten Angaben bleiben in der Datei erhalten, solange Sie keinen dieser Werte ändern.";
   switch (fState) {
     case tState::Damaged:
-      return "Die Angaben zur Wirtschaftlichkeit (laufende Kosten, Nutzungsdauer, Kalkulationszinssatz) in der "
-             "Datendatei sind beschädigt und werden nicht verwendet." + kept;
+      return what + "sind beschädigt und werden nicht verwendet." + kept;
     case tState::UnknownVersion:
-      return "Die Angaben zur Wirtschaftlichkeit (laufende Kosten, Nutzungsdauer, Kalkulationszinssatz) in der "
-             "Datendatei stammen von einer neueren Programmversion und werden nicht verwendet." + kept;
+      return what + "stammen von einer neueren Programmversion und werden nicht verwendet." + kept;
     case tState::None:
     case tState::Read: break;
   }

@@ -10,10 +10,15 @@
 //   2  RunningCostsPL   euros per year, 0 to 999999
 //   3  UsefulLife       years, 1 to 20
 //   4  RateTenths       0.1 % per year, 0 to 300
+//   5  TargetMonths     months, 1 to 120 (the target payback)
+//   6  Percent          %, 5 to 50 (the change of the sensitivity)
 // Tags this program does not know are kept and written back unchanged.
 //
 // Writing: while the inputs are at their defaults and no unknown tag is
-// kept, nothing is written (the default TAVI.DAT is 1828 bytes).
+// kept, nothing is written (the default TAVI.DAT is 1828 bytes). Tags 1 to
+// 4 are written together whenever there is a block; tags 5 and 6 only
+// when they differ from their defaults, so that a block without them reads
+// the same in every version.
 //
 // Reading what follows the record:
 //   - nothing: the defaults;
@@ -30,6 +35,7 @@
 #include <string_view>
 
 #include "economicsinputs.h"
+#include "sensitivityinputs.h"
 #include "taggedblock.h"
 
 class tDataExtension {
@@ -41,15 +47,22 @@ class tDataExtension {
     UnknownVersion,  // a block of a later program version: kept, not used
   };
   static constexpr const char* kBlockName = "TAVX";
-  enum : uint16_t { kTagRunningCostsZS = 1, kTagRunningCostsPL = 2, kTagUsefulLife = 3, kTagRateTenths = 4 };
+  enum : uint16_t {
+    kTagRunningCostsZS = 1,
+    kTagRunningCostsPL = 2,
+    kTagUsefulLife = 3,
+    kTagRateTenths = 4,
+    kTagTargetMonths = 5,
+    kTagPercent = 6,
+  };
 
   tDataExtension() : fBlock(kBlockName) {}
 
-  // Reads the bytes that followed the record into inputs (which keep their
-  // values when nothing usable is found; pass defaults).
-  void Read(std::string_view tail, tEconomicsInputs& inputs);
+  // Reads the bytes that followed the record into the inputs (which keep
+  // their values when nothing usable is found; pass defaults).
+  void Read(std::string_view tail, tEconomicsInputs& economics, tSensitivityInputs& sensitivity);
   // The bytes to write after the record.
-  std::string Bytes(const tEconomicsInputs& inputs) const;
+  std::string Bytes(const tEconomicsInputs& economics, const tSensitivityInputs& sensitivity) const;
 
   tState State() const { return fState; }
   // The German message for a state that the user must be told about once

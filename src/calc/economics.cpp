@@ -183,21 +183,37 @@ void tEconomicsCalc::Calculate(const tTaviDaten& daten, const tPaybackCalc& calc
   for (int c = 0; c < kComparisons; ++c) fFigures[static_cast<size_t>(c)] = Compute(static_cast<tComparison>(c));
 }
 
+extended CumulatedCostsWithRunningCosts(const tPaybackCalc& calc, int32_t yearly, bool plannedTime, int32_t m) {
+  return (plannedTime ? calc.CumulatedCostsPL(m) : calc.CumulatedCostsZS(m)) +
+         static_cast<extended>(static_cast<int64_t>(m) * yearly) / 12;
+}
+
+extended AdvantageWithRunningCosts(const tPaybackCalc& calc, int32_t rz, int32_t rp, tComparison c, int32_t m) {
+  switch (c) {
+    case tComparison::ZSManual:
+      return calc.CumulatedCostsManual(m) - CumulatedCostsWithRunningCosts(calc, rz, false, m);
+    case tComparison::PLManual:
+      return calc.CumulatedCostsManual(m) - CumulatedCostsWithRunningCosts(calc, rp, true, m);
+    case tComparison::PLZS:
+      return CumulatedCostsWithRunningCosts(calc, rz, false, m) - CumulatedCostsWithRunningCosts(calc, rp, true, m);
+  }
+  return kNaN;
+}
+
+tEconomicsPayback StaticPayback(const tPaybackCalc& calc, int32_t rz, int32_t rp, tComparison c, int32_t lastMonth) {
+  return FirstCrossing([&](int32_t m) { return AdvantageWithRunningCosts(calc, rz, rp, c, m); }, lastMonth);
+}
+
 extended tEconomicsCalc::CumulatedCostsZS(int32_t m) const {
-  return fCalc.CumulatedCostsZS(m) + static_cast<extended>(static_cast<int64_t>(m) * fInputs.RunningCostsZS) / 12;
+  return CumulatedCostsWithRunningCosts(fCalc, fInputs.RunningCostsZS, false, m);
 }
 
 extended tEconomicsCalc::CumulatedCostsPL(int32_t m) const {
-  return fCalc.CumulatedCostsPL(m) + static_cast<extended>(static_cast<int64_t>(m) * fInputs.RunningCostsPL) / 12;
+  return CumulatedCostsWithRunningCosts(fCalc, fInputs.RunningCostsPL, true, m);
 }
 
 extended tEconomicsCalc::Advantage(tComparison c, int32_t m) const {
-  switch (c) {
-    case tComparison::ZSManual: return fCalc.CumulatedCostsManual(m) - CumulatedCostsZS(m);
-    case tComparison::PLManual: return fCalc.CumulatedCostsManual(m) - CumulatedCostsPL(m);
-    case tComparison::PLZS: return CumulatedCostsZS(m) - CumulatedCostsPL(m);
-  }
-  return kNaN;
+  return AdvantageWithRunningCosts(fCalc, fInputs.RunningCostsZS, fInputs.RunningCostsPL, c, m);
 }
 
 std::vector<extended> tEconomicsCalc::Flows(tComparison c, int32_t months) const {
@@ -221,7 +237,7 @@ tComparisonFigures tEconomicsCalc::Compute(tComparison c) const {
   tComparisonFigures f;
   f.RunningCosts = running[index];
   f.NetSaving = fSavingPerYear[index] - running[index];
-  f.StaticPayback = FirstCrossing([this, c](int32_t m) { return Advantage(c, m); });
+  f.StaticPayback = StaticPayback(fCalc, fInputs.RunningCostsZS, fInputs.RunningCostsPL, c);
   if (fInputs.RateTenths == 0) {
     f.DynamicPayback = f.StaticPayback;
   } else {

@@ -137,10 +137,21 @@ class tDiscountedAdvantage {
 
 // --- The rules themselves, for any values ---
 
-// The payback rule above applied to value(0), value(1), ... value(1200),
-// which are asked for in this order, each once. A NaN gives Unknown.
+// The payback rule above applied to value(0), value(1), ... value(lastMonth),
+// which are asked for in this order, each once, and no further than the
+// first crossing. A NaN gives Unknown; None means no crossing by lastMonth.
 template <class Value>
-tEconomicsPayback FirstCrossing(Value value);
+tEconomicsPayback FirstCrossing(Value value, int32_t lastMonth = kEconomicsSearchLimit);
+
+// The curves with running costs for any payback computation and yearly
+// running costs rz, rp (euros, 0 to 999999): Z'(m), P'(m) and N(m) as
+// defined above. tEconomicsCalc uses them; the sensitivity varies both.
+extended CumulatedCostsWithRunningCosts(const tPaybackCalc& calc, int32_t yearly, bool plannedTime, int32_t m);
+extended AdvantageWithRunningCosts(const tPaybackCalc& calc, int32_t rz, int32_t rp, tComparison c, int32_t m);
+// "Amortisation mit laufenden Kosten" of comparison c, searched no further
+// than lastMonth.
+tEconomicsPayback StaticPayback(const tPaybackCalc& calc, int32_t rz, int32_t rp, tComparison c,
+                                int32_t lastMonth = kEconomicsSearchLimit);
 
 // v = (1 + r)^(−1/12) for a yearly rate r (0.06 for 6 %).
 extended MonthlyDiscountFactor(extended yearlyRate);
@@ -154,12 +165,12 @@ extended PresentValue(const std::vector<extended>& flows, extended v);
 tInternalRate InternalRateOfReturn(const std::vector<extended>& flows);
 
 template <class Value>
-tEconomicsPayback FirstCrossing(Value value) {
+tEconomicsPayback FirstCrossing(Value value, int32_t lastMonth) {
   using tKind = tEconomicsPayback::tKind;
   extended previous = value(0);
   if (previous != previous) return {tKind::Unknown, 0};
   if (previous >= 0) return {tKind::Immediate, 0};
-  for (int32_t m = 1; m <= kEconomicsSearchLimit; ++m) {
+  for (int32_t m = 1; m <= lastMonth; ++m) {
     const extended current = value(m);
     if (current != current) return {tKind::Unknown, 0};
     if (current >= 0) return {tKind::Months, (m - 1) + (-previous) / (current - previous)};

@@ -31,11 +31,20 @@ float ToSingle(extended x) {
 }  // namespace
 
 void tPaybackCalc::Calculate(const tTaviDaten& daten) {
+  CalculateCurves(daten);
+  // 7., 8.
+  ComputePaybackPL();
+  ComputePaybackPLZS();
+}
+
+void tPaybackCalc::CalculateCurves(const tTaviDaten& daten) {
   fKostenGesamt = daten.KostenGesamt();
   fEinsparungKostenZS = daten.EinsparungKostenZS();
   fEinsparungKostenPlanzeit = daten.EinsparungKostenPlanzeit();
   fRestEinsparungKosten = daten.RestEinsparungKosten();
-  fEinsparungKostenGesamt = daten.EinsparungKostenGesamt();
+  // The record's sum of the two (the same as EinsparungKostenGesamt, without
+  // computing both parts again).
+  fEinsparungKostenGesamt = SatAdd(fEinsparungKostenPlanzeit, fRestEinsparungKosten);
   fAnzZS = daten.AnzZS;
   fB = std::max(daten.BeginnReduzierung, 0);
   fK = std::max(daten.AufwandPLSyst, 0);
@@ -71,10 +80,8 @@ void tPaybackCalc::Calculate(const tTaviDaten& daten) {
   else
     fReductionPerMonth = static_cast<extended>(daten.PotentialAnzZS) / fK;
   fStep = fMonthlyZS * fReductionPerMonth / 100;
-
-  // 7., 8.
-  ComputePaybackPL();
-  ComputePaybackPLZS();
+  fPaybackPL = 0;
+  fPaybackPLZS = 0;
 }
 
 int64_t tPaybackCalc::TriangularSum(int32_t n) {
@@ -95,10 +102,6 @@ extended tPaybackCalc::CumPL(int64_t m) const {
 }
 
 extended tPaybackCalc::CumulatedCostsPL(int32_t m) const { return CumPL(m); }
-
-extended tPaybackCalc::CumulatedCostsManual(int32_t m) const { return m * fMonthlyManual; }
-
-extended tPaybackCalc::CumulatedCostsZS(int32_t m) const { return m * fMonthlyZS + fCostsZSx; }
 
 extended tPaybackCalc::AdvantagePL(int64_t m) const { return m * fMonthlyManual - CumPL(m); }
 

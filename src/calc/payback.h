@@ -95,6 +95,10 @@ class tPaybackCalc {
   // sums, PaybackZS, the three monthly costs, ReductionPerMonth, PaybackPL,
   // PaybackPLZS.
   void Calculate(const tTaviDaten& daten);
+  // The same without the searches of PaybackPL and PaybackPLZS (both 0):
+  // the cost sums, monthly costs and curves, for those who only read the
+  // curves (the sensitivity recomputes them hundreds of times).
+  void CalculateCurves(const tTaviDaten& daten);
 
   // Investment, training and additional cost of each configuration, whole
   // euros; the sums saturate.
@@ -152,9 +156,9 @@ class tPaybackCalc {
   // Cumulative costs in euros over the first m months, investment included
   // (defined for every m; m ≤ 0 gives the investment plus m months).
   // Manual: m × (KostenGesamt ÷ 12).
-  extended CumulatedCostsManual(int32_t m) const;
+  extended CumulatedCostsManual(int32_t m) const { return m * fMonthlyManual; }
   // Time-study system: m × MonthlyZS + CostsZS.
-  extended CumulatedCostsZS(int32_t m) const;
+  extended CumulatedCostsZS(int32_t m) const { return m * fMonthlyZS + fCostsZSx; }
   // Planned-time configuration, with B = BeginnReduzierung, K =
   // AufwandPLSyst and S = MonthlyZS × ReductionPerMonth ÷ 100:
   //   m ≤ B:          m × MonthlyZS + CostsPL

@@ -118,13 +118,14 @@ bool tTaviDaten::LoadDataFile(tObjStream& stream) {
   std::string tail(static_cast<size_t>(rest), '\0');
   if (rest > 0 && stream.Read(tail.data(), static_cast<int32_t>(rest)) != rest) return false;
   Economics = tEconomicsInputs{};
-  fExtension.Read(tail, Economics);
+  Sensitivity = tSensitivityInputs{};
+  fExtension.Read(tail, Economics, Sensitivity);
   return true;
 }
 
 void tTaviDaten::StoreDataFile(tObjStream& stream) const {
   Store(stream);
-  const std::string extension = fExtension.Bytes(Economics);
+  const std::string extension = fExtension.Bytes(Economics, Sensitivity);
   if (!extension.empty()) stream.Write(extension.data(), static_cast<int32_t>(extension.size()));
 }
 

@@ -10,7 +10,8 @@
 //
 // The record is streamable (class id 25002). Its data file has no header:
 // two short strings, five text lists and a fixed block of 60 bytes; the
-// inputs of the economic appraisal follow it in a block of their own
+// inputs of the economic appraisal and of the sensitivity analysis follow
+// it in a block of their own
 // (dataextension.h), which the record's stored form never holds.
 #pragma once
 
@@ -22,6 +23,7 @@
 #include "economicsinputs.h"
 #include "extmath.h"
 #include "safefile.h"
+#include "sensitivityinputs.h"
 #include "streamable.h"
 #include "textlist.h"
 
@@ -66,8 +68,10 @@ class tTaviDaten : public tStreamable {
   // What the last load found after the record.
   const tDataExtension& Extension() const { return fExtension; }
 
-  // The inputs of the economic appraisal, stored after the record.
+  // The inputs of the economic appraisal and of the sensitivity analysis,
+  // stored after the record.
   tEconomicsInputs Economics;
+  tSensitivityInputs Sensitivity;
 
   // Company data (UTF-8). A setter keeps the first 255 characters; it
   // answers false and changes nothing when the text holds a character that

@@ -9,6 +9,7 @@
 
 #include "commandlist.h"
 #include "deckblatt4.h"
+#include "sensitivityprintpage.h"
 #include "edevexception.h"
 #include "msgdlg.h"
 #include "objstream.h"
@@ -56,8 +57,9 @@ tDeckBlattPrinting::tDeckBlattPrinting(const tTaviDaten& daten, const tPaybackCa
       fOnError(std::move(onError)) {
   JobTitle = QStringLiteral("Amortisationsrechnung");
   HeaderTitle = QString::fromStdString(Daten.GetFirmenname());
-  ReportTitle = sheets == tOverviewSheets::EconomicsOnly ? QStringLiteral("Wirtschaftlichkeitsrechnung")
-                                                         : QStringLiteral("Gesamtübersicht");
+  ReportTitle = sheets == tOverviewSheets::EconomicsOnly     ? QStringLiteral("Wirtschaftlichkeitsrechnung")
+                : sheets == tOverviewSheets::SensitivityOnly ? QStringLiteral("Sensitivität")
+                                                             : QStringLiteral("Gesamtübersicht");
   DocumentName = PdfDocumentName(ReportTitle, HeaderTitle);
   ReportInfo = QStringLiteral("Bearbeitet von ") + QString::fromStdString(Daten.GetAnwendername());
   FileName.clear();
@@ -71,15 +73,25 @@ void tDeckBlattPrinting::BuildPages() {
     AddPage(std::make_unique<tTaviDeckblatt4>(this, 1));
     return;
   }
+  if (Sheets == tOverviewSheets::SensitivityOnly) {
+    PageNumbers.Add(1);
+    AddPage(std::make_unique<tSensitivityPrintPage>(this, 1));
+    return;
+  }
   PageNumbers.Add(1);
   AddPage(std::make_unique<tTaviDeckblatt1>(this, 1));
   PageNumbers.Add(2);
   AddPage(std::make_unique<tTaviDeckblatt2>(this, 2));
   PageNumbers.Add(3);
   AddPage(std::make_unique<tTaviDeckblatt3>(this, 3));
+  int32_t next = 4;
   if (!Daten.Economics.IsDefault()) {
-    PageNumbers.Add(4);
-    AddPage(std::make_unique<tTaviDeckblatt4>(this, 4));
+    PageNumbers.Add(next);
+    AddPage(std::make_unique<tTaviDeckblatt4>(this, next++));
+  }
+  if (!Daten.Sensitivity.IsDefault()) {
+    PageNumbers.Add(next);
+    AddPage(std::make_unique<tSensitivityPrintPage>(this, next));
   }
 }
 

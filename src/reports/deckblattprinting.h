@@ -4,8 +4,10 @@
 // time-study system, page 3 the time-study plus planned-time system and the
 // justification of the investment. When any input of the economic
 // appraisal differs from its default (the record's Economics), page 4
-// "Wirtschaftlichkeitsrechnung" follows (deckblatt4.h). The job can also
-// hold that page alone.
+// "Wirtschaftlichkeitsrechnung" follows (deckblatt4.h); when the target
+// payback or the change of the sensitivity differs from its default, the
+// page "Sensitivität" comes last (sensitivityprintpage.h). The job can also
+// hold either of these pages alone.
 //
 // The look of each page comes from its layout file "BLATT<n>.CFM" in the
 // layout folder (the program's directory); the page fills the layout's data
@@ -41,8 +43,10 @@ using tPageErrorReport = std::function<void(const QString& message)>;
 
 // Which sheets a job holds.
 enum class tOverviewSheets {
-  Overview,       // pages 1 to 3, and 4 when the appraisal has inputs
-  EconomicsOnly,  // the page of the appraisal alone, titled by it
+  Overview,         // pages 1 to 3, 4 when the appraisal has inputs, and the
+                    // sensitivity when its inputs are not the defaults
+  EconomicsOnly,    // the page of the appraisal alone, titled by it
+  SensitivityOnly,  // the page of the sensitivity alone, titled by it
 };
 
 class tDeckBlattPrinting : public tPrintingEx {

@@ -30,17 +30,6 @@ const char* const kTableCsvEconomicsHeader[5] = {
 
 namespace {
 
-std::string Months(const tEconomicsPayback& p, char point) {
-  using tKind = tEconomicsPayback::tKind;
-  switch (p.Kind) {
-    case tKind::Immediate: return "0";
-    case tKind::Months: return CsvFixed(p.Months, 4, point);
-    case tKind::None: return "keine";
-    case tKind::Unknown: break;
-  }
-  return std::string();
-}
-
 std::string Rate(const tInternalRate& r, char point) {
   using tKind = tInternalRate::tKind;
   switch (r.Kind) {
@@ -53,6 +42,17 @@ std::string Rate(const tInternalRate& r, char point) {
 }
 
 }  // namespace
+
+std::string CsvPayback(const tEconomicsPayback& p, char point) {
+  using tKind = tEconomicsPayback::tKind;
+  switch (p.Kind) {
+    case tKind::Immediate: return "0";
+    case tKind::Months: return CsvFixed(p.Months, 4, point);
+    case tKind::None: return "keine";
+    case tKind::Unknown: break;
+  }
+  return std::string();
+}
 
 std::string CsvFixed(extended value, int decimals, char decimalPoint) {
   if (!std::isfinite(value)) return std::string();
@@ -74,8 +74,8 @@ void WriteEconomicsCsv(std::ostream& out, const tEconomicsCalc& economics, char 
     const tComparisonFigures& f = economics.Figures(static_cast<tComparison>(c));
     std::string line = std::to_string(c + 1);
     for (const std::string& field :
-         {CsvFixed(f.RunningCosts, 2, point), CsvFixed(f.NetSaving, 2, point), Months(f.StaticPayback, point),
-          Months(f.DynamicPayback, point), CsvFixed(f.NetPresentValue, 2, point), Rate(f.InternalRate, point)}) {
+         {CsvFixed(f.RunningCosts, 2, point), CsvFixed(f.NetSaving, 2, point), CsvPayback(f.StaticPayback, point),
+          CsvPayback(f.DynamicPayback, point), CsvFixed(f.NetPresentValue, 2, point), Rate(f.InternalRate, point)}) {
       line += ';';
       line += field;
     }

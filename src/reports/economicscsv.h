@@ -32,6 +32,10 @@ extern const char* const kTableCsvEconomicsHeader[5];
 // value rounded to `decimals` digits (half to even) in fixed notation with
 // decimalPoint; empty for a value that is not finite.
 std::string CsvFixed(extended value, int decimals, char decimalPoint);
+// A payback: months to 0.0001, "0" when immediate, "keine" when there is
+// none, empty when it cannot be computed.
+struct tEconomicsPayback;
+std::string CsvPayback(const tEconomicsPayback& payback, char decimalPoint);
 
 // Writes the header and the three rows. The stream's state tells whether
 // it worked.

@@ -42,6 +42,36 @@ tGraphPrinting::tGraphPrinting(int32_t months, const tTaviDaten& daten, const tP
   BuildWithTestPage();
 }
 
+tGraphPrinting::tGraphPrinting(int32_t months, const tTaviDaten& daten, const tPaybackCalc& calc,
+                               tCostAxisMax costAxisMax, tMakeCurrent makeCurrent, tSheet sheet)
+    : tTaviPrinting(months, 0, daten, calc, tDeferBuild{}),
+      fCostAxisMax(std::move(costAxisMax)),
+      fMakeCurrent(std::move(makeCurrent)),
+      fSheet(sheet) {
+  if (months < 1)
+    throw EDevException(QStringLiteral("Die Laufzeit der Grafik muss mindestens einen Monat betragen."),
+                        QStringLiteral("tGraphPrinting.Create"));
+  // The recorded page is as large as the sheet (0.01 mm).
+  Recorder.SizeMode = 1;
+  Recorder.Width = sheet.Width * 10;
+  Recorder.Height = sheet.Height * 10;
+  BuildWithTestPage();
+}
+
+int32_t tGraphPrinting::PageWidth() const { return fSheet ? fSheet->Width : tTaviPrinting::PageWidth(); }
+int32_t tGraphPrinting::PageHeight() const { return fSheet ? fSheet->Height : tTaviPrinting::PageHeight(); }
+int32_t tGraphPrinting::BodyTop() const { return fSheet ? 0 : HeaderHeight(); }
+
+void tGraphPrinting::RecordPage(int32_t number) {
+  if (!fSheet) {
+    tTaviPrinting::RecordPage(number);
+    return;
+  }
+  Recorder.StartPage(number);
+  DrawPageBody(number);
+  Recorder.EndPage();
+}
+
 void tGraphPrinting::BuildPages() {
   PageNumbers.Clear();
   SetHeaderTexts(QStringLiteral("Grafischer Kostenverlauf"));
@@ -57,7 +87,7 @@ void tGraphPrinting::ComputeLayout() {
   const int32_t sevenZeros = Recorder.TextWidth(QStringLiteral("0000000"));
   const int32_t textHeight = Recorder.TextHeight(QStringLiteral("0"));
   const auto setPlot = [this, textHeight](int32_t labelWidth) {
-    const graph::tPlotArea plot = graph::PlotArea(PageWidth(), PageHeight(), labelWidth, textHeight, HeaderHeight());
+    const graph::tPlotArea plot = graph::PlotArea(PageWidth(), PageHeight(), labelWidth, textHeight, BodyTop());
     PlotLeft = plot.Left;
     PlotRight = plot.Right;
     PlotTop = plot.Top;
@@ -220,9 +250,9 @@ void tGraphPrinting::DrawCostAxis() {
 
   rec.SetTextAlign(TA_LEFT | TA_TOP);
   const QString title = QStringLiteral("Kosten in EUR");
-  rec.TextOut(20, HeaderHeight() + 20, title);
+  rec.TextOut(20, BodyTop() + 20, title);
   AddLabel(tLabelKind::AxisTitle, title,
-           {20, HeaderHeight() + 20, 20 + rec.TextWidth(title), HeaderHeight() + 20 + textHeight});
+           {20, BodyTop() + 20, 20 + rec.TextWidth(title), BodyTop() + 20 + textHeight});
 }
 
 void tGraphPrinting::DrawCurve(tSeries k, const QColor& colour, extended scale) {

@@ -60,10 +60,21 @@ class tGraphPrinting : public tTaviPrinting {
   // margins. Raises EDevException for fewer months.
   tGraphPrinting(int32_t months, const tTaviDaten& daten, const tPaybackCalc& calc, tCostAxisMax costAxisMax,
                  tMakeCurrent makeCurrent);
+  // The graph alone on a sheet of its own size, without page header and
+  // frame (the picture of the payback dialog's results page); the printer
+  // is left as it is. Width and height in 0.1 mm.
+  struct tSheet {
+    int32_t Width = 0, Height = 0;
+  };
+  tGraphPrinting(int32_t months, const tTaviDaten& daten, const tPaybackCalc& calc, tCostAxisMax costAxisMax,
+                 tMakeCurrent makeCurrent, tSheet sheet);
 
   void BuildPages() override;
+  void RecordPage(int32_t number) override;
   void DrawPageHead(int32_t page) override;
   void DrawPageBody(int32_t page) override;
+  int32_t PageWidth() const override;
+  int32_t PageHeight() const override;
 
   // The steps of DrawPageBody; each needs the page open.
   void ComputeLayout();
@@ -117,8 +128,12 @@ class tGraphPrinting : public tTaviPrinting {
   extended HighestMark() const;
   extended LatestMark() const;
 
+  // Where the graph begins: below the page header, or at the sheet's top.
+  int32_t BodyTop() const;
+
   tCostAxisMax fCostAxisMax;
   tMakeCurrent fMakeCurrent;
+  std::optional<tSheet> fSheet;
   // The payback marks drawn, for the names to keep clear of.
   std::vector<graph::tBox> fMarkLines;
 };

@@ -60,8 +60,8 @@ class tTaviPrinting : public tPrinting {
   int32_t RowsPerPage() const;
   int32_t FirstMonthOfPage(int32_t page) const;
   // The usable width and height of the page (W and H).
-  int32_t PageWidth() const;
-  int32_t PageHeight() const;
+  virtual int32_t PageWidth() const;
+  virtual int32_t PageHeight() const;
 
   // The cost series (see costseries.h).
   float CumulatedCost(tSeries k, int32_t m) const { return fSeries.CumulatedCost(k, m); }

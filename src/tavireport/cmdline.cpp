@@ -5,6 +5,7 @@
 #include <set>
 
 #include "economicsinputs.h"
+#include "sensitivityinputs.h"
 #include "graphaxes.h"
 #include "printer.h"
 #include "workbook.h"
@@ -73,9 +74,10 @@ QString ReadRate(const QString& value, std::optional<int32_t>& tenths) {
 
 const std::vector<std::string> kOptions = {"--years", "--months",     "--max-cost",   "--pdf",  "--csv", "--printer",
                                            "--data",  "--running-zs", "--running-pl", "--life", "--rate",
-                                           "--xlsx"};
+                                           "--xlsx", "--target", "--percent"};
 const QStringList kEconomicsOptions = {QStringLiteral("--running-zs"), QStringLiteral("--running-pl"),
                                        QStringLiteral("--life"), QStringLiteral("--rate")};
+const QStringList kSensitivityOptions = {QStringLiteral("--target"), QStringLiteral("--percent")};
 
 bool IsOption(const std::string& name) {
   return std::find(kOptions.begin(), kOptions.end(), name) != kOptions.end();
@@ -119,7 +121,7 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
     if (IsOption(arguments[i])) ++i;
   }
   if (arguments.empty())
-    return Usage(QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics, workbook oder compare."));
+    return Usage(QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics, sensitivity, workbook oder compare."));
 
   tReportCommand command;
   const std::string& what = arguments.front();
@@ -131,18 +133,24 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
     command.Kind = tKind::Overview;
   else if (what == "economics")
     command.Kind = tKind::Economics;
+  else if (what == "sensitivity")
+    command.Kind = tKind::Sensitivity;
   else if (what == "workbook")
     command.Kind = tKind::Workbook;
   else if (what == "compare")
     command.Kind = tKind::Compare;
   else if (what.starts_with("-"))
-    return Usage(QStringLiteral("Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview, economics, workbook oder compare."));
+    return Usage(QStringLiteral(
+        "Bitte geben Sie zuerst an, was gedruckt wird: table, graph, overview, economics, sensitivity, workbook oder compare."));
   else
-    return Usage(
-        QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table, graph, overview, economics, workbook und compare.").arg(Text(what)));
+    return Usage(QStringLiteral("Unbekannter Ausdruck \"%1\": möglich sind table, graph, overview, economics, sensitivity, workbook und compare.")
+                     .arg(Text(what)));
   const bool table = command.Kind == tKind::Table;
   const bool overview = command.Kind == tKind::Overview;
-  const bool economics = command.Kind == tKind::Economics;
+  // economics and sensitivity take the same outputs (a page or a CSV).
+  const bool economics = command.Kind == tKind::Economics || command.Kind == tKind::Sensitivity;
+  const QString kindName =
+      command.Kind == tKind::Sensitivity ? QStringLiteral("sensitivity") : QStringLiteral("economics");
   const bool workbook = command.Kind == tKind::Workbook;
   const bool compare = command.Kind == tKind::Compare;
 
@@ -178,9 +186,21 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
       return Usage(QStringLiteral("Die Option %1 gilt nicht für compare.").arg(option));
     if (!seen.insert(name).second) return Usage(QStringLiteral("Die Option %1 ist doppelt angegeben.").arg(option));
 
-    if (kEconomicsOptions.contains(option)) {
+    if (kSensitivityOptions.contains(option)) {
+      if (command.Kind != tKind::Sensitivity && !overview)
+        return Usage(QStringLiteral("Die Option %1 gilt nur für sensitivity und overview.").arg(option));
+      const QString problem =
+          option == QStringLiteral("--target")
+              ? ReadWhole(option, value, tSensitivityInputs::kMinTarget, tSensitivityInputs::kMaxTarget,
+                          QStringLiteral("Die Soll-Amortisationszeit muss zwischen 1 und 120 Monaten liegen."),
+                          command.TargetMonths)
+              : ReadWhole(option, value, tSensitivityInputs::kMinPercent, tSensitivityInputs::kMaxPercent,
+                          QStringLiteral("Die Veränderung muss zwischen 5 und 50 % liegen."), command.Percent);
+      if (!problem.isEmpty()) return Usage(problem);
+    } else if (kEconomicsOptions.contains(option)) {
       if (command.Kind == tKind::Graph)
-        return Usage(QStringLiteral("Die Option %1 gilt nur für economics, overview, workbook und table --csv.").arg(option));
+        return Usage(
+            QStringLiteral("Die Option %1 gilt nur für economics, sensitivity, overview, workbook und table --csv.").arg(option));
       QString problem;
       if (option == QStringLiteral("--running-zs") || option == QStringLiteral("--running-pl"))
         problem = ReadWhole(option, value, 0, tEconomicsInputs::kMaxRunningCosts,
@@ -195,9 +215,10 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
     } else if (economics && option != QStringLiteral("--data") && option != QStringLiteral("--pdf") &&
                option != QStringLiteral("--csv")) {
       if (option == QStringLiteral("--printer"))
-        return Usage(QStringLiteral("Die Option --printer gilt nicht für economics: die Seite gibt es als --pdf, "
-                                    "die Zahlen als --csv."));
-      return Usage(QStringLiteral("Die Option %1 gilt nicht für economics.").arg(option));
+        return Usage(QStringLiteral("Die Option --printer gilt nicht für %1: die Seite gibt es als --pdf, "
+                                    "die Zahlen als --csv.")
+                         .arg(kindName));
+      return Usage(QStringLiteral("Die Option %1 gilt nicht für %2.").arg(option, kindName));
     } else if (workbook && name != "--data" && name != "--years" && name != "--xlsx") {
       if (name == "--pdf" || name == "--csv" || name == "--printer")
         return Usage(QStringLiteral("Die Arbeitsmappe gibt es nur als --xlsx DATEI."));
@@ -236,10 +257,10 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
                      : economics || compare ? QStringLiteral("Bitte geben Sie nur eines von --pdf und --csv an.")
                                  : QStringLiteral("Bitte geben Sie nur eines von --pdf und --printer an."));
       if (name == "--csv" && !table && !economics && !compare)
-        return Usage(overview ? QStringLiteral("Die Option --csv gilt nur für table und economics; die Gesamtübersicht "
-                                               "gibt es als --pdf.")
-                              : QStringLiteral("Die Option --csv gilt nur für table und economics; die Grafik gibt es "
-                                               "als --pdf."));
+        return Usage(overview ? QStringLiteral("Die Option --csv gilt nur für table, economics und sensitivity; die "
+                                               "Gesamtübersicht gibt es als --pdf.")
+                              : QStringLiteral("Die Option --csv gilt nur für table, economics und sensitivity; die "
+                                               "Grafik gibt es als --pdf."));
       if (raw.empty())
         return Usage(name == "--printer" ? QStringLiteral("Bei --printer fehlt der Druckername.")
                                          : QStringLiteral("Bei %1 fehlt der Dateiname.").arg(option));
@@ -277,8 +298,10 @@ QString HelpText() {
       "  tavi-report economics [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --csv DATEI) [--data DATEI]\n"
       "  tavi-report workbook [--years N] [WIRTSCHAFTLICHKEIT] --xlsx DATEI [--data DATEI]\n"
       "  tavi-report compare --data A --data B [--data C [--data D]] (--pdf DATEI | --csv DATEI)\n"
+      "  tavi-report sensitivity [SENSITIVITÄT] [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --csv DATEI) [--data DATEI]\n"
       "  tavi-report --help\n"
       "  WIRTSCHAFTLICHKEIT: [--running-zs EUR] [--running-pl EUR] [--life JAHRE] [--rate PROZENT]\n"
+      "  SENSITIVITÄT: [--target MONATE] [--percent PROZENT]\n"
       "\n"
       "Druckt die Amortisations-Tabelle, die Amortisations-Grafik oder die Gesamtübersicht von TAVI ohne\n"
       "Fenster: als PDF-Datei (A4, mit den Rändern aus TAVI.INI), auf einen CUPS-Drucker oder, nur die\n"
@@ -294,7 +317,8 @@ QString HelpText() {
       "  graph             Grafischer Kostenverlauf, eine Seite im Querformat\n"
       "  overview          Gesamtübersicht, drei Seiten im Hochformat (Formulare BLATT1.CFM bis BLATT3.CFM);\n"
       "                    weicht eine Angabe zur Wirtschaftlichkeit von ihrer Vorgabe ab, folgt die Seite\n"
-      "                    Wirtschaftlichkeitsrechnung (BLATT4.CFM)\n"
+      "                    Wirtschaftlichkeitsrechnung (BLATT4.CFM); weicht die Soll-Amortisationszeit oder\n"
+      "                    die Veränderung ab, zuletzt die Seite Sensitivität\n"
       "  economics         Wirtschaftlichkeitsrechnung: die Seite als PDF oder, für eine Tabellenkalkulation,\n"
       "                    eine CSV-Datei mit einer Zeile je Vergleich (1, 2, 3): Laufende Kosten, Nettoeinsparung,\n"
       "                    Amortisation mit laufenden Kosten, Dynamische Amortisation, Kapitalwert, Interner\n"
@@ -303,6 +327,10 @@ QString HelpText() {
       "                    Kostenverlauf (Formeln über den Eingaben) und dem Diagramm Grafik\n"
       "  compare           Vergleich der Berechnungen: zwei bis vier Berechnungsdateien (--data je Datei)\n"
       "                    nebeneinander, eine Seite im Querformat oder eine CSV-Datei mit einer Spalte je Datei\n"
+      "  sensitivity       Sensitivität: die Seite als PDF oder eine CSV-Datei mit einer Zeile je Vergleich und\n"
+      "                    Eingabe (Vergleich;Eingabe;Basiswert;Wert niedrig;Wert hoch;Amortisation niedrig;\n"
+      "                    Amortisation hoch;Grenzwert), nach einer Leerzeile die drei Fälle (Fall;\n"
+      "                    Amortisation 1 bis 3;Kapitalwert 1 bis 3)\n"
       "  --years N         Jahre der Tabelle, 0 bis 178956970 (Vorgabe 1); 0 zeigt nur Monat 0;\n"
       "                    bei workbook 0 bis 1000\n"
       "  --months N        Laufzeit der Grafik in Monaten, 1 bis 9999999\n"
@@ -315,6 +343,8 @@ QString HelpText() {
       "                    (Vorgabe: die Werte aus der Datendatei; bei table nur mit --csv, die CSV-Datei\n"
       "                    erhält dann fünf Spalten mehr: die Kostensummen mit laufenden Kosten und die\n"
       "                    abgezinsten Vorteile 1-2, 1-3, 2-3)\n"
+      "  --target MONATE   Soll-Amortisationszeit, 1 bis 120 Monate (Vorgabe: aus der Datendatei, sonst 24)\n"
+      "  --percent P       Veränderung jeder Eingabe, 5 bis 50 % (Vorgabe: aus der Datendatei, sonst 20)\n"
       "  --pdf DATEI       schreibt eine PDF-Datei\n"
       "  --csv DATEI       schreibt die Zeilen der Tabelle: Monat, die sechs Kostenspalten und die drei\n"
       "                    Ersparnisse, ungerundet, durch Semikolon getrennt, mit dem Dezimalzeichen der\n"

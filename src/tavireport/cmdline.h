@@ -6,11 +6,15 @@
 //   tavi-report economics [ECONOMICS] (--pdf FILE | --csv FILE) [--data FILE]
 //   tavi-report workbook [--years N] [ECONOMICS] --xlsx FILE [--data FILE]
 //   tavi-report compare --data A --data B [--data C [--data D]] (--pdf FILE | --csv FILE)
+//   tavi-report sensitivity [SENSITIVITY] [ECONOMICS] (--pdf FILE | --csv FILE) [--data FILE]
 //   tavi-report --help
 //
 // ECONOMICS: [--running-zs EUR] [--running-pl EUR] [--life YEARS]
 // [--rate PERCENT], the inputs of the economic appraisal in place of the
 // data file's; table takes them too, with --csv, and so does workbook.
+// SENSITIVITY: [--target MONTHS] [--percent P], the target payback (1 to
+// 120 months) and the change (5 to 50 %) in place of the data file's;
+// overview takes them too.
 //
 // Options take their value as the next argument or after "=" (--years=3).
 // --help (-h) anywhere but as an option's value shows the help. Numbers are
@@ -30,7 +34,7 @@
 #include <vector>
 
 struct tReportCommand {
-  enum class tKind { Usage, Help, Table, Graph, Overview, Economics, Workbook, Compare };
+  enum class tKind { Usage, Help, Table, Graph, Overview, Economics, Workbook, Compare, Sensitivity };
   enum class tOutput { None, Pdf, Csv, Printer, Xlsx };
 
   tKind Kind = tKind::Usage;
@@ -56,6 +60,11 @@ struct tReportCommand {
   std::optional<int32_t> UsefulLife;      // years, 1 to 20
   std::optional<int32_t> RateTenths;      // 0.1 % per year, 0 to 300
   bool HasEconomicsOption() const { return RunningCostsZS || RunningCostsPL || UsefulLife || RateTenths; }
+
+  // The inputs of the sensitivity given on the command line; empty: the
+  // data file's.
+  std::optional<int32_t> TargetMonths;  // 1 to 120
+  std::optional<int32_t> Percent;       // 5 to 50
 };
 
 // arguments: without the program name, as the system passed them.

@@ -1,4 +1,4 @@
-// tavi-report: the month table and the payback graph of TAVI without
+// tavi-report: the printouts of TAVI and their figures without
 // windows, for scripts and for people who want the printouts without
 // clicking. See cmdline.h for the command line and reportrun.h for what it
 // does; --help explains both in German.
@@ -53,8 +53,8 @@ int main(int argc, char** argv) {
       return 0;
     case tReportCommand::tKind::Usage:
       std::cerr << "tavi-report: " << command.Message.toStdString() << '\n'
-                << "Aufruf: tavi-report table|graph|overview|economics|workbook ...; \"tavi-report --help\" zeigt alle "
-                   "Möglichkeiten.\n";
+                << "Aufruf: tavi-report table|graph|overview|economics|sensitivity|workbook|compare ...; "
+                   "\"tavi-report --help\" zeigt alle Möglichkeiten.\n";
       return 2;
     case tReportCommand::tKind::Table:
     case tReportCommand::tKind::Graph:
@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
     case tReportCommand::tKind::Economics:
     case tReportCommand::tKind::Workbook:
     case tReportCommand::tKind::Compare:
+    case tReportCommand::tKind::Sensitivity:
       break;
   }
   return RunReport(command, QCoreApplication::applicationDirPath(), std::cerr);

@@ -25,6 +25,8 @@
 #include "programfiles.h"
 #include "reporthost.h"
 #include "reportoutput.h"
+#include "sensitivity.h"
+#include "sensitivitycsv.h"
 #include "tablecsv.h"
 #include "taviprinting.h"
 #include "tavidaten.h"
@@ -54,6 +56,11 @@ void ApplyEconomicsOptions(const tReportCommand& command, tEconomicsInputs& inpu
   if (command.RunningCostsPL) inputs.RunningCostsPL = *command.RunningCostsPL;
   if (command.UsefulLife) inputs.UsefulLife = *command.UsefulLife;
   if (command.RateTenths) inputs.RateTenths = *command.RateTenths;
+}
+
+void ApplySensitivityOptions(const tReportCommand& command, tSensitivityInputs& inputs) {
+  if (command.TargetMonths) inputs.TargetMonths = *command.TargetMonths;
+  if (command.Percent) inputs.Percent = *command.Percent;
 }
 
 QString PrepareRecord(tTaviDaten& daten) {
@@ -99,6 +106,7 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
   if (const std::string problem = daten.Extension().Problem(); !problem.empty())
     output.Say(QStringLiteral("Warnung: ") + QString::fromStdString(problem));
   ApplyEconomicsOptions(command, daten.Economics);
+  ApplySensitivityOptions(command, daten.Sensitivity);
   tPaybackCalc calc;
   calc.Calculate(daten);
   tEconomicsCalc economics;
@@ -118,6 +126,16 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
       return WriteCsv(
           command, 4, [&economics](std::ostream& out, char point) { WriteEconomicsCsv(out, economics, point); },
           output);
+    if (command.Kind == tKind::Sensitivity) {
+      tSensitivityCalc sensitivity;
+      sensitivity.Calculate(daten, daten.Economics, daten.Sensitivity);
+      // The header, a row per comparison and input, a blank line, the header
+      // and the three rows of the cases.
+      constexpr int64_t kLines = 1 + kComparisons * kSensitivityInputs + 2 + kCases;
+      return WriteCsv(
+          command, kLines,
+          [&sensitivity](std::ostream& out, char point) { WriteSensitivityCsv(out, sensitivity, point); }, output);
+    }
     // The table's columns of the appraisal come with its inputs.
     const bool withEconomics = !daten.Economics.IsDefault() || command.HasEconomicsOption();
     return WriteCsv(
@@ -135,7 +153,7 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
       output.Say(QStringLiteral("Warnung: Der %1 Rand aus TAVI.INI passt nicht auf das Papier und bleibt frei.").arg(side));
     });
     std::unique_ptr<tPrinting> job;
-    if (command.Kind == tKind::Overview || command.Kind == tKind::Economics) {
+    if (command.Kind == tKind::Overview || command.Kind == tKind::Economics || command.Kind == tKind::Sensitivity) {
       // A sheet that cannot be drawn ends the run: nothing is written.
       job = std::make_unique<tDeckBlattPrinting>(
           daten, calc, programDir,
@@ -143,7 +161,9 @@ int RunReport(const tReportCommand& command, const QString& programDir, std::ost
             QString text = message;
             throw EDevException(text.replace(QStringLiteral("\n\r"), QStringLiteral(" ")));
           },
-          command.Kind == tKind::Economics ? tOverviewSheets::EconomicsOnly : tOverviewSheets::Overview);
+          command.Kind == tKind::Economics     ? tOverviewSheets::EconomicsOnly
+          : command.Kind == tKind::Sensitivity ? tOverviewSheets::SensitivityOnly
+                                               : tOverviewSheets::Overview);
     } else if (command.Kind == tKind::Table) {
       job = std::make_unique<tTaviPrinting>(command.Years * 12, daten, calc);
     } else {

@@ -1,10 +1,10 @@
 // What tavi-report does with a command line it could read: read the data
 // file, compute what the payback dialog computes when it opens, and write
-// the table, the graph, the overview or the page of the economic appraisal
-// as PDF, CSV (table, appraisal) or to a CUPS queue. The inputs of the
-// appraisal are the data file's, each replaced by its option when given; a
-// damaged block of them in the data file is reported as a warning (the
-// defaults are used).
+// the table, the graph, the overview, the page of the economic appraisal or
+// that of the sensitivity as PDF, CSV (table, appraisal, sensitivity) or to
+// a CUPS queue. The inputs of the appraisal and of the sensitivity are the
+// data file's, each replaced by its option when given; a damaged block of
+// them in the data file is reported as a warning (the defaults are used).
 //
 // Messages (German) go to `err`; the answer is the exit status: 0 done,
 // 1 failure (data file missing, not a file or unreadable, values in it that
@@ -34,3 +34,6 @@ QString PrepareRecord(tTaviDaten& daten);
 
 // The options of the appraisal given on the command line, over the inputs.
 void ApplyEconomicsOptions(const tReportCommand& command, tEconomicsInputs& inputs);
+// The options of the sensitivity, over its inputs.
+struct tSensitivityInputs;
+void ApplySensitivityOptions(const tReportCommand& command, tSensitivityInputs& inputs);

@@ -32,6 +32,12 @@ QByteArray Source(tAmortIcon which) {
              "<path d='M6.5 .5h7l2 2v12h-9z' fill='#fff' stroke='#444'/>"
              "<path d='M8 4.5h5M8 7h5M8 9.5h5M8 12h3' stroke='#2a5db0'/>";
       break;
+    case tAmortIcon::PrintSensitivity:  // a sheet with the bars of a tornado chart
+      body = QByteArray(kSheet) +
+             "<path d='M8 3.5v11' stroke='#444'/>"
+             "<path d='M4 5h4M8 5h4M5 7.5h3M8 7.5h3M6 10h2M8 10h2M7 12.5h1M8 12.5h1' stroke='#2a5db0' "
+             "stroke-width='1.6'/>";
+      break;
   }
   return "<svg xmlns='http://www.w3.org/2000/svg' width='16' height='16' viewBox='0 0 16 16'>" + body + "</svg>";
 }

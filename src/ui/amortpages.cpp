@@ -16,9 +16,11 @@
 
 #include "amortparts.h"
 #include "amortupdown.h"
+#include "costcurvepicture.h"
 #include "dlgamortisation.h"
 #include "formparts.h"
 #include "numfield.h"
+#include "pictureview.h"
 #include "pricetable.h"
 #include "radiogroup.h"
 
@@ -273,6 +275,12 @@ QWidget* tDlgAmortisation::BuildResultsPage() {
                                 {payback, fLblPaybackPLZS, months}},
                                balances(fLblBalancePLZS));
 
+  // The three cost curves with their payback marks, as the graph prints them.
+  fCostCurves = std::make_unique<tCostCurvePicture>();
+  fCostCurveView = new tPictureView(fCostCurves.get(), kCostCurveUnitsPerPixel, page);
+  fCostCurveView->setObjectName(QStringLiteral("CostCurves"));
+  fCostCurveView->setMinimumHeight(80);  // on a small screen the figures come first
+
   auto* layout = new QVBoxLayout(page);
   layout->setContentsMargins(8, 8, 8, 8);
   layout->setSpacing(8);
@@ -280,6 +288,6 @@ QWidget* tDlgAmortisation::BuildResultsPage() {
   layout->addWidget(zs);
   layout->addWidget(pl);
   layout->addWidget(plzs);
-  layout->addStretch(1);
+  layout->addWidget(fCostCurveView, 1);
   return page;
 }

@@ -34,6 +34,7 @@
 #include "appimages.h"
 #include "deckblattprinting.h"
 #include "dlggraph.h"
+#include "costcurvepicture.h"
 #include "economicspage.h"
 #include "edevexception.h"
 #include "formparts.h"
@@ -43,8 +44,10 @@
 #include "numfield.h"
 #include "numfmt.h"
 #include "onscreen.h"
+#include "pictureview.h"
 #include "pricetable.h"
 #include "radiogroup.h"
+#include "sensitivitypage.h"
 #include "returnkey.h"
 #include "tabstops.h"
 #include "taviprinting.h"
@@ -114,6 +117,8 @@ tDlgAmortisation::tDlgAmortisation(tTaviDaten& daten, QWidget* parent)
   fPageControl->addTab(fSheetResults, QStringLiteral("Ergebnisseite"));
   fSheetEconomics = new tEconomicsPage;
   fPageControl->addTab(fSheetEconomics, QStringLiteral("Wirtschaftlichkeit"));
+  fSheetSensitivity = new tSensitivityPage;
+  fPageControl->addTab(fSheetSensitivity, QStringLiteral("Sensitivität"));
   fPageControl->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(fPageControl, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { fPopupMenu->popup(fPageControl->mapToGlobal(pos)); });
@@ -191,6 +196,7 @@ void tDlgAmortisation::DetachHandlers() {
   fUpDownZS->SetOnChangingEx(nullptr);
   fUpDownPL->SetOnChangingEx(nullptr);
   fSheetEconomics->OnChanged = nullptr;
+  fSheetSensitivity->OnChanged = nullptr;
   for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
 }
 
@@ -220,6 +226,11 @@ void tDlgAmortisation::BuildActions() {
                           QStringLiteral("Ergebnisseite"), QKeySequence(Qt::CTRL | Qt::Key_2));
   fActionEconomics = action(QStringLiteral("ActionEconomics"), QStringLiteral("&Wirtschaftlichkeit"),
                             QStringLiteral("Wirtschaftlichkeit"), QKeySequence(Qt::CTRL | Qt::Key_3));
+  fActionSensitivity = action(QStringLiteral("ActionSensitivity"), QStringLiteral("Sens&itivität"),
+                              QStringLiteral("Sensitivität"), QKeySequence(Qt::CTRL | Qt::Key_4));
+  fActionPrintSensitivity =
+      action(QStringLiteral("ActionPrintSensitivity"), QStringLiteral("Ausdruck Sens&itivität"),
+             QStringLiteral("Ausdruck Sensitivität"), QKeySequence(Qt::CTRL | Qt::Key_I));
   fActionHelp =
       action(QStringLiteral("ActionHelp"), QStringLiteral("&Hilfe"), QStringLiteral("Hilfe"), QKeySequence(Qt::Key_F1));
   fActionCopy = action(QStringLiteral("ActionCopy"), QStringLiteral("&Kopieren"),
@@ -230,6 +241,7 @@ void tDlgAmortisation::BuildActions() {
   fActionPrintTable->setIcon(AmortIcon(tAmortIcon::PrintTable));
   fActionPrintGraphic->setIcon(AmortIcon(tAmortIcon::PrintGraphic));
   fActionPrintOverview->setIcon(AmortIcon(tAmortIcon::PrintOverview));
+  fActionPrintSensitivity->setIcon(AmortIcon(tAmortIcon::PrintSensitivity));
   fActionHelp->setIcon(AppIcon(QStringLiteral("TBHELP")));
 
   connect(fActionPrintTable, &QAction::triggered, this, &tDlgAmortisation::ActionPrintTableExecute);
@@ -238,6 +250,8 @@ void tDlgAmortisation::BuildActions() {
   connect(fActionSystem, &QAction::triggered, this, &tDlgAmortisation::ActionSystemExecute);
   connect(fActionResults, &QAction::triggered, this, &tDlgAmortisation::ActionResultsExecute);
   connect(fActionEconomics, &QAction::triggered, this, &tDlgAmortisation::ActionEconomicsExecute);
+  connect(fActionSensitivity, &QAction::triggered, this, &tDlgAmortisation::ActionSensitivityExecute);
+  connect(fActionPrintSensitivity, &QAction::triggered, this, &tDlgAmortisation::ActionPrintSensitivityExecute);
   connect(fActionHelp, &QAction::triggered, this, &tDlgAmortisation::ActionHelpExecute);
   connect(fActionCopy, &QAction::triggered, this, &tDlgAmortisation::ActionCopyExecute);
   connect(fActionSaveWorkbook, &QAction::triggered, this, &tDlgAmortisation::ActionSaveWorkbookExecute);
@@ -251,10 +265,12 @@ void tDlgAmortisation::BuildMenus(QMenuBar* menuBar, QToolBar* toolBar) {
   page->addAction(fActionSystem);
   page->addAction(fActionResults);
   page->addAction(fActionEconomics);
+  page->addAction(fActionSensitivity);
   edit->addSeparator();
   edit->addAction(fActionPrintTable);
   edit->addAction(fActionPrintGraphic);
   edit->addAction(fActionPrintOverview);
+  edit->addAction(fActionPrintSensitivity);
   edit->addSeparator();
   edit->addAction(fActionCopy);
   edit->addAction(fActionSaveWorkbook);
@@ -265,6 +281,7 @@ void tDlgAmortisation::BuildMenus(QMenuBar* menuBar, QToolBar* toolBar) {
   toolBar->addAction(fActionPrintTable);
   toolBar->addAction(fActionPrintGraphic);
   toolBar->addAction(fActionPrintOverview);
+  toolBar->addAction(fActionPrintSensitivity);
   toolBar->addSeparator();
   toolBar->addAction(fActionHelp);
 
@@ -273,6 +290,7 @@ void tDlgAmortisation::BuildMenus(QMenuBar* menuBar, QToolBar* toolBar) {
   fPopupMenu->addAction(fActionSystem);
   fPopupMenu->addAction(fActionResults);
   fPopupMenu->addAction(fActionEconomics);
+  fPopupMenu->addAction(fActionSensitivity);
   fPopupMenu->addSeparator();
   fPopupMenu->addAction(fActionCopy);
 }
@@ -304,8 +322,9 @@ void tDlgAmortisation::UpdateMetrics() {
 
 // Top left to bottom right: the tabs, the cost groups (time-study system,
 // then the planned-time system), the settings panel, then the results
-// page's two month counts, the appraisal's four inputs, then "Schließen". Fields that are read-only in
-// the current price mode take no Tab stop.
+// page's two month counts, the appraisal's four inputs, the sensitivity's two inputs and its choice
+// of the comparison, then "Schließen". Fields that are read-only in the current price mode take no
+// Tab stop.
 void tDlgAmortisation::SetTabOrder() {
   QList<QWidget*> chain = {fPageControl->tabBar(), fInvestZS,     fSchulungZS,         fEditDaysZS,
                                  fZusatzZS,              fInvestPL,     fSchulungPL,         fEditDaysPL,
@@ -314,6 +333,7 @@ void tDlgAmortisation::SetTabOrder() {
                                  fRBtnTOMVILReg,         fRBtnTOMVILKalk, fRBtnTOMVILAP,      fBeginnReduzierung,
                                  fAufwandPLSyst};
   for (QWidget* field : fSheetEconomics->Fields()) chain << field;
+  for (QWidget* field : fSheetSensitivity->Fields()) chain << field;
   chain << fBtnClose;
   for (int i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
   fTabStops = new tTabStops(this, chain);
@@ -350,6 +370,7 @@ void tDlgAmortisation::ConnectHandlers() {
   fUpDownPL->SetOnChangingEx(
       [this](int position, int, bool& allow) { UpDownTrainingDaysPLChangingEx(position, allow); });
   fSheetEconomics->OnChanged = [this] { EvalFields(); };
+  fSheetSensitivity->OnChanged = [this] { EvalFields(); };
   connect(fPageControl, &QTabWidget::currentChanged, this, &tDlgAmortisation::PageChanged);
   PageChanged();
 }
@@ -475,11 +496,13 @@ void tDlgAmortisation::StoreFields() {
   fDaten.BeginnReduzierung = value(fBeginnReduzierung);
   fDaten.AufwandPLSyst = value(fAufwandPLSyst);
   fDaten.Economics = fSheetEconomics->Inputs();
+  fDaten.Sensitivity = fSheetSensitivity->Inputs();
 }
 
 void tDlgAmortisation::Calculate() {
   fCalc.Calculate(fDaten);
   fEconomics.Calculate(fDaten, fCalc, fDaten.Economics);
+  fSensitivity.Calculate(fDaten, fDaten.Economics, fDaten.Sensitivity);
 }
 
 void tDlgAmortisation::ShowResults() {
@@ -524,6 +547,10 @@ void tDlgAmortisation::ShowResults() {
 
   fSheetEconomics->SetInputs(fDaten.Economics);
   fSheetEconomics->ShowFigures(fEconomics);
+  fSheetSensitivity->SetInputs(fDaten.Sensitivity);
+  fSheetSensitivity->ShowSensitivity(fSensitivity);
+  fCostCurves->SetCalc(fCalc);
+  fCostCurveView->Refresh();
 }
 
 void tDlgAmortisation::SetFieldEditable(tNumField* field, bool editable) { field->SetEditable(editable); }
@@ -607,8 +634,15 @@ void tDlgAmortisation::ActionEconomicsExecute() {
   fSheetEconomics->Fields().front()->setFocus(Qt::OtherFocusReason);
 }
 
+void tDlgAmortisation::ActionSensitivityExecute() {
+  fPageControl->setCurrentWidget(fSheetSensitivity);
+  fSheetSensitivity->Fields().front()->setFocus(Qt::OtherFocusReason);
+}
+
 int tDlgAmortisation::HelpContext() const {
-  return fPageControl->currentWidget() == fSheetEconomics ? tEconomicsPage::kHelpContext : kHelpContext;
+  if (fPageControl->currentWidget() == fSheetEconomics) return tEconomicsPage::kHelpContext;
+  if (fPageControl->currentWidget() == fSheetSensitivity) return tSensitivityPage::kHelpContext;
+  return kHelpContext;
 }
 
 void tDlgAmortisation::ActionHelpExecute() { ShowHelpTopic(HelpContext()); }
@@ -667,6 +701,19 @@ void tDlgAmortisation::ActionPrintOverviewExecute() {
     ShowResults();
     const QString layoutDir = MorlakApp() ? MorlakApp()->ProgramDir() : QCoreApplication::applicationDirPath();
     tDeckBlattPrinting job(fDaten, fCalc, layoutDir);
+    job.Preview();
+  } catch (const std::exception& e) {
+    ShowError(QStringLiteral("Fehler bei der Druckaufbereitung.\n\r") + ExceptionMessage(e));
+  }
+}
+
+void tDlgAmortisation::ActionPrintSensitivityExecute() {
+  try {
+    StoreFields();
+    Calculate();
+    ShowResults();
+    const QString layoutDir = MorlakApp() ? MorlakApp()->ProgramDir() : QCoreApplication::applicationDirPath();
+    tDeckBlattPrinting job(fDaten, fCalc, layoutDir, {}, tOverviewSheets::SensitivityOnly);
     job.Preview();
   } catch (const std::exception& e) {
     ShowError(QStringLiteral("Fehler bei der Druckaufbereitung.\n\r") + ExceptionMessage(e));

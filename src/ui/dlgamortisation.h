@@ -10,6 +10,9 @@
 // build-up and shows the results of the three comparisons.
 // Page "Wirtschaftlichkeit" (economicspage.h) holds the inputs of the
 // economic appraisal and shows its figures (economics.h).
+// Page "Sensitivität" (sensitivitypage.h) holds the target payback and the
+// change of the inputs and shows the sensitivity (sensitivity.h); the
+// results page shows the cost curves as a live picture (costcurvepicture.h).
 //
 // Every change recalculates at once (tPaybackCalc) and writes the dialog's
 // cost and month fields into the record; when the dialog is destroyed the
@@ -31,10 +34,13 @@
 #include <QDialog>
 #include <cstdint>
 
+#include <memory>
+
 #include "economics.h"
 #include "fontshrink.h"
 #include "payback.h"
 #include "tableclipboard.h"
+#include "sensitivity.h"
 
 class QAction;
 class QCheckBox;
@@ -49,6 +55,9 @@ class QTabWidget;
 class QToolBar;
 class tNumField;
 class tEconomicsPage;
+class tSensitivityPage;
+class tCostCurvePicture;
+class tPictureView;
 class tTaviDaten;
 class tAmortUpDown;
 class tTabStops;
@@ -58,9 +67,13 @@ class tDlgAmortisation : public QDialog {
   static constexpr int kHelpContext = 2000;
   // The query "Anzahl der Jahre" of the table printout.
   static constexpr int kYearsHelpContext = 2010;
-  // The area below the menu bar, at 96 dpi.
+  // The area below the menu bar, at 96 dpi: high enough for the picture
+  // of the cost curves below the results and for the page "Sensitivität".
   static constexpr int kClientWidth = 721;
-  static constexpr int kClientHeight = 505;
+  static constexpr int kClientHeight = 700;
+  // Page units (0.1 mm) per pixel of the cost curves' picture: the graph's
+  // text then reads as small print.
+  static constexpr double kCostCurveUnitsPerPixel = 3.0;
 
   // Fills the dialog from the record (FormCreate). Throws EDevException for
   // an unknown option code; nothing has been written to the record then.
@@ -72,11 +85,13 @@ class tDlgAmortisation : public QDialog {
   // The results of the last Calculate.
   const tPaybackCalc& Calc() const { return fCalc; }
   const tEconomicsCalc& Economics() const { return fEconomics; }
-  // The help of the page shown (kHelpContext, or the appraisal's).
+  const tSensitivityCalc& Sensitivity() const { return fSensitivity; }
+  // The help of the page shown (kHelpContext, or the appraisal's or the
+  // sensitivity's).
   int HelpContext() const;
 
-  // Copies the eight cost and month fields and the appraisal's inputs into
-  // the record.
+  // Copies the eight cost and month fields and the inputs of the appraisal
+  // and of the sensitivity into the record.
   void StoreFields();
   // Recomputes every result from the record.
   void Calculate();
@@ -90,6 +105,10 @@ class tDlgAmortisation : public QDialog {
   QAction* ActionSystem() const { return fActionSystem; }
   QAction* ActionResults() const { return fActionResults; }
   QAction* ActionEconomics() const { return fActionEconomics; }
+  QAction* ActionSensitivity() const { return fActionSensitivity; }
+  QAction* ActionPrintSensitivity() const { return fActionPrintSensitivity; }
+  // The picture of the cost curves on the results page.
+  const tPictureView* CostCurveView() const { return fCostCurveView; }
   QAction* ActionHelp() const { return fActionHelp; }
   QAction* ActionCopy() const { return fActionCopy; }
   QAction* ActionSaveWorkbook() const { return fActionSaveWorkbook; }
@@ -134,6 +153,7 @@ class tDlgAmortisation : public QDialog {
   void ActionSystemExecute();
   void ActionResultsExecute();
   void ActionEconomicsExecute();
+  void ActionSensitivityExecute();
   void ActionHelpExecute();
   // "Ausdruck Amortisations-Tabelle": asks "Anzahl der Jahre" (default 1;
   // cancel does nothing) and previews the month table of that many years.
@@ -150,6 +170,8 @@ class tDlgAmortisation : public QDialog {
   // "Als Arbeitsmappe speichern…": asks for the file, then SaveWorkbookTo.
   void ActionSaveWorkbookExecute();
   void PageChanged();
+  // "Ausdruck Sensitivität": the page of the sensitivity in the preview.
+  void ActionPrintSensitivityExecute();
 
   void UpdateInputStates();
   void ApplyStandardPrices();
@@ -158,6 +180,7 @@ class tDlgAmortisation : public QDialog {
   tTaviDaten& fDaten;
   tPaybackCalc fCalc;
   tEconomicsCalc fEconomics;
+  tSensitivityCalc fSensitivity;
   bool fUpdating = false;
 
   QAction* fActionPrintTable = nullptr;
@@ -166,6 +189,8 @@ class tDlgAmortisation : public QDialog {
   QAction* fActionSystem = nullptr;
   QAction* fActionResults = nullptr;
   QAction* fActionEconomics = nullptr;
+  QAction* fActionSensitivity = nullptr;
+  QAction* fActionPrintSensitivity = nullptr;
   QAction* fActionHelp = nullptr;
   QAction* fActionCopy = nullptr;
   QAction* fActionSaveWorkbook = nullptr;
@@ -174,6 +199,7 @@ class tDlgAmortisation : public QDialog {
   QWidget* fSheetSystem = nullptr;
   QWidget* fSheetResults = nullptr;
   tEconomicsPage* fSheetEconomics = nullptr;
+  tSensitivityPage* fSheetSensitivity = nullptr;
   QPushButton* fBtnClose = nullptr;
   tTabStops* fTabStops = nullptr;
   QMenuBar* fMenuBar = nullptr;
@@ -226,6 +252,9 @@ class tDlgAmortisation : public QDialog {
   QLabel* fLblSavingPLZS = nullptr;
   QLabel* fLblBalancePLZS[3] = {};
   QLabel* fLblPaybackPLZS = nullptr;
+  // The cost curves, drawn by the graph report.
+  std::unique_ptr<tCostCurvePicture> fCostCurves;
+  tPictureView* fCostCurveView = nullptr;
 };
 
 // The payback dialog while it exists, else nullptr.

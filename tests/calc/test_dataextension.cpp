@@ -177,3 +177,60 @@ TEST(DataExtension, NothingAfterTheRecordMeansDefaultsAndNoMessage) {
 }
 
 }  // namespace
+
+namespace {
+
+// The target payback and the change of the sensitivity: tags 5 and 6,
+// written only when they differ from 24 months and 20 %.
+TEST(DataExtension, SensitivityInputsRoundTripAndTheirDefaultsAreNotWritten) {
+  const struct {
+    tEconomicsInputs economics;
+    tSensitivityInputs sensitivity;
+    size_t blockSize;  // 0: no block
+  } cases[] = {
+      {{}, {}, 0},
+      {{}, {36, 20}, 10 + 8 * 5 + 4},  // the four values of the appraisal and the target
+      {{}, {24, 10}, 10 + 8 * 5 + 4},
+      {{}, {1, 50}, 10 + 8 * 6 + 4},
+      {Inputs(1200, 2400, 5, 60), {}, 10 + 8 * 4 + 4},  // as a file of the appraisal alone
+      {Inputs(1200, 2400, 5, 60), {120, 5}, 10 + 8 * 6 + 4},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.sensitivity.TargetMonths << " " << c.sensitivity.Percent);
+    tTaviDaten d = WorkedExample();
+    d.Economics = c.economics;
+    d.Sensitivity = c.sensitivity;
+    const std::string file = FileBytes(d);
+    EXPECT_EQ(file.size(), RecordBytes(d).size() + c.blockSize);
+    const tTaviDaten back = Loaded(file);
+    EXPECT_EQ(back.Sensitivity, c.sensitivity);
+    EXPECT_EQ(back.Economics, c.economics);
+    EXPECT_EQ(FileBytes(back), file);
+  }
+}
+
+TEST(DataExtension, SensitivityInputsOutOfRangeMakeTheBlockUnusable) {
+  const std::string record = RecordBytes(WorkedExample());
+  const struct {
+    uint16_t tag;
+    int32_t value;
+  } cases[] = {{tDataExtension::kTagTargetMonths, 0},
+               {tDataExtension::kTagTargetMonths, 121},
+               {tDataExtension::kTagPercent, 4},
+               {tDataExtension::kTagPercent, 51}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.tag << " " << c.value);
+    tTaggedBlock block(tDataExtension::kBlockName);
+    block.SetInt32(c.tag, c.value);
+    ExpectKept(record + block.Bytes(), record, tState::Damaged);
+    EXPECT_TRUE(Loaded(record + block.Bytes()).Sensitivity.IsDefault());
+  }
+  // An older program's block with the target kept as an unknown tag reads
+  // as the target.
+  tTaggedBlock older(tDataExtension::kBlockName);
+  older.SetInt32(tDataExtension::kTagRateTenths, 0);
+  older.SetInt32(tDataExtension::kTagTargetMonths, 18);
+  EXPECT_EQ(Loaded(record + older.Bytes()).Sensitivity.TargetMonths, 18);
+}
+
+}  // namespace

@@ -256,7 +256,7 @@ TEST_F(TaviReport, FailuresSayWhyAndWriteNothing) {
   ASSERT_TRUE(fDir.Write(QStringLiteral("kurz.dat"), QByteArray("\x05Muster", 7)));
   ASSERT_TRUE(fDir.MakeDir(QStringLiteral("sub")));
   const QString usage = QStringLiteral(
-      "\nAufruf: tavi-report table|graph|overview|economics|workbook ...; \"tavi-report --help\" zeigt alle Möglichkeiten.\n");
+      "\nAufruf: tavi-report table|graph|overview|economics|sensitivity|workbook|compare ...; \"tavi-report --help\" zeigt alle Möglichkeiten.\n");
   const QString dir = QDir::toNativeSeparators(fDir.Path());
 
   const struct {
@@ -265,12 +265,14 @@ TEST_F(TaviReport, FailuresSayWhyAndWriteNothing) {
     QString message;  // standard error starts with "tavi-report: " and this
     QString ini;      // TAVI.INI for this case
   } cases[] = {
-      {{}, 2, QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics, workbook oder compare.") + usage, {}},
+      {{}, 2, QStringLiteral("Bitte geben Sie an, was gedruckt wird: table, graph, overview, economics, sensitivity, workbook oder compare.") + usage, {}},
       {{QStringLiteral("table"), QStringLiteral("--years"), QStringLiteral("-2"), QStringLiteral("--pdf"),
         QStringLiteral("out")},
        2, QStringLiteral("--years: Die Anzahl der Jahre darf nicht negativ sein.") + usage, {}},
       {{QStringLiteral("graph"), QStringLiteral("--csv"), QStringLiteral("out")}, 2,
-       QStringLiteral("Die Option --csv gilt nur für table und economics; die Grafik gibt es als --pdf.") + usage, {}},
+       QStringLiteral("Die Option --csv gilt nur für table, economics und sensitivity; die Grafik gibt es als --pdf.") +
+           usage,
+       {}},
       {{QStringLiteral("economics"), QStringLiteral("--rate"), QStringLiteral("31"), QStringLiteral("--csv"),
         QStringLiteral("out")},
        2, QStringLiteral("--rate: Der Kalkulationszinssatz muss zwischen 0,0 und 30,0 % liegen.") + usage, {}},

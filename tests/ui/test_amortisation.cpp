@@ -639,16 +639,17 @@ TEST_F(Amortisation, MenusToolBarAndPages) {
   EXPECT_EQ(edit->title(), QStringLiteral("&Bearbeiten"));
   EXPECT_EQ(edit->actions().value(0)->text(), QStringLiteral("&Seite"));
   EXPECT_EQ(names(edit->actions().mid(1)),
-            QStringList({"-", "ActionPrintTable", "ActionPrintGraphic", "ActionPrintOverview", "-", "ActionCopy",
-                         "ActionSaveWorkbook"}));
+            QStringList({"-", "ActionPrintTable", "ActionPrintGraphic", "ActionPrintOverview", "ActionPrintSensitivity", "-",
+                         "ActionCopy", "ActionSaveWorkbook"}));
   EXPECT_EQ(names(Ctl<QMenu>(dlg, "MenuPage")->actions()),
-            QStringList({"ActionSystem", "ActionResults", "ActionEconomics"}));
+            QStringList({"ActionSystem", "ActionResults", "ActionEconomics", "ActionSensitivity"}));
   EXPECT_EQ(Ctl<QMenu>(dlg, "MenuHelp")->title(), QStringLiteral("&Hilfe"));
   EXPECT_EQ(names(Ctl<QMenu>(dlg, "MenuHelp")->actions()), QStringList({"ActionHelp"}));
   EXPECT_EQ(names(Ctl<QToolBar>(dlg, "ToolBar")->actions()),
-            QStringList({"ActionPrintTable", "ActionPrintGraphic", "ActionPrintOverview", "-", "ActionHelp"}));
+            QStringList({"ActionPrintTable", "ActionPrintGraphic", "ActionPrintOverview", "ActionPrintSensitivity", "-",
+                         "ActionHelp"}));
   EXPECT_EQ(names(Ctl<QMenu>(dlg, "PopupMenu")->actions()),
-            QStringList({"ActionSystem", "ActionResults", "ActionEconomics", "-", "ActionCopy"}));
+            QStringList({"ActionSystem", "ActionResults", "ActionEconomics", "ActionSensitivity", "-", "ActionCopy"}));
 
   // Every printout can be made.
   EXPECT_TRUE(dlg.ActionPrintTable()->isEnabled());
@@ -676,7 +677,7 @@ TEST_F(Amortisation, NothingIsClipped) {
   fDaten.InvestZSSystem = -2147483000;
   tDlgAmortisation dlg(fDaten);
   dlg.show();
-  EXPECT_EQ(Ctl<QWidget>(dlg, "ClientArea")->size(), QSize(721, 505));
+  EXPECT_EQ(Ctl<QWidget>(dlg, "ClientArea")->size(), QSize(721, 700));
   EXPECT_EQ(dlg.minimumSize(), dlg.maximumSize());
   EXPECT_EQ(dlg.width(), 721);
   auto* pages = Ctl<QTabWidget>(dlg, "PageControl");
@@ -770,7 +771,7 @@ TEST_F(AmortisationApp, ShowingTakesTheMainFontAndHelpOpensTopic2000) {
   tDlgAmortisation dlg(fDaten);
   dlg.show();
   EXPECT_EQ(dlg.font().pointSize(), font.pointSize());
-  EXPECT_EQ(Ctl<QWidget>(dlg, "ClientArea")->size(), QSize(721, 505));
+  EXPECT_EQ(Ctl<QWidget>(dlg, "ClientArea")->size(), QSize(721, 700));
 
   dlg.ActionHelp()->trigger();
   EXPECT_TRUE(HelpWindowSource().endsWith(QStringLiteral("2000.html"))) << HelpWindowSource().toStdString();
@@ -778,6 +779,9 @@ TEST_F(AmortisationApp, ShowingTakesTheMainFontAndHelpOpensTopic2000) {
   dlg.ActionEconomics()->trigger();
   dlg.ActionHelp()->trigger();
   EXPECT_TRUE(HelpWindowSource().endsWith(QStringLiteral("2100.html"))) << HelpWindowSource().toStdString();
+  dlg.ActionSensitivity()->trigger();
+  dlg.ActionHelp()->trigger();
+  EXPECT_TRUE(HelpWindowSource().endsWith(QStringLiteral("2200.html"))) << HelpWindowSource().toStdString();
 }
 
 }  // namespace

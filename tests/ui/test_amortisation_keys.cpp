@@ -67,10 +67,12 @@ TEST_F(AmortisationKeys, ShortcutsFromAnEntryField) {
   } cases[] = {
       {Qt::CTRL | Qt::Key_2, "TSheetResults BeginnReduzierung_Feld"},
       {Qt::CTRL | Qt::Key_3, "TSheetEconomics "},
+      {Qt::CTRL | Qt::Key_4, "TSheetSensitivity Soll_Amortisationszeit_Feld"},
       {Qt::CTRL | Qt::Key_1, "TSheetSystem Invest_ZS_System_Feld"},
       {Qt::CTRL | Qt::Key_T, "Eingabe"},
       {Qt::CTRL | Qt::Key_G, "Amortisations - Grafik"},
       {Qt::CTRL | Qt::Key_D, "Fehler"},  // no printer without the application object
+      {Qt::CTRL | Qt::Key_I, "Fehler"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown);

@@ -17,6 +17,8 @@
 
 #include "dlgamortisation.h"
 #include "deckblattprinting.h"
+#include "pictureview.h"
+#include "sensitivityprintpage.h"
 #include "dlggraph.h"
 #include "dlgpreview.h"
 #include "graphprinting.h"
@@ -390,6 +392,45 @@ TEST_F(ReportCommands, GraphDialogCancelPrintsNothingAndHelpOpensTopic1200) {
   EXPECT_EQ(driver.Seen().size(), 1);
   EXPECT_TRUE(driver.Unexpected().isEmpty()) << qPrintable(driver.Unexpected().join(u'|'));
   EXPECT_TRUE(HelpWindowSource().endsWith(QStringLiteral("1200.html"))) << HelpWindowSource().toStdString();
+}
+
+// "Ausdruck Sensitivität": its one page in the preview, with a value typed
+// but not confirmed; the cost curves of the results page drawn meanwhile.
+TEST_F(ReportCommands, SensitivityCommandPreviewsItsPage) {
+  tDlgAmortisation dlg(fDaten);
+  dlg.show();
+  dlg.ActionSensitivity()->trigger();
+  Type(Ctl<tNumField>(&dlg, QStringLiteral("Soll_Amortisationszeit_Feld")), QStringLiteral("18"));
+  int32_t pages = 0;
+  QString title;
+  int32_t target = 0;
+  tModalDriver driver;
+  driver.Then([&](QWidget* w) {
+    if (auto* job = PreviewJob<tDeckBlattPrinting>(w)) {
+      pages = job->PageCount();
+      title = job->ReportTitle;
+      if (auto* page = dynamic_cast<tSensitivityPrintPage*>(job->FindPrintingPage(1)))
+        target = page->Sensitivity().Inputs().TargetMonths;
+    }
+    tModalDriver::Dismiss(w);
+  });
+  dlg.ActionPrintSensitivity()->trigger();
+  EXPECT_EQ(pages, 1);
+  EXPECT_EQ(title, QStringLiteral("Sensitivität"));
+  EXPECT_EQ(target, 18);
+  EXPECT_EQ(driver.Seen().size(), 1);
+  EXPECT_TRUE(driver.Unexpected().isEmpty()) << qPrintable(driver.Unexpected().join(u'|'));
+
+  dlg.ActionResults()->trigger();
+  EXPECT_FALSE(const_cast<tPictureView*>(dlg.CostCurveView())->grab().isNull());
+  EXPECT_TRUE(dlg.CostCurveView()->Problem().isEmpty()) << dlg.CostCurveView()->Problem().toStdString();
+  EXPECT_GE(dlg.CostCurveView()->height(), 200);
+  // As low and narrow as at scale factor 2: the graph is still drawn.
+  auto* view = const_cast<tPictureView*>(dlg.CostCurveView());
+  view->setMinimumHeight(0);
+  view->resize(580, 150);
+  EXPECT_FALSE(view->grab().isNull());
+  EXPECT_TRUE(view->Problem().isEmpty()) << view->Problem().toStdString();
 }
 
 TEST_F(ReportCommands, OverviewCommandPreviewsTheThreeSheetsOfTheProgramsDirectory) {
