@@ -68,8 +68,9 @@ void BuildInputsSheet(tWorkbookContent& content, const tTaviDaten& d, const tEco
        tStyle::Euro},
       {"Nutzungsdauer", "Nutzungsdauer", double(e.UsefulLife), tStyle::Years},
       {"Kalkulationszinssatz", "Kalkulationszinssatz", e.RateTenths / 10.0, tStyle::PercentTenths},
-      // The inputs of the sensitivity analysis (target payback, percentage)
-      // belong here, after those of the economic appraisal.
+      {"Sensitivität", nullptr, 0, tStyle::Section},
+      {"Soll-Amortisationszeit", "SollAmortisationszeit", double(d.Sensitivity.TargetMonths), tStyle::MonthCount},
+      {"Veränderung der Eingaben", "Veraenderung", double(d.Sensitivity.Percent), tStyle::Percent},
   };
   int32_t row = 1;
   for (const tInputRow& r : rows) {

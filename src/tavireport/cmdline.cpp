@@ -187,8 +187,8 @@ tReportCommand ParseCommandLine(const std::vector<std::string>& arguments) {
     if (!seen.insert(name).second) return Usage(QStringLiteral("Die Option %1 ist doppelt angegeben.").arg(option));
 
     if (kSensitivityOptions.contains(option)) {
-      if (command.Kind != tKind::Sensitivity && !overview)
-        return Usage(QStringLiteral("Die Option %1 gilt nur für sensitivity und overview.").arg(option));
+      if (command.Kind != tKind::Sensitivity && !overview && !workbook)
+        return Usage(QStringLiteral("Die Option %1 gilt nur für sensitivity, overview und workbook.").arg(option));
       const QString problem =
           option == QStringLiteral("--target")
               ? ReadWhole(option, value, tSensitivityInputs::kMinTarget, tSensitivityInputs::kMaxTarget,
@@ -296,7 +296,7 @@ QString HelpText() {
       "  tavi-report graph [--months N] [--max-cost EUR] (--pdf DATEI | --printer DRUCKER) [--data DATEI]\n"
       "  tavi-report overview [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --printer DRUCKER) [--data DATEI]\n"
       "  tavi-report economics [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --csv DATEI) [--data DATEI]\n"
-      "  tavi-report workbook [--years N] [WIRTSCHAFTLICHKEIT] --xlsx DATEI [--data DATEI]\n"
+      "  tavi-report workbook [--years N] [SENSITIVITÄT] [WIRTSCHAFTLICHKEIT] --xlsx DATEI [--data DATEI]\n"
       "  tavi-report compare --data A --data B [--data C [--data D]] (--pdf DATEI | --csv DATEI)\n"
       "  tavi-report sensitivity [SENSITIVITÄT] [WIRTSCHAFTLICHKEIT] (--pdf DATEI | --csv DATEI) [--data DATEI]\n"
       "  tavi-report --help\n"

@@ -4,7 +4,7 @@
 //   tavi-report graph [--months N] [--max-cost EUR] (--pdf FILE | --printer QUEUE) [--data FILE]
 //   tavi-report overview [ECONOMICS] (--pdf FILE | --printer QUEUE) [--data FILE]
 //   tavi-report economics [ECONOMICS] (--pdf FILE | --csv FILE) [--data FILE]
-//   tavi-report workbook [--years N] [ECONOMICS] --xlsx FILE [--data FILE]
+//   tavi-report workbook [--years N] [SENSITIVITY] [ECONOMICS] --xlsx FILE [--data FILE]
 //   tavi-report compare --data A --data B [--data C [--data D]] (--pdf FILE | --csv FILE)
 //   tavi-report sensitivity [SENSITIVITY] [ECONOMICS] (--pdf FILE | --csv FILE) [--data FILE]
 //   tavi-report --help
@@ -14,7 +14,7 @@
 // data file's; table takes them too, with --csv, and so does workbook.
 // SENSITIVITY: [--target MONTHS] [--percent P], the target payback (1 to
 // 120 months) and the change (5 to 50 %) in place of the data file's;
-// overview takes them too.
+// overview and workbook take them too.
 //
 // Options take their value as the next argument or after "=" (--years=3).
 // --help (-h) anywhere but as an option's value shows the help. Numbers are

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <exception>
@@ -9,6 +10,7 @@
 
 #include "calcfile.h"
 #include "comparecsv.h"
+#include "datafiles.h"
 #include "compareprinting.h"
 #include "edevexception.h"
 #include "fieldranges.h"
@@ -20,7 +22,11 @@
 #include "tavidaten.h"
 
 int RunCompare(const tReportCommand& command, const QString& programDir, std::ostream& err) {
+  // The settings (margins) the program would use for this user; read, never written.
+  const tDataFiles files = DecideDataFiles(programDir, tDataFolderUse::ReadOnly);
   std::vector<std::string> protectedFiles = ProgramFiles(programDir);
+  protectedFiles.push_back(QFile::encodeName(files.DataFile).toStdString());
+  protectedFiles.push_back(QFile::encodeName(files.SettingsFile).toStdString());
   for (const std::string& path : command.ComparePaths) protectedFiles.push_back(path);
   tReportOutput output(err, ::isatty(STDERR_FILENO) == 1, protectedFiles);
 
@@ -61,7 +67,7 @@ int RunCompare(const tReportCommand& command, const QString& programDir, std::os
                            [&](std::ostream& out) { WriteCompareCsv(out, columns, point); });
   }
   try {
-    tReportHost host(programDir);
+    tReportHost host(files.SettingsFile);
     host.SelectPrinter(tExtendedPrinter::PdfDestinationName(), [&output](const QString& side) {
       output.Say(QStringLiteral("Warnung: Der %1 Rand aus TAVI.INI passt nicht auf das Papier und bleibt frei.").arg(side));
     });

@@ -280,7 +280,9 @@ bool tDlgMain::ActionSaveAsExecute() {
   file = QFileInfo(file).absoluteFilePath();
   if (fDataFile && !DataReadOnly() && SameFile(file, fDataFileName)) return ActionSaveExecute();
   // The program's own files are no calculations.
-  for (const std::string& own : ProgramFiles(fApp->ProgramDir()))
+  std::vector<std::string> ownFiles = ProgramFiles(fApp->ProgramDir());
+  ownFiles.push_back(QFile::encodeName(fApp->SettingsFileName()).toStdString());
+  for (const std::string& own : ownFiles)
     if (SameFile(file, QFile::decodeName(QByteArray::fromStdString(own)))) {
       ShowError(QStringLiteral("Die Datei \"%1\" gehört zum Programm und wird nicht überschrieben.").arg(Native(file)));
       return false;

@@ -180,6 +180,7 @@ TEST(Workbook, EveryFormulaRecalculatesToTheProgramsValue) {
 TEST(Workbook, CachedValuesOfTheWorkedExample) {
   tTaviDaten d = WorkedExampleStandardPrices();
   ApplyStandardPricesToRecord(d);
+  d.Sensitivity = {36, 15};
   tPaybackCalc calc;
   calc.Calculate(d);
   tEconomicsCalc economics;
@@ -193,6 +194,7 @@ TEST(Workbook, CachedValuesOfTheWorkedExample) {
       {"EinsparungKostenGesamt", 42750}, {"CostsZS", 5480},    {"CostsPL", 7130},
       {"PaybackZS", 5480.0 / (22500.0 / 12)}, {"SaldoZS1", 17020}, {"MonthlyManual", 3750},
       {"MonthlyPLFull", 187.5},    {"LaufendeKosten_3", 1200}, {"Nettoeinsparung_1", 21300},
+      {"Kalkulationszinssatz", 6}, {"SollAmortisationszeit", 36}, {"Veraenderung", 15},
   };
   for (const auto& f : figures) {
     const tWorkbookName* name = content.FindName(f.Name);
