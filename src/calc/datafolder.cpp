@@ -40,31 +40,13 @@ bool MakeFolders(const std::string& folder) {
   return ::chmod(folder.c_str(), 0700) == 0;
 }
 
-// The whole content of a regular file; false when it cannot be read.
-bool ReadWhole(const std::string& path, std::string& bytes) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st {};
-  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-  char buffer[65536];
-  while (ok) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) ok = false;
-    if (n <= 0) break;
-    bytes.append(buffer, static_cast<size_t>(n));
-  }
-  ::close(fd);
-  return ok;
-}
-
 // The starting point: a file of the program's folder that the user's folder
 // does not have yet is copied there (written as every save writes).
 void CopyStartingFile(const std::string& programDir, const std::string& userFolder, const char* name) {
   const std::string to = Join(userFolder, name);
   if (Exists(to)) return;
   std::string bytes;
-  if (!ReadWhole(Join(programDir, name), bytes)) return;
+  if (!safefile::ReadWholeFile(Join(programDir, name), bytes)) return;
   // A failed copy leaves the program's file as the one read (see below),
   // and the save at exit reports the folder's trouble.
   (void)safefile::ReplaceFileContents(to, bytes);

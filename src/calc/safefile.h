@@ -138,4 +138,9 @@ tReplaceResult ProbeFolder(const std::string& fileName);
 // (with the failure) for a link loop or a name that cannot be looked at.
 bool ResolveTarget(const std::string& fileName, std::string& target, bool& exists, tReplaceResult& failure);
 
+// The whole content of a regular file, appended to bytes; false when it
+// cannot be opened or read, or is no regular file (a folder, a FIFO: opened
+// without waiting for a writer).
+bool ReadWholeFile(const std::string& fileName, std::string& bytes);
+
 }  // namespace safefile

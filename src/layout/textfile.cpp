@@ -1,13 +1,8 @@
 #include "textfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "codepage.h"
 #include "layouterrors.h"
+#include "safefile.h"
 
 namespace {
 
@@ -16,25 +11,6 @@ bool IsValidUtf8(std::string_view bytes) {
   while (pos < bytes.size())
     if (!codepage::NextCodePoint(bytes, pos)) return false;
   return true;
-}
-
-// The whole content of a regular file; false when it cannot be opened or
-// read (a folder included).
-bool ReadWholeFile(const std::string& fileName, std::string& content) {
-  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st {};
-  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-  char buffer[65536];
-  while (ok) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) ok = false;
-    if (n <= 0) break;
-    content.append(buffer, static_cast<size_t>(n));
-  }
-  ::close(fd);
-  return ok;
 }
 
 }  // namespace
@@ -47,7 +23,7 @@ tTextFile tTextFile::FromBytes(std::string_view bytes) {
 
 tTextFile tTextFile::Open(const std::string& fileName) {
   std::string content;
-  if (!ReadWholeFile(fileName, content))
+  if (!safefile::ReadWholeFile(fileName, content))
     throw EInOutError("Die Datei „" + fileName + "“ kann nicht gelesen werden.");
   return FromBytes(content);
 }

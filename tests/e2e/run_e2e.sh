@@ -448,14 +448,23 @@ case_windows_on_screen() {
   win=$(wait_window "$TITLE") || die "main window did not appear"
   sleep 0.5
   check_on_screen "$win" "main window"
-  xdotool windowactivate --sync "$win" 2>/dev/null || focus "$win"
   # "Bearbeiten": past "Seite" and "Firmendaten" to "Amortisationsrechnung".
-  xdotool key F10
-  sleep 0.3
-  xdotool key Right
-  sleep 0.3
-  xdotool key Down Down Return
-  dlg=$(wait_window '^Amortisationsrechnung$') || die "the payback dialog did not open from the keyboard"
+  # A busy machine may take a key before the menu is open: close what is
+  # open and try again, at most three times.
+  local try
+  dlg=""
+  for try in 1 2 3; do
+    xdotool windowactivate --sync "$win" 2>/dev/null || focus "$win"
+    xdotool key F10
+    sleep 0.5
+    xdotool key Right
+    sleep 0.5
+    xdotool key Down Down Return
+    dlg=$(TIMEOUT=5 wait_window '^Amortisationsrechnung$') && break
+    xdotool key Escape Escape
+    sleep 0.5
+  done
+  [ -n "$dlg" ] || die "the payback dialog did not open from the keyboard"
   sleep 0.5
   check_on_screen "$dlg" "payback dialog"
   if [ -n "$OUT_DIR" ]; then
