@@ -138,14 +138,14 @@ void tComparePrinting::RecordPage(int32_t number) {
       fill(0, y, right, y + rowH, kSection);
       text(0, y, captionW, QString::fromUtf8(line.section), true, false);
     } else {
-      const tCompareRowSpec& spec = rows[static_cast<size_t>(line.row)];
+      const tCompareRowSpec& rowKind = rows[static_cast<size_t>(line.row)];
       std::vector<tCompareCell> cells;
       for (const tCompareColumn& column : fColumns) cells.push_back(column.cells[static_cast<size_t>(line.row)]);
-      const std::vector<bool> best = BestCells(spec, cells);
-      text(0, y, captionW, QString::fromUtf8(spec.caption), false, false);
+      const std::vector<bool> best = BestCells(rowKind, cells);
+      text(0, y, captionW, QString::fromUtf8(rowKind.caption), false, false);
       for (int c = 0; c < n; ++c) {
         if (best[static_cast<size_t>(c)]) fill(captionW + c * colW, y, captionW + (c + 1) * colW, y + rowH, kBest);
-        text(captionW + c * colW, y, colW, QString::fromStdString(CompareCellText(spec, cells[static_cast<size_t>(c)])),
+        text(captionW + c * colW, y, colW, QString::fromStdString(CompareCellText(rowKind, cells[static_cast<size_t>(c)])),
              best[static_cast<size_t>(c)], true);
       }
     }
